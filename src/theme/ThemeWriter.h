@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ThemeDocument.h"
+
+#include <string>
+#include <string_view>
+
+namespace tintwright::theme {
+
+// Rebuilds, in ThemeLines, the R, G and B records of every entry whose changed
+// flag is 1, from that entry's colour table row: <R Value="N" /> and so on.
+void RewriteChangedEntries(ThemeDocument& document);
+
+// Appends records 1..LineCount to `out`, each followed by CR LF.
+void WriteThemeLines(const ThemeDocument& document, std::string& out);
+
+// Replaces the file at `path` with `bytes`: they go into a temporary file in the
+// same folder, which takes the target's place only once it is completely
+// written. On failure the target is left as it was. Throws ThemeError.
+void replaceFile(const std::string& path, std::string_view bytes);
+
+// Rewrites the changed entries and writes the whole theme to `path`.
+void saveTheme(ThemeDocument& document, const std::string& path);
+
+} // namespace tintwright::theme
