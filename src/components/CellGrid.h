@@ -1,0 +1,89 @@
+#pragma once
+
+#include "ColorValue.h"
+
+#include <QTableView>
+
+namespace tintwright::ui {
+
+class GridModel;
+
+// A grid of text cells with one fixed header row (row 0) and one fixed column
+// (column 0) that stay in view while the rest scrolls. Cells are reached
+// through the current cell: set Row and Col, then read or write its text and
+// colours. Colours are colour values, so system colours work as well.
+class CellGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit CellGrid(QWidget* parent = nullptr);
+    ~CellGrid() override;
+
+    // Rows and columns including the fixed ones; rows past a smaller count
+    // disappear with their contents.
+    void setRows(int rows);
+    int rows() const;
+    void setCols(int cols);
+    int cols() const;
+
+    // Select the current cell. A row or column the grid does not have throws
+    // std::out_of_range.
+    void setRow(int row);
+    void setCol(int col);
+    int row() const { return m_row; }
+    int col() const { return m_col; }
+
+    void setText(const QString& text);
+    QString text() const;
+    void setCellBackColor(theme::ColorValue color);
+    // The value last set, or the grid's background for a cell never set.
+    theme::ColorValue cellBackColor() const;
+    void setCellForeColor(theme::ColorValue color);
+
+    // Where the selection ends; while cellClicked is being handled, the cell clicked.
+    int rowSel() const { return m_rowSel; }
+    int colSel() const { return m_colSel; }
+
+    void setColWidth(int col, int twips);
+    // Alignment 4 centres text horizontally and vertically; column -1 means all columns.
+    void setColAlignment(int col, int alignment);
+    // Whether the cells follow the scroll bar while its thumb is dragged.
+    void setScrollTrack(bool track);
+
+    // The grid's own colours.
+    void setBackColor(theme::ColorValue color);
+    void setForeColor(theme::ColorValue color);
+    void setBackColorFixed(theme::ColorValue color);
+    void setForeColorFixed(theme::ColorValue color);
+    void setBackColorBkg(theme::ColorValue color);
+    void setGridColor(theme::ColorValue color);
+    void setGridColorFixed(theme::ColorValue color);
+
+    // Any cell, without moving the current cell.
+    QString textAt(int row, int col) const;
+    theme::ColorValue backColorAt(int row, int col) const;
+    theme::ColorValue foreColorAt(int row, int col) const;
+    // Where cell (row, col) is drawn, in viewport coordinates; empty for a fixed cell.
+    QRect cellRect(int row, int col) const;
+
+signals:
+    // The user clicked a cell below the header row and right of the fixed
+    // column, or pressed Space or Enter on one.
+    void cellClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void clickCell(const QModelIndex& index);
+    void checkCell(int row, int col) const;
+
+    GridModel* m_model;
+    int m_row = 0;
+    int m_col = 0;
+    int m_rowSel = 0;
+    int m_colSel = 0;
+};
+
+} // namespace tintwright::ui

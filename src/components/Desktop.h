@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+namespace tintwright::ui {
+
+struct FileRequest {
+    QString title;
+    QStringList nameFilters; // "Files (*.ask)"
+    QString proposedPath;    // the name, or the full path, the dialog starts from
+    bool confirmOverwrite = false;
+};
+
+enum class MessageIcon { Exclamation, Question };
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageAnswer { Ok, Cancel };
+
+struct MessageRequest {
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::Exclamation;
+    MessageButtons buttons = MessageButtons::Ok; // with OK and Cancel, OK is the default
+};
+
+// Everything the window hands to the desktop: its modal dialogs and message
+// boxes, and opening a document in the desktop's viewer. The program uses the
+// real desktop; tests script the answers.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> chooseFileToOpen(QWidget* parent, const FileRequest& request) = 0;
+    virtual std::optional<QString> chooseFileToSave(QWidget* parent, const FileRequest& request) = 0;
+    // The chosen colour, or nothing when the user cancels. Custom colours last for the run.
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    virtual MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) = 0;
+    // Opens a local document with the desktop's viewer; false when that fails.
+    virtual bool openDocument(const QString& path) = 0;
+};
+
+} // namespace tintwright::ui

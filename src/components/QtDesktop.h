@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Desktop.h"
+
+namespace tintwright::ui {
+
+// The real desktop: Qt's file, colour and message dialogs and desktop services.
+class QtDesktop final : public Desktop {
+public:
+    std::optional<QString> chooseFileToOpen(QWidget* parent, const FileRequest& request) override;
+    std::optional<QString> chooseFileToSave(QWidget* parent, const FileRequest& request) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
+    bool openDocument(const QString& path) override;
+};
+
+} // namespace tintwright::ui

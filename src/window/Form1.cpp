@@ -1,0 +1,474 @@
+#include "Form1.h"
+
+#include "CellGrid.h"
+#include "CommonDialog.h"
+#include "Desktop.h"
+#include "Form1Texts.h"
+#include "GraphicalButton.h"
+#include "Pictures.h"
+#include "SystemColors.h"
+#include "ThemeError.h"
+#include "ThemeReader.h"
+#include "ThemeWriter.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPainter>
+
+#include <exception>
+
+namespace tintwright::ui {
+
+namespace {
+
+using theme::ColorValue;
+
+// Grid columns.
+enum Column : int { Number = 0, Item = 1, Red = 2, Green = 3, Blue = 4, OldColor = 5, NewColor = 6, Marker = 7 };
+
+constexpr int kGridRows = 170; // the header row and rows 1 to 169
+constexpr int kGridCols = 8;
+constexpr int kNumberedRows = 99;
+constexpr int kCentreCentre = 4;
+
+constexpr ColorValue kThreeDLight = theme::kSystemColorFlag + 22;
+constexpr ColorValue kWindowText = theme::kSystemColorFlag + 8;
+constexpr ColorValue kLightGrey = 0x00C0C0C0u;
+constexpr ColorValue kGrey = 0x00808080u;
+constexpr ColorValue kDarkGrey = 0x00404040u;
+
+// Positions and sizes on the window are in twips, 15 to a pixel.
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+QString text(const char* constant)
+{
+    return QString::fromUtf8(constant);
+}
+
+// The window's fonts are MS Sans Serif; where it is missing, the platform's sans-serif.
+QFont sansSerif(qreal points, bool bold)
+{
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+                                      ? QStringLiteral("MS Sans Serif")
+                                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setColors(QWidget* widget, ColorValue background, ColorValue foreground)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toQColor(background));
+    palette.setColor(QPalette::WindowText, toQColor(foreground));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+std::string toNativePath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString fromNativePath(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// Theme records are 8-bit text; the element names are plain ASCII in practice.
+QString fromRecord(const std::string& record)
+{
+    return QString::fromUtf8(record.data(), static_cast<qsizetype>(record.size()));
+}
+
+QString sentence(QString reason)
+{
+    if (!reason.isEmpty()) {
+        reason[0] = reason[0].toUpper();
+    }
+    return reason;
+}
+
+} // namespace
+
+Form1::Form1(Desktop& desktop, QWidget* parent)
+    : QWidget(parent)
+    , m_desktop(desktop)
+{
+    createControls();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(text(texts::kWindowTitle));
+    setWindowIcon(programIcon());
+    setFixedSize(twips(0, 0, 12720, 12360).size());
+    setColors(this, kThreeDLight, kWindowText);
+
+    // Labels 3 and 4 lie beneath the save buttons, so that a disabled button
+    // still explains itself through the tooltip of the label under it.
+    const auto makeLabel = [this](const char* name, const QRect& geometry, const char* caption) {
+        auto* label = new QLabel(text(caption), this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setGeometry(geometry);
+        return label;
+    };
+    Label3 = makeLabel("Label3", twips(10650, 4320, 1335, 495), texts::kLabel3Caption);
+    Label3->setToolTip(text(texts::kLabel3Tip));
+    Label4 = makeLabel("Label4", twips(10680, 3120, 1215, 495), texts::kLabel4Caption);
+    Label4->setToolTip(text(texts::kSaveThemeTip));
+
+    Label1 = makeLabel("Label1", twips(2280, 360, 5295, 495), texts::kTitleLine);
+    Label1->setFont(sansSerif(12, true));
+    setColors(Label1, kThreeDLight, kDarkGrey);
+    Label2 = makeLabel("Label2", twips(8040, 420, 4440, 300), "");
+    Label2->setFont(sansSerif(8.25, false));
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter); // a long path keeps its file name in view
+    setColors(Label2, kThreeDLight, kWindowText);
+
+    const auto makeButton = [this](const char* name, const QRect& geometry, const char* caption, ColorValue back,
+                                   qreal points, const char* tip) {
+        auto* button = new GraphicalButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(geometry);
+        button->setText(text(caption));
+        button->setBackColor(toQColor(back));
+        button->setFont(sansSerif(points, true));
+        button->setToolTip(text(tip));
+        return button;
+    };
+    okopendatei = makeButton("okopendatei", twips(10500, 1800, 1575, 735), texts::kOpenThemeCaption, kLightGrey,
+                             9.75, texts::kOpenThemeTip);
+    okcolor = makeButton("okcolor", twips(10440, 6120, 1575, 735), texts::kColorTableCaption, 0x0000FFFFu, 9.75,
+                         texts::kColorTableTip);
+    okcolor->setPicture(renderPicture(QStringLiteral(":/resources/colortable.svg"), QSize(183, 85), devicePixelRatioF()));
+    okende = makeButton("okende", twips(10440, 9960, 1575, 735), texts::kExitCaption, 0x008080FFu, 9.75,
+                        texts::kExitTip);
+    oksave = makeButton("oksave", twips(10500, 3000, 1575, 735), texts::kSaveThemeCaption, kLightGrey, 9.75,
+                        texts::kSaveThemeTip);
+    okhelpgerman = makeButton("okhelpgerman", twips(10440, 8040, 1575, 495), "", 0x00E0E0E0u, 8.25,
+                              texts::kGermanHelpTip);
+    okhelpgerman->setPicture(renderPicture(QStringLiteral(":/resources/flag_de.svg"), QSize(122, 30), devicePixelRatioF()));
+    okquick = makeButton("okquick", twips(10500, 4200, 1575, 735), texts::kQuickSaveCaption, 0x0000C000u, 9.75,
+                         texts::kQuickSaveTip);
+    okhelpenglish = makeButton("okhelpenglish", twips(10440, 8760, 1575, 495), "", 0x00E0E0E0u, 8.25,
+                               texts::kEnglishHelpTip);
+    okhelpenglish->setPicture(renderPicture(QStringLiteral(":/resources/flag_uk.svg"), QSize(106, 34), devicePixelRatioF()));
+    oksave->setEnabled(false);
+    okquick->setEnabled(false);
+
+    Tabelle2 = new CellGrid(this);
+    Tabelle2->setObjectName(QStringLiteral("Tabelle2"));
+    Tabelle2->setGeometry(twips(600, 1080, 9255, 10425));
+    Tabelle2->setFont(sansSerif(8.25, false));
+    Tabelle2->setCols(kGridCols);
+    Tabelle2->setRows(kGridRows);
+    Tabelle2->setBackColor(theme::kMenuBackground);
+    Tabelle2->setForeColor(kGrey);
+    Tabelle2->setBackColorFixed(kLightGrey);
+    Tabelle2->setForeColorFixed(kDarkGrey);
+    Tabelle2->setBackColorBkg(kLightGrey);
+    Tabelle2->setGridColor(kDarkGrey);
+    Tabelle2->setGridColorFixed(kDarkGrey);
+
+    dialog = new CommonDialog(m_desktop, this);
+    dialog->setObjectName(QStringLiteral("dialog"));
+
+    setTabOrder(Tabelle2, okopendatei);
+    setTabOrder(okopendatei, okcolor);
+    setTabOrder(okcolor, okende);
+    setTabOrder(okende, oksave);
+    setTabOrder(oksave, okhelpgerman);
+    setTabOrder(okhelpgerman, okquick);
+    setTabOrder(okquick, okhelpenglish);
+    Tabelle2->setFocus();
+
+    connect(okopendatei, &QAbstractButton::clicked, this, &Form1::okopendatei_Click);
+    connect(oksave, &QAbstractButton::clicked, this, [this] { oksave_Click(1); });
+    connect(okquick, &QAbstractButton::clicked, this, &Form1::okquick_Click);
+    connect(Tabelle2, &CellGrid::cellClicked, this, &Form1::Tabelle2_Click);
+    connect(okcolor, &QAbstractButton::clicked, this, &Form1::okcolor_Click);
+    connect(okende, &QAbstractButton::clicked, this, &Form1::okende_Click);
+    connect(okhelpgerman, &QAbstractButton::clicked, this, &Form1::okhelpgerman_Click);
+    connect(okhelpenglish, &QAbstractButton::clicked, this, &Form1::okhelpenglish_Click);
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(toQColor(kGrey));
+    // Shape1, the frame behind the grid, and the lines between the buttons.
+    painter.drawRect(twips(600, 1080, 9255, 10455).adjusted(0, 0, -1, -1));
+    painter.drawLine(11280 / 15, 2520 / 15, 11280 / 15, 4920 / 15);
+    painter.drawLine(11190 / 15, 8520 / 15, 11190 / 15, 8880 / 15);
+}
+
+void Form1::Form_Load()
+{
+    m_document.LineCount = 0;
+    m_document.EntryCount = 0;
+    m_document.ThemeLoaded = 0;
+
+    const int widths[kGridCols] = {500, 3600, 600, 600, 600, 1300, 1300, 400};
+    for (int col = 0; col < kGridCols; ++col) {
+        Tabelle2->setColWidth(col, widths[col]);
+    }
+    Tabelle2->setScrollTrack(true);
+    Tabelle2->setColAlignment(-1, kCentreCentre);
+
+    Tabelle2->setRow(0);
+    Tabelle2->setCol(Number);
+    Tabelle2->setText(text(texts::kHeaderNumber));
+    Tabelle2->setCol(Item);
+    Tabelle2->setText(text(texts::kHeaderItem));
+    Tabelle2->setCol(Red);
+    Tabelle2->setCellForeColor(0x000000FFu);
+    Tabelle2->setText(text(texts::kHeaderRed));
+    Tabelle2->setCol(Green);
+    Tabelle2->setCellForeColor(0x0000FF00u);
+    Tabelle2->setText(text(texts::kHeaderGreen));
+    Tabelle2->setCol(Blue);
+    Tabelle2->setCellForeColor(0x00FF0000u);
+    Tabelle2->setText(text(texts::kHeaderBlue));
+    Tabelle2->setCol(OldColor);
+    Tabelle2->setText(text(texts::kHeaderOldColor));
+    Tabelle2->setCol(NewColor);
+    Tabelle2->setText(text(texts::kHeaderNewColor));
+
+    Tabelle2->setCol(Number);
+    for (int row = 1; row <= kNumberedRows; ++row) {
+        Tabelle2->setRow(row);
+        Tabelle2->setText(QString::number(row));
+    }
+}
+
+template <typename Body>
+void Form1::runCommand(const char* failureHeadline, const std::string& path, Body&& body)
+{
+    try {
+        body();
+    } catch (const DialogCancelled&) {
+    } catch (const theme::ThemeError& error) {
+        reportFailure(failureHeadline, path, QString::fromStdString(error.what()));
+    } catch (const std::exception& error) {
+        reportFailure(failureHeadline, path, QString::fromStdString(error.what()));
+    }
+}
+
+void Form1::reportFailure(const char* headline, const std::string& path, const QString& reason)
+{
+    QString message = text(headline);
+    if (!path.empty()) {
+        message += QStringLiteral("\n\n") + fromNativePath(path);
+    }
+    message += QStringLiteral("\n\n") + sentence(reason);
+    m_desktop.showMessage(this, {message, text(texts::kErrorTitle), MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+void Form1::showWrongFormat()
+{
+    m_desktop.showMessage(this, {text(texts::kWrongFormatText), text(texts::kErrorTitle), MessageIcon::Exclamation,
+                                 MessageButtons::Ok});
+}
+
+// A theme is read completely and checked before anything is shown, so a theme
+// that fails to load leaves the document and the grid as they were at start.
+void Form1::okopendatei_Click()
+{
+    runCommand(texts::kOpenFailed, m_document.DialogPath, [this] {
+        m_document.DialogPath.clear();
+        m_document.HasMyPrefix = 0;
+        dialog->setDialogTitle(text(texts::kOpenDialogTitle));
+        dialog->setFilter(text(texts::kThemeFilter));
+        dialog->setFlags(CommonDialog::kOverwritePrompt);
+        if (!dialog->ShowOpen()) {
+            return;
+        }
+        m_document.DialogPath = toNativePath(dialog->fileName());
+        if (m_document.DialogPath.empty()) {
+            return;
+        }
+        if (dialog->fileTitle().startsWith(text(texts::kSaveNamePrefix))) {
+            m_document.HasMyPrefix = 1;
+        }
+
+        const std::optional<theme::ThemeContent> content = theme::readThemeFile(m_document.DialogPath);
+        if (!content) {
+            showWrongFormat();
+            return;
+        }
+        m_document.ThemeTitle = toNativePath(dialog->fileTitle());
+        Label2->setText(dialog->fileName());
+        theme::storeTheme(m_document, *content);
+        for (std::size_t i = 0; i < content->entries.size(); ++i) {
+            listEntry(static_cast<int>(i) + 1, content->entries[i]);
+        }
+
+        m_document.ThemeLoaded = 1;
+        Tabelle2->setRows(m_document.EntryCount + 1);
+        okopendatei->setEnabled(false);
+        oksave->setEnabled(true);
+        if (m_document.HasMyPrefix == 0) {
+            dialog->setFileName(text(texts::kSaveNamePrefix) + fromNativePath(m_document.ThemeTitle));
+        }
+    });
+}
+
+void Form1::listEntry(int number, const theme::ColorEntry& entry)
+{
+    Tabelle2->setCol(Number);
+    Tabelle2->setRow(number);
+    Tabelle2->setText(QString::number(number));
+    Tabelle2->setCol(Item);
+    Tabelle2->setText(fromRecord(entry.item));
+    Tabelle2->setCol(Red);
+    Tabelle2->setText(fromRecord(entry.redText));
+    Tabelle2->setCol(Green);
+    Tabelle2->setText(fromRecord(entry.greenText));
+    Tabelle2->setCol(Blue);
+    Tabelle2->setText(fromRecord(entry.blueText));
+    Tabelle2->setCol(OldColor);
+    Tabelle2->setCellBackColor(entry.oldColor);
+}
+
+void Form1::oksave_Click(int /*Index*/)
+{
+    runCommand(texts::kSaveFailed, m_document.DialogPath, [this] {
+        m_document.DialogPath.clear();
+        dialog->setDialogTitle(text(texts::kSaveDialogTitle));
+        dialog->setFilter(text(texts::kThemeFilter));
+        dialog->setFlags(CommonDialog::kOverwritePrompt);
+        if (!dialog->ShowSave()) {
+            return;
+        }
+        m_document.DialogPath = toNativePath(dialog->fileName());
+        if (m_document.DialogPath.empty()) {
+            return;
+        }
+        theme::saveTheme(m_document, m_document.DialogPath);
+        m_document.SavedPath = m_document.DialogPath;
+        okquick->setEnabled(true);
+        Label2->setText(dialog->fileName());
+    });
+}
+
+void Form1::okquick_Click()
+{
+    runCommand(texts::kSaveFailed, m_document.SavedPath,
+               [this] { theme::saveTheme(m_document, m_document.SavedPath); });
+}
+
+void Form1::Tabelle2_Click()
+{
+    if (m_document.ThemeLoaded == 0) {
+        return;
+    }
+    runCommand(texts::kColorFailed, std::string(), [this] {
+        const int col = Tabelle2->colSel();
+        if (col == OldColor) {
+            revertToOldColor(Tabelle2->rowSel());
+        } else if (col == NewColor) {
+            pickNewColor(Tabelle2->rowSel());
+        }
+    });
+}
+
+// The entry gets back the colour its swatch shows, the colour read from the
+// file, and counts as changed: the next save writes it in the writer's form.
+void Form1::revertToOldColor(int row)
+{
+    Tabelle2->setCol(NewColor);
+    Tabelle2->setRow(row);
+    Tabelle2->setCellBackColor(theme::kMenuBackground);
+    theme::colorTableRow(m_document, row)[theme::Changed] = 1;
+    Tabelle2->setCol(Marker);
+    Tabelle2->setText(QString());
+    Tabelle2->setCol(OldColor);
+    m_document.WorkColor = Tabelle2->cellBackColor();
+    const theme::RgbTriple rgb = theme::SplitColor(m_document.WorkColor);
+    theme::ColorTableRow& entry = theme::colorTableRow(m_document, row);
+    entry[theme::Red] = rgb.R;
+    entry[theme::Green] = rgb.G;
+    entry[theme::Blue] = rgb.B;
+}
+
+void Form1::pickNewColor(int row)
+{
+    Tabelle2->setCol(NewColor);
+    Tabelle2->setRow(row);
+    dialog->setCancelError(true);
+    dialog->setFlags(CommonDialog::kRgbInit);
+    if (!dialog->ShowColor()) {
+        return;
+    }
+    m_document.WorkColor = dialog->color();
+    const theme::RgbTriple rgb = theme::SplitColor(m_document.WorkColor);
+    Tabelle2->setCellBackColor(m_document.WorkColor);
+    Tabelle2->setCol(Marker);
+    Tabelle2->setText(text(texts::kMarker));
+    Tabelle2->setRow(m_document.MarkedRow);
+    if (row != m_document.MarkedRow) {
+        Tabelle2->setText(QString());
+    }
+    m_document.MarkedRow = static_cast<std::int16_t>(row);
+    theme::ColorTableRow& entry = theme::colorTableRow(m_document, row);
+    entry[theme::Red] = rgb.R;
+    entry[theme::Green] = rgb.G;
+    entry[theme::Blue] = rgb.B;
+    entry[theme::Changed] = 1;
+}
+
+void Form1::okcolor_Click()
+{
+    runCommand(texts::kColorFailed, std::string(), [this] { dialog->ShowColor(); });
+}
+
+void Form1::okende_Click()
+{
+    close();
+}
+
+bool Form1::confirmExit()
+{
+    return m_desktop.showMessage(this, {text(texts::kExitText), text(texts::kExitTitle), MessageIcon::Question,
+                                        MessageButtons::OkCancel})
+           == MessageAnswer::Ok;
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (confirmExit()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void Form1::okhelpgerman_Click()
+{
+    openHelp(texts::kGermanHelpFile);
+}
+
+void Form1::okhelpenglish_Click()
+{
+    openHelp(texts::kEnglishHelpFile);
+}
+
+void Form1::openHelp(const char* fileName)
+{
+    m_desktop.openDocument(QCoreApplication::applicationDirPath() + QLatin1Char('/') + text(fileName));
+}
+
+} // namespace tintwright::ui

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ThemeDocument.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+class QLabel;
+
+namespace tintwright::theme {
+class ThemeError;
+struct ColorEntry;
+} // namespace tintwright::theme
+
+namespace tintwright::ui {
+
+class CellGrid;
+class CommonDialog;
+class Desktop;
+class GraphicalButton;
+
+// The one window: the colour grid of the opened theme, the command buttons,
+// and the theme document behind them.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(Desktop& desktop, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    const theme::ThemeDocument& document() const { return m_document; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void Form_Load();
+    void okopendatei_Click();
+    void oksave_Click(int Index);
+    void okquick_Click();
+    void Tabelle2_Click();
+    void okcolor_Click();
+    void okende_Click();
+    void okhelpgerman_Click();
+    void okhelpenglish_Click();
+
+private:
+    void createControls();
+    void listEntry(int number, const theme::ColorEntry& entry);
+    void revertToOldColor(int row);
+    void pickNewColor(int row);
+    void openHelp(const char* fileName);
+    bool confirmExit();
+    void showWrongFormat();
+    void reportFailure(const char* headline, const std::string& path, const QString& reason);
+
+    // Runs a command. A dialog cancelled while CancelError is set ends it
+    // quietly; any other failure ends it with one message box naming `path`,
+    // which is read only then, so it may be filled by the command itself.
+    template <typename Body>
+    void runCommand(const char* failureHeadline, const std::string& path, Body&& body);
+
+    Desktop& m_desktop;
+    theme::ThemeDocument m_document;
+
+    CellGrid* Tabelle2 = nullptr;
+    GraphicalButton* okopendatei = nullptr;
+    GraphicalButton* okcolor = nullptr;
+    GraphicalButton* okende = nullptr;
+    GraphicalButton* oksave = nullptr; // element 1 of its control array
+    GraphicalButton* okhelpgerman = nullptr;
+    GraphicalButton* okquick = nullptr;
+    GraphicalButton* okhelpenglish = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    CommonDialog* dialog = nullptr;
+};
+
+} // namespace tintwright::ui

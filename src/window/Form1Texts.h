@@ -1,0 +1,59 @@
+#pragma once
+
+// Every text the main window shows, exactly as the user sees it: the blanks
+// inside and around them belong to the texts.
+namespace tintwright::ui::texts {
+
+inline constexpr char kWindowTitle[] = "Tintwright";
+inline constexpr char kTitleLine[] = "- Ableton Live 10 / Tintwright -";
+
+inline constexpr char kOpenThemeCaption[] = "OpenTheme";
+inline constexpr char kSaveThemeCaption[] = "Save Theme";
+inline constexpr char kQuickSaveCaption[] = "Quick Save";
+inline constexpr char kColorTableCaption[] = "Color Table";
+inline constexpr char kExitCaption[] = "Exit";
+inline constexpr char kLabel3Caption[] = "Label3";
+inline constexpr char kLabel4Caption[] = "Label4";
+
+inline constexpr char kOpenThemeTip[] =
+    " Choose your Theme File (.ask) for editing in \\Abletons install directory\\Resources\\Themes \\ ";
+inline constexpr char kSaveThemeTip[] = " Save your modified Theme File .ask in Abletons install "
+                                        "directory\\Resources\\Themes   Important! - check the new given name for "
+                                        "the file   ";
+inline constexpr char kQuickSaveTip[] =
+    " Save without any questions - works only after a regular save with \"Save Theme\"  button  ";
+inline constexpr char kLabel3Tip[] =
+    "  Save without any questions - works only after a regular save with \"Save Theme\"  button  ";
+inline constexpr char kColorTableTip[] = " You can choose all your needed colors before begining ";
+inline constexpr char kExitTip[] = " Exit the program, save your changes before! ";
+inline constexpr char kGermanHelpTip[] = "German  help document ";
+inline constexpr char kEnglishHelpTip[] = " English help document ";
+
+inline constexpr char kHeaderNumber[] = "NBR";
+inline constexpr char kHeaderItem[] = "ITEM";
+inline constexpr char kHeaderRed[] = "R";
+inline constexpr char kHeaderGreen[] = "G";
+inline constexpr char kHeaderBlue[] = "B";
+inline constexpr char kHeaderOldColor[] = "OLD COLOR";
+inline constexpr char kHeaderNewColor[] = "NEW COLOR";
+inline constexpr char kMarker[] = "#";
+
+inline constexpr char kOpenDialogTitle[] = "Select Ableton Theme File to Edit ";
+inline constexpr char kSaveDialogTitle[] = "Save as new Themes File .ask";
+inline constexpr char kThemeFilter[] = "Files (*.ask)|*.ask";
+inline constexpr char kSaveNamePrefix[] = "my";
+
+inline constexpr char kWrongFormatText[] = " Wrong file format, this is not an Live 10 Theme Skin!";
+inline constexpr char kErrorTitle[] = " Error! ";
+inline constexpr char kExitText[] =
+    "WARNING!  PROGRAM MAY EXIT WITHOUT SAVING YOUR MODIFICATIONS !! For saving press Button  *Save Theme*  ";
+inline constexpr char kExitTitle[] = " EXIT Program";
+
+inline constexpr char kOpenFailed[] = "The theme could not be opened.";
+inline constexpr char kSaveFailed[] = "The theme could not be saved.";
+inline constexpr char kColorFailed[] = "The colour could not be changed.";
+
+inline constexpr char kEnglishHelpFile[] = "readme.pdf";
+inline constexpr char kGermanHelpFile[] = "liesmich.pdf";
+
+} // namespace tintwright::ui::texts

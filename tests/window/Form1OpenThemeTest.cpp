@@ -1,0 +1,306 @@
+#include "ColorValue.h"
+#include "FormDriver.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tintwright::ui;
+using namespace tintwright::ui::testing;
+using tintwright::theme::composeColor;
+
+namespace {
+
+const QString kMidnight = QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask");
+
+// The state a window starts in, which a failed load must leave untouched.
+void verifyStartUpState(const FormDriver& driver)
+{
+    CellGrid* grid = driver.grid();
+    QCOMPARE(grid->rows(), 170);
+    QCOMPARE(grid->textAt(1, 0), QStringLiteral("1"));
+    QCOMPARE(grid->textAt(99, 0), QStringLiteral("99"));
+    QCOMPARE(grid->textAt(100, 0), QString());
+    for (int row = 1; row < 170; ++row) {
+        QCOMPARE(grid->textAt(row, 1), QString());
+        QCOMPARE(grid->backColorAt(row, 5), tintwright::theme::kMenuBackground);
+    }
+    QVERIFY(driver.button("okopendatei")->isEnabled());
+    QVERIFY(!driver.button("oksave")->isEnabled());
+    QCOMPARE(driver.label("Label2")->text(), QString());
+    QCOMPARE(driver.document().ThemeLoaded, 0);
+    QCOMPARE(driver.document().LineCount, 0);
+    QCOMPARE(driver.document().EntryCount, 0);
+    QVERIFY(driver.document().ThemeTitle.empty());
+}
+
+QByteArray lines(int count, const QByteArray& line)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+QList<QColor> ramp(int count)
+{
+    QList<QColor> colors;
+    for (int i = 0; i < count; ++i) {
+        colors << QColor(i % 256, (3 * i) % 256, (7 * i) % 256);
+    }
+    return colors;
+}
+
+} // namespace
+
+class Form1OpenThemeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openTheme_listsEveryEntryExactly();
+    void openTheme_switchesButtonsAndShowsPath();
+    void openTheme_asksWithTitleAndFilter();
+    void openTheme_proposesSaveName_data();
+    void openTheme_proposesSaveName();
+    void openTheme_withIndentationCommasAndOddLineEnds_listsEntries();
+    void openTheme_with169Entries_listsAllAndKeeps170Rows();
+    void openTheme_withoutEntries_leavesOnlyHeaderRow();
+    void openTheme_cancelled_changesNothingAndSaysNothing();
+    void openTheme_notATheme_showsWrongFormatMessage_data();
+    void openTheme_notATheme_showsWrongFormatMessage();
+    void openTheme_failure_showsMessageAndLeavesStartUpState_data();
+    void openTheme_failure_showsMessageAndLeavesStartUpState();
+    void openTheme_afterFailure_loadsNextThemeCleanly();
+};
+
+void Form1OpenThemeTest::openTheme_listsEveryEntryExactly()
+{
+    FormDriver driver;
+    driver.openTheme(kMidnight);
+    QCOMPARE(driver.desktop.messages.size(), 0);
+
+    // Every "<R Value" line of the file is an entry; check each row against the file itself.
+    QFile file(kMidnight);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> fileLines = file.readAll().split('\n');
+    CellGrid* grid = driver.grid();
+    int row = 0;
+    for (int i = 0; i < fileLines.size(); ++i) {
+        const QByteArray line = fileLines[i].trimmed();
+        if (!line.startsWith("<R Value")) {
+            continue;
+        }
+        ++row;
+        const auto value = [&](int at) { return fileLines[at].trimmed().mid(10).split('"').first(); };
+        QCOMPARE(grid->textAt(row, 0), QString::number(row));
+        QCOMPARE(grid->textAt(row, 1), QString::fromUtf8(fileLines[i - 1].trimmed()));
+        QCOMPARE(grid->textAt(row, 2), QString::fromUtf8(value(i)));
+        QCOMPARE(grid->textAt(row, 3), QString::fromUtf8(value(i + 1)));
+        QCOMPARE(grid->textAt(row, 4), QString::fromUtf8(value(i + 2)));
+        QCOMPARE(grid->backColorAt(row, 5), composeColor(value(i).toInt(), value(i + 1).toInt(), value(i + 2).toInt()));
+        QCOMPARE(grid->backColorAt(row, 6), tintwright::theme::kMenuBackground);
+        QCOMPARE(grid->textAt(row, 7), QString());
+        QCOMPARE(driver.document().ColorTable[row][tintwright::theme::RecordSlot], i + 1);
+    }
+    QCOMPARE(row, 130);
+    QCOMPARE(grid->rows(), 131);
+    QCOMPARE(driver.document().EntryCount, 130);
+    QCOMPARE(driver.document().LineCount, 794);
+    QCOMPARE(driver.document().ThemeLoaded, 1);
+    QCOMPARE(grid->textAt(7, 1), QStringLiteral("<Desktop>"));
+    QCOMPARE(grid->backColorAt(7, 5), 0u); // black stays black
+}
+
+void Form1OpenThemeTest::openTheme_switchesButtonsAndShowsPath()
+{
+    FormDriver driver;
+    driver.openTheme(kMidnight);
+    QVERIFY(!driver.button("okopendatei")->isEnabled());
+    QVERIFY(driver.button("oksave")->isEnabled());
+    QVERIFY(!driver.button("okquick")->isEnabled());
+    QCOMPARE(driver.label("Label2")->text(), kMidnight);
+    QCOMPARE(driver.document().ThemeTitle, std::string("Midnight.ask"));
+}
+
+void Form1OpenThemeTest::openTheme_asksWithTitleAndFilter()
+{
+    FormDriver driver;
+    driver.openTheme(kMidnight);
+    QCOMPARE(driver.desktop.openRequests.size(), 1);
+    const FileRequest& request = driver.desktop.openRequests.first();
+    QCOMPARE(request.title, QStringLiteral("Select Ableton Theme File to Edit "));
+    QCOMPARE(request.nameFilters, QStringList{QStringLiteral("Files (*.ask)")});
+}
+
+void Form1OpenThemeTest::openTheme_proposesSaveName_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("proposedName");
+    QTest::addColumn<int>("hasMyPrefix");
+    QTest::newRow("plain title gets my") << "Dark.ask" << "myDark.ask" << 0;
+    QTest::newRow("my title proposes itself") << "myTheme.ask" << "myTheme.ask" << 1;
+    QTest::newRow("My is not my") << "MyTheme.ask" << "myMyTheme.ask" << 0;
+}
+
+void Form1OpenThemeTest::openTheme_proposesSaveName()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, proposedName);
+    QFETCH(int, hasMyPrefix);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(title);
+    writeFile(path, fileBytes(kMidnight));
+
+    FormDriver driver;
+    driver.openTheme(path);
+    QCOMPARE(driver.document().HasMyPrefix, hasMyPrefix);
+
+    driver.desktop.answerSave(std::nullopt);
+    driver.click("oksave");
+    QCOMPARE(driver.desktop.saveRequests.size(), 1);
+    QCOMPARE(driver.desktop.saveRequests.first().proposedPath, folder.filePath(proposedName));
+}
+
+void Form1OpenThemeTest::openTheme_withIndentationCommasAndOddLineEnds_listsEntries()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("odd.ask");
+    writeFile(path, "<?xml?>\r<Ableton>\n  <SkinManager>\r\n \t <ControlForeground>  \r\n"
+                    "<Info Value=\"dark, calm\" />\n"
+                    "<Plain>\r\t<R Value=\"300\" />\r\n  <G Value=\"-5\" />\n<B Value=\"7\"/>");
+    FormDriver driver;
+    driver.openTheme(path);
+    QCOMPARE(driver.desktop.messages.size(), 0);
+    CellGrid* grid = driver.grid();
+    QCOMPARE(grid->rows(), 2);
+    QCOMPARE(grid->textAt(1, 1), QStringLiteral("<Plain>"));
+    QCOMPARE(grid->textAt(1, 2), QStringLiteral("300"));
+    QCOMPARE(grid->textAt(1, 3), QStringLiteral("-5"));
+    QCOMPARE(grid->textAt(1, 4), QStringLiteral("7"));
+    QCOMPARE(grid->backColorAt(1, 5), composeColor(255, 0, 7));
+    QCOMPARE(driver.document().ThemeLines[5], std::string("<Info Value=\"dark, calm\" />"));
+    QCOMPARE(driver.document().LineCount, 9);
+}
+
+void Form1OpenThemeTest::openTheme_with169Entries_listsAllAndKeeps170Rows()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("full.ask");
+    writeFile(path, themeText(ramp(169)));
+    FormDriver driver;
+    driver.openTheme(path);
+    QCOMPARE(driver.desktop.messages.size(), 0);
+    QCOMPARE(driver.grid()->rows(), 170);
+    QCOMPARE(driver.grid()->textAt(169, 0), QStringLiteral("169"));
+    QCOMPARE(driver.grid()->textAt(169, 2), QString::number(168));
+}
+
+void Form1OpenThemeTest::openTheme_withoutEntries_leavesOnlyHeaderRow()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("empty.ask");
+    writeFile(path, "a\r\nb\r\nc\r\n<ControlForeground>\r\n</ControlForeground>\r\n");
+    FormDriver driver;
+    driver.openTheme(path);
+    QCOMPARE(driver.grid()->rows(), 1);
+    QCOMPARE(driver.document().EntryCount, 0);
+    QVERIFY(driver.button("oksave")->isEnabled());
+}
+
+void Form1OpenThemeTest::openTheme_cancelled_changesNothingAndSaysNothing()
+{
+    FormDriver driver;
+    driver.openTheme(QString()); // nothing chosen
+    driver.desktop.answerOpen(std::nullopt);
+    driver.click("okopendatei");
+    QCOMPARE(driver.desktop.openRequests.size(), 2);
+    QCOMPARE(driver.desktop.messages.size(), 0);
+    verifyStartUpState(driver);
+}
+
+void Form1OpenThemeTest::openTheme_notATheme_showsWrongFormatMessage_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("other fourth line") << QByteArray("a\r\nb\r\nc\r\n<TextDisabled>\r\n<R Value=\"1\" />\r\n");
+    QTest::newRow("other case") << QByteArray("a\r\nb\r\nc\r\n<controlforeground>\r\n");
+    QTest::newRow("three lines") << QByteArray("a\r\nb\r\n<ControlForeground>\r\n");
+    QTest::newRow("empty file") << QByteArray();
+}
+
+void Form1OpenThemeTest::openTheme_notATheme_showsWrongFormatMessage()
+{
+    QFETCH(QByteArray, contents);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("foreign.ask");
+    writeFile(path, contents);
+    FormDriver driver;
+    driver.openTheme(path);
+    QCOMPARE(driver.desktop.messages.size(), 1);
+    const MessageRequest& message = driver.desktop.messages.first();
+    QCOMPARE(message.text, QStringLiteral(" Wrong file format, this is not an Live 10 Theme Skin!"));
+    QCOMPARE(message.title, QStringLiteral(" Error! "));
+    QCOMPARE(message.icon, MessageIcon::Exclamation);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+    verifyStartUpState(driver);
+}
+
+void Form1OpenThemeTest::openTheme_failure_showsMessageAndLeavesStartUpState_data()
+{
+    QTest::addColumn<QByteArray>("contents"); // empty: the path names a folder
+    QTest::addColumn<QString>("reason");
+    const QByteArray head = "a\r\nb\r\nc\r\n<ControlForeground>\r\n";
+    QTest::newRow("letter in a value") << head + "<R Value=\"1\" />\r\n<G Value=\"x\" />\r\n<B Value=\"3\" />\r\n"
+                                       << "Line 6: the G value \"x\" is not a number.";
+    QTest::newRow("R line at the end") << head + "<R Value=\"1\" />\r\n"
+                                       << "Line 5: the R line of a colour entry has no G and B lines after it.";
+    QTest::newRow("1201 lines") << head + lines(1197, "<X />")
+                                << "Line 1201: the theme has more than 1200 lines.";
+    QTest::newRow("170 entries") << themeText(ramp(170))
+                                 << "Line 1019: the theme has more than 169 colour entries; at most 169 can be listed.";
+    QTest::newRow("line over 64 KiB") << head + QByteArray(70000, 'x')
+                                      << "Line 5: the line is longer than 64 KiB; this is not a theme text.";
+    QTest::newRow("folder") << QByteArray() << "This is a folder, not a theme file.";
+}
+
+void Form1OpenThemeTest::openTheme_failure_showsMessageAndLeavesStartUpState()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("broken.ask");
+    if (contents.isEmpty()) {
+        QVERIFY(QDir(folder.path()).mkdir("broken.ask"));
+    } else {
+        writeFile(path, contents);
+    }
+    FormDriver driver;
+    driver.openTheme(path);
+    QCOMPARE(driver.desktop.messages.size(), 1);
+    const MessageRequest& message = driver.desktop.messages.first();
+    QCOMPARE(message.title, QStringLiteral(" Error! "));
+    QCOMPARE(message.text, QStringLiteral("The theme could not be opened.\n\n%1\n\n%2").arg(path, reason));
+    verifyStartUpState(driver);
+}
+
+void Form1OpenThemeTest::openTheme_afterFailure_loadsNextThemeCleanly()
+{
+    QTemporaryDir folder;
+    const QString missing = folder.filePath("gone.ask");
+    FormDriver driver;
+    driver.openTheme(missing);
+    QCOMPARE(driver.desktop.messages.size(), 1);
+    QCOMPARE(driver.desktop.messages.first().text,
+             QStringLiteral("The theme could not be opened.\n\n%1\n\nThe file cannot be opened: No such file or "
+                            "directory.")
+                 .arg(missing));
+
+    driver.openTheme(kMidnight);
+    QCOMPARE(driver.desktop.messages.size(), 1);
+    QCOMPARE(driver.document().EntryCount, 130);
+    QCOMPARE(driver.document().ColorTable[1][tintwright::theme::RecordSlot], 5);
+    QCOMPARE(driver.grid()->rows(), 131);
+}
+
+QTEST_MAIN(Form1OpenThemeTest)
+#include "Form1OpenThemeTest.moc"
