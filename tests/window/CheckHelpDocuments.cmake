@@ -1,0 +1,16 @@
+# Each help document exists beside the program, is not empty and is a PDF.
+string(REPLACE "|" ";" DOCUMENTS "${DOCUMENTS}")
+if(NOT DOCUMENTS)
+    message(FATAL_ERROR "no help documents named")
+endif()
+foreach(document IN LISTS DOCUMENTS)
+    if(NOT EXISTS "${document}")
+        message(FATAL_ERROR "missing help document: ${document}")
+    endif()
+    file(SIZE "${document}" size)
+    file(READ "${document}" head LIMIT 5 HEX)
+    if(size LESS 1000 OR NOT head STREQUAL "255044462d") # "%PDF-"
+        message(FATAL_ERROR "not a PDF document: ${document} (${size} bytes, begins with '${head}')")
+    endif()
+    message(STATUS "${document}: ${size} bytes")
+endforeach()

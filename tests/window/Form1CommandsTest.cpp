@@ -1,0 +1,172 @@
+#include "FormDriver.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tintwright::ui;
+using namespace tintwright::ui::testing;
+
+namespace {
+
+const QString kMidnight = QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask");
+
+void verifyExitQuestion(const MessageRequest& message)
+{
+    QCOMPARE(message.text, QStringLiteral("WARNING!  PROGRAM MAY EXIT WITHOUT SAVING YOUR MODIFICATIONS !! For saving "
+                                          "press Button  *Save Theme*  "));
+    QCOMPARE(message.title, QStringLiteral(" EXIT Program"));
+    QCOMPARE(message.icon, MessageIcon::Question);
+    QCOMPARE(message.buttons, MessageButtons::OkCancel);
+}
+
+} // namespace
+
+class Form1CommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void colorTable_choiceIsWhereTheNextPickStarts();
+    void colorTable_changesNothingInTheTheme();
+    void colorTable_cancelledAfterAPick_isQuiet();
+    void exit_withCancel_keepsThemeAndEdits();
+    void exit_withOk_closesWithoutWritingAFile();
+    void exit_beforeAnyTheme_asksTheSameQuestion();
+    void frameClose_asksAndCancelKeepsTheWindow();
+    void frameClose_withOk_closes();
+    void helpButtons_openTheirDocumentsBesideTheProgram_data();
+    void helpButtons_openTheirDocumentsBesideTheProgram();
+};
+
+void Form1CommandsTest::colorTable_choiceIsWhereTheNextPickStarts()
+{
+    FormDriver driver;
+    driver.openTheme(kMidnight);
+    driver.desktop.answerColor(QColor(12, 34, 56));
+    driver.click("okcolor");
+    driver.pick(4, QColor(1, 2, 3));
+    QCOMPARE(driver.desktop.colorRequests.size(), 2);
+    QCOMPARE(driver.desktop.colorRequests.at(1), QColor(12, 34, 56));
+}
+
+void Form1CommandsTest::colorTable_changesNothingInTheTheme()
+{
+    FormDriver driver;
+    driver.openTheme(kMidnight);
+    const auto before = driver.document().ColorTable;
+    driver.desktop.answerColor(QColor(255, 0, 0));
+    driver.click("okcolor");
+    QCOMPARE(driver.document().ColorTable, before);
+    QCOMPARE(driver.document().MarkedRow, 0);
+    for (int row = 1; row < driver.grid()->rows(); ++row) {
+        QCOMPARE(driver.grid()->backColorAt(row, 6), tintwright::theme::kMenuBackground);
+        QCOMPARE(driver.grid()->textAt(row, 7), QString());
+    }
+    QCOMPARE(driver.desktop.messages.size(), 0);
+}
+
+void Form1CommandsTest::colorTable_cancelledAfterAPick_isQuiet()
+{
+    FormDriver driver;
+    driver.openTheme(kMidnight);
+    driver.pick(1, QColor(1, 2, 3));
+    driver.desktop.answerColor(std::nullopt);
+    driver.click("okcolor");
+    QCOMPARE(driver.desktop.colorRequests.size(), 2);
+    QCOMPARE(driver.desktop.messages.size(), 0);
+    QVERIFY(driver.form->isVisible());
+}
+
+void Form1CommandsTest::exit_withCancel_keepsThemeAndEdits()
+{
+    FormDriver driver;
+    driver.openTheme(kMidnight);
+    driver.pick(2, QColor(9, 9, 9));
+    const auto before = driver.document().ColorTable;
+    driver.desktop.answerMessage(MessageAnswer::Cancel);
+    driver.click("okende");
+
+    QCOMPARE(driver.desktop.messages.size(), 1);
+    verifyExitQuestion(driver.desktop.messages.first());
+    QVERIFY(driver.form->isVisible());
+    QCOMPARE(driver.document().ColorTable, before);
+    QCOMPARE(driver.grid()->textAt(2, 7), QStringLiteral("#"));
+    QCOMPARE(driver.document().ThemeLoaded, 1);
+}
+
+void Form1CommandsTest::exit_withOk_closesWithoutWritingAFile()
+{
+    QTemporaryDir folder;
+    const QString theme = folder.filePath("Theme.ask");
+    writeFile(theme, fileBytes(kMidnight));
+    FormDriver driver;
+    driver.openTheme(theme);
+    driver.pick(2, QColor(9, 9, 9));
+    driver.desktop.answerMessage(MessageAnswer::Ok);
+    driver.click("okende");
+
+    QVERIFY(!driver.form->isVisible());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             QStringList{"Theme.ask"});
+    QCOMPARE(fileBytes(theme), fileBytes(kMidnight));
+    QCOMPARE(driver.desktop.saveRequests.size(), 0);
+}
+
+void Form1CommandsTest::exit_beforeAnyTheme_asksTheSameQuestion()
+{
+    FormDriver driver;
+    driver.desktop.answerMessage(MessageAnswer::Cancel);
+    driver.click("okende");
+    QCOMPARE(driver.desktop.messages.size(), 1);
+    verifyExitQuestion(driver.desktop.messages.first());
+    QVERIFY(driver.form->isVisible());
+}
+
+void Form1CommandsTest::frameClose_asksAndCancelKeepsTheWindow()
+{
+    FormDriver driver;
+    driver.openTheme(kMidnight);
+    driver.pick(3, QColor(7, 7, 7));
+    driver.desktop.answerMessage(MessageAnswer::Cancel);
+    QVERIFY(!driver.form->close());
+
+    QCOMPARE(driver.desktop.messages.size(), 1);
+    verifyExitQuestion(driver.desktop.messages.first());
+    QVERIFY(driver.form->isVisible());
+    QCOMPARE(driver.document().ColorTable[3][tintwright::theme::Changed], 1);
+}
+
+void Form1CommandsTest::frameClose_withOk_closes()
+{
+    FormDriver driver;
+    driver.desktop.answerMessage(MessageAnswer::Ok);
+    QVERIFY(driver.form->close());
+    QVERIFY(!driver.form->isVisible());
+}
+
+void Form1CommandsTest::helpButtons_openTheirDocumentsBesideTheProgram_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("english") << "okhelpenglish" << "readme.pdf" << true;
+    QTest::newRow("german") << "okhelpgerman" << "liesmich.pdf" << true;
+    QTest::newRow("english missing") << "okhelpenglish" << "readme.pdf" << false;
+    QTest::newRow("german missing") << "okhelpgerman" << "liesmich.pdf" << false;
+}
+
+void Form1CommandsTest::helpButtons_openTheirDocumentsBesideTheProgram()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, document);
+    QFETCH(bool, opens);
+    FormDriver driver;
+    driver.desktop.setDocumentsOpen(opens);
+    driver.click(button.toLatin1().constData());
+    QCOMPARE(driver.desktop.documents, QStringList{QCoreApplication::applicationDirPath() + "/" + document});
+    QCOMPARE(driver.desktop.messages.size(), 0);
+    QVERIFY(driver.form->isVisible());
+}
+
+QTEST_MAIN(Form1CommandsTest)
+#include "Form1CommandsTest.moc"
