@@ -115,6 +115,7 @@ void Form1::createControls()
     setWindowTitle(text(texts::kWindowTitle));
     setWindowIcon(programIcon());
     setFixedSize(twips(0, 0, 12720, 12360).size());
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setColors(this, kThreeDLight, kWindowText);
 
     // Labels 3 and 4 lie beneath the save buttons, so that a disabled button
