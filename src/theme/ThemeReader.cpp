@@ -2,6 +2,7 @@
 
 #include "ThemeError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -116,9 +117,10 @@ void RecordCutter::feed(std::string_view bytes)
                 continue;
             }
         }
-        const std::size_t end = bytes.find_first_of("\r\n");
+        const auto lineEnd = std::find_if(bytes.begin(), bytes.end(), [](char c) { return c == '\r' || c == '\n'; });
+        const std::size_t end = static_cast<std::size_t>(lineEnd - bytes.begin());
         append(bytes.substr(0, end));
-        if (end == std::string_view::npos) {
+        if (end == bytes.size()) {
             return;
         }
         endRecord();
@@ -140,11 +142,11 @@ void RecordCutter::append(std::string_view bytes)
                          static_cast<int>(m_records.size()) + 1);
     }
     if (m_current.empty()) {
-        const std::size_t text = bytes.find_first_not_of(" \t");
-        if (text == std::string_view::npos) {
+        const auto text = std::find_if_not(bytes.begin(), bytes.end(), isBlank);
+        bytes.remove_prefix(static_cast<std::size_t>(text - bytes.begin()));
+        if (bytes.empty()) {
             return;
         }
-        bytes.remove_prefix(text);
     }
     m_current.append(bytes);
 }

@@ -1,0 +1,55 @@
+// Starts the program's window as main() does and ends once the window has
+// been painted for the first time; given a theme path, it then opens that
+// theme through the window's own command and paints the listed grid.
+
+#include "Application.h"
+#include "CellGrid.h"
+#include "Form1.h"
+#include "GraphicalButton.h"
+#include "ScriptedDesktop.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            // Not quit(): that asks the window to close, and it would ask the user first.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    tintwright::ui::prepareApplication();
+
+    tintwright::ui::testing::ScriptedDesktop desktop;
+    tintwright::ui::Form1 window(desktop);
+    FirstPaint firstPaint;
+    window.installEventFilter(&firstPaint);
+    window.show();
+    application.exec();
+
+    if (argc > 1) {
+        desktop.answerOpen(QString::fromLocal8Bit(argv[1]));
+        window.findChild<tintwright::ui::GraphicalButton*>(QStringLiteral("okopendatei"))->click();
+        auto* grid = window.findChild<tintwright::ui::CellGrid*>(QStringLiteral("Tabelle2"));
+        grid->viewport()->repaint();
+        return grid->rows() > 1 && desktop.messages.isEmpty() ? 0 : 1;
+    }
+    return 0;
+}
