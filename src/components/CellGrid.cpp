@@ -72,11 +72,10 @@ public:
     };
 
     struct Look {
-        theme::ColorValue backColor = theme::kSystemColorFlag + 5;
-        theme::ColorValue foreColor = theme::kSystemColorFlag + 8;
-        theme::ColorValue backColorFixed = theme::kSystemColorFlag + 15;
-        theme::ColorValue foreColorFixed = theme::kSystemColorFlag + 18;
-        theme::ColorValue backColorBkg = theme::kSystemColorFlag + 12;
+        theme::ColorValue backColor = 0x00FFFFFFu;
+        theme::ColorValue foreColor = 0u;
+        theme::ColorValue backColorFixed = 0x00C0C0C0u;
+        theme::ColorValue foreColorFixed = 0u;
         theme::ColorValue gridColor = 0x00C0C0C0u;
         theme::ColorValue gridColorFixed = 0u;
     };
@@ -382,11 +381,6 @@ void CellGrid::setText(const QString& text)
     m_model->cellChanged(m_row, m_col);
 }
 
-QString CellGrid::text() const
-{
-    return textAt(m_row, m_col);
-}
-
 void CellGrid::setCellBackColor(theme::ColorValue color)
 {
     checkCell(m_row, m_col);
@@ -456,7 +450,6 @@ void CellGrid::setForeColorFixed(theme::ColorValue color)
 
 void CellGrid::setBackColorBkg(theme::ColorValue color)
 {
-    m_model->look().backColorBkg = color;
     QPalette palette = viewport()->palette();
     palette.setColor(QPalette::Base, toQColor(color));
     palette.setColor(QPalette::Window, toQColor(color));

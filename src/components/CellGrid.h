@@ -34,7 +34,6 @@ public:
     int col() const { return m_col; }
 
     void setText(const QString& text);
-    QString text() const;
     void setCellBackColor(theme::ColorValue color);
     // The value last set, or the grid's background for a cell never set.
     theme::ColorValue cellBackColor() const;
