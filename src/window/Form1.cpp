@@ -7,7 +7,6 @@
 #include "GraphicalButton.h"
 #include "Pictures.h"
 #include "SystemColors.h"
-#include "ThemeError.h"
 #include "ThemeReader.h"
 #include "ThemeWriter.h"
 
@@ -261,9 +260,7 @@ void Form1::runCommand(const char* failureHeadline, const std::string& path, Bod
     try {
         body();
     } catch (const DialogCancelled&) {
-    } catch (const theme::ThemeError& error) {
-        reportFailure(failureHeadline, path, QString::fromStdString(error.what()));
-    } catch (const std::exception& error) {
+    } catch (const std::exception& error) { // a theme error above all, with its line where it has one
         reportFailure(failureHeadline, path, QString::fromStdString(error.what()));
     }
 }

@@ -10,7 +10,6 @@
 class QLabel;
 
 namespace tintwright::theme {
-class ThemeError;
 struct ColorEntry;
 } // namespace tintwright::theme
 
