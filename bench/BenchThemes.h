@@ -9,7 +9,8 @@ namespace tintwright::bench {
 // application's own shape, padded with single-value lines.
 inline std::string largestTheme(int entries = 169, int lines = 1200)
 {
-    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Ableton MajorVersion=\"5\">\r\n\t<SkinManager>\r\n";
+    std::string text =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Ableton MajorVersion=\"5\">\r\n\t<SkinManager>\r\n";
     int written = 3;
     for (int i = 0; i < entries; ++i) {
         const std::string name = i == 0 ? "ControlForeground" : "ThemedElementNumber" + std::to_string(i);

@@ -50,7 +50,7 @@ Outcome cutInChunks(std::string_view text, std::size_t chunk)
         cutter.finish();
         return cutter.takeRecords();
     } catch (const theme::ThemeError& error) {
-        return Failure{error.number(), error.line()};
+        return Failure {error.number(), error.line()};
     }
 }
 

@@ -53,7 +53,8 @@ void drawCellText(QPainter* painter, const QRect& rect, const QString& text, con
     }
     painter->setPen(color);
     const QRect area = rect.adjusted(kTextMargin, 0, -kTextMargin - 1, -1);
-    painter->drawText(area, static_cast<int>(alignment), painter->fontMetrics().elidedText(text, Qt::ElideRight, area.width()));
+    painter->drawText(area, static_cast<int>(alignment),
+                      painter->fontMetrics().elidedText(text, Qt::ElideRight, area.width()));
 }
 
 } // namespace
@@ -90,10 +91,7 @@ public:
     Look& look() { return m_look; }
     const Look& look() const { return m_look; }
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override
-    {
-        return parent.isValid() ? 0 : m_rows - 1;
-    }
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : m_rows - 1; }
     int columnCount(const QModelIndex& parent = QModelIndex()) const override
     {
         return parent.isValid() ? 0 : m_cols - 1;
@@ -144,7 +142,7 @@ public:
     Qt::Alignment alignment(int col) const
     {
         return col < static_cast<int>(m_alignments.size()) ? m_alignments[static_cast<std::size_t>(col)]
-                                                             : Qt::AlignLeft | Qt::AlignVCenter;
+                                                           : Qt::AlignLeft | Qt::AlignVCenter;
     }
 
     void setAlignment(int col, Qt::Alignment alignment)

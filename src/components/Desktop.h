@@ -13,7 +13,7 @@ namespace tintwright::ui {
 struct FileRequest {
     QString title;
     QStringList nameFilters; // "Files (*.ask)"
-    QString proposedPath;    // the name, or the full path, the dialog starts from
+    QString proposedPath; // the name, or the full path, the dialog starts from
     bool confirmOverwrite = false;
 };
 

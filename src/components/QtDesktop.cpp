@@ -26,8 +26,8 @@ std::optional<QString> QtDesktop::chooseFileToOpen(QWidget* parent, const FileRe
 
 std::optional<QString> QtDesktop::chooseFileToSave(QWidget* parent, const FileRequest& request)
 {
-    const QFileDialog::Options options = request.confirmOverwrite ? QFileDialog::Options()
-                                                                  : QFileDialog::DontConfirmOverwrite;
+    const QFileDialog::Options options =
+        request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
     return chosen(QFileDialog::getSaveFileName(parent, request.title, request.proposedPath,
                                                request.nameFilters.join(QStringLiteral(";;")), nullptr, options));
 }
@@ -41,8 +41,8 @@ std::optional<QColor> QtDesktop::chooseColor(QWidget* parent, const QColor& init
 
 MessageAnswer QtDesktop::showMessage(QWidget* parent, const MessageRequest& request)
 {
-    QMessageBox box(request.icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
-                    request.title, request.text, QMessageBox::NoButton, parent);
+    QMessageBox box(request.icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning, request.title,
+                    request.text, QMessageBox::NoButton, parent);
     if (request.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);

@@ -8,9 +8,9 @@
 
 namespace tintwright::theme {
 
-inline constexpr int kMaxLines = 1200;      // a theme has at most 1200 lines
+inline constexpr int kMaxLines = 1200; // a theme has at most 1200 lines
 inline constexpr int kColorTableRows = 200; // rows 1..200 of the colour table can hold entries
-inline constexpr int kMaxEntries = 169;     // the grid lists at most 169 entries below its header
+inline constexpr int kMaxEntries = 169; // the grid lists at most 169 entries below its header
 
 // Columns of a colour table row.
 enum ColorTableColumn : int {
@@ -28,7 +28,7 @@ using ColorTableRow = std::array<std::int16_t, 5>;
 struct ThemeDocument {
     std::array<std::string, kMaxLines + 1> ThemeLines;
     std::int16_t LineCount = 0;
-    std::array<ColorTableRow, kColorTableRows + 1> ColorTable{};
+    std::array<ColorTableRow, kColorTableRows + 1> ColorTable {};
     std::int16_t EntryCount = 0;
     std::string CurrentLine;
     std::string DialogPath;

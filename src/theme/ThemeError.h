@@ -8,9 +8,9 @@ namespace tintwright::theme {
 // The run-time error numbers a command can end with.
 enum class ErrorNumber {
     SubscriptOutOfRange = 9, // a table or the grid would overflow
-    TypeMismatch = 13,       // a colour value that is not a number
-    FileNotFound = 53,       // a theme that cannot be opened or read
-    PathFileAccess = 75,     // a theme that cannot be written
+    TypeMismatch = 13, // a colour value that is not a number
+    FileNotFound = 53, // a theme that cannot be opened or read
+    PathFileAccess = 75, // a theme that cannot be written
 };
 
 // The one error the theme core reports to the window. `reason` is plain words

@@ -137,8 +137,7 @@ void RecordCutter::append(std::string_view bytes)
     m_lineOpen = true;
     m_lineLength += bytes.size();
     if (m_lineLength > kMaxLineLength) {
-        throw ThemeError(ErrorNumber::SubscriptOutOfRange,
-                         "the line is longer than 64 KiB; this is not a theme text.",
+        throw ThemeError(ErrorNumber::SubscriptOutOfRange, "the line is longer than 64 KiB; this is not a theme text.",
                          static_cast<int>(m_records.size()) + 1);
     }
     if (m_current.empty()) {
@@ -212,8 +211,8 @@ std::vector<ColorEntry> listEntries(const std::vector<std::string>& records)
         }
         if (entries.size() == static_cast<std::size_t>(kMaxEntries)) {
             throw ThemeError(ErrorNumber::SubscriptOutOfRange,
-                             "the theme has more than " + std::to_string(kMaxEntries)
-                                 + " colour entries; at most " + std::to_string(kMaxEntries) + " can be listed.",
+                             "the theme has more than " + std::to_string(kMaxEntries) + " colour entries; at most "
+                                 + std::to_string(kMaxEntries) + " can be listed.",
                              slot);
         }
         if (slot + 2 > count) {
@@ -228,9 +227,9 @@ std::vector<ColorEntry> listEntries(const std::vector<std::string>& records)
         entry.redText = valueText(records[static_cast<std::size_t>(slot - 1)]);
         entry.greenText = valueText(records[static_cast<std::size_t>(slot)]);
         entry.blueText = valueText(records[static_cast<std::size_t>(slot + 1)]);
-        entry.oldColor = composeColor(componentValue(entry.redText, "R", slot),
-                                      componentValue(entry.greenText, "G", slot + 1),
-                                      componentValue(entry.blueText, "B", slot + 2));
+        entry.oldColor =
+            composeColor(componentValue(entry.redText, "R", slot), componentValue(entry.greenText, "G", slot + 1),
+                         componentValue(entry.blueText, "B", slot + 2));
         entries.push_back(std::move(entry));
     }
     return entries;

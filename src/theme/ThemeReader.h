@@ -48,8 +48,8 @@ bool isColorEntryRecord(std::string_view record);
 std::string valueText(std::string_view record);
 
 struct ColorEntry {
-    int redSlot = 0;    // record number of the entry's R record
-    std::string item;   // the record before the R record, the themed element
+    int redSlot = 0; // record number of the entry's R record
+    std::string item; // the record before the R record, the themed element
     std::string redText;
     std::string greenText;
     std::string blueText;

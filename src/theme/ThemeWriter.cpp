@@ -70,7 +70,8 @@ TemporaryFile createTemporaryBeside(const fs::path& target)
     int lastError = EEXIST;
     for (int attempt = 0; attempt < 32 && lastError == EEXIST; ++attempt) {
         TemporaryFile temporary;
-        temporary.path = folder / ("." + target.filename().string() + "." + std::to_string(random() % 1000000000u) + ".tmp");
+        temporary.path =
+            folder / ("." + target.filename().string() + "." + std::to_string(random() % 1000000000u) + ".tmp");
         errno = 0;
         temporary.file = std::fopen(temporary.path.c_str(), "wbx");
         if (temporary.file) {
@@ -118,8 +119,8 @@ void replaceFile(const std::string& path, std::string_view bytes)
     TemporaryFile temporary = createTemporaryBeside(target);
 
     errno = 0;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), temporary.file) == bytes.size()
-                         && std::fflush(temporary.file) == 0;
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), temporary.file) == bytes.size() && std::fflush(temporary.file) == 0;
     int error = errno;
     const bool closed = std::fclose(temporary.file) == 0;
     if (written && !closed) {

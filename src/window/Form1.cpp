@@ -54,8 +54,8 @@ QString text(const char* constant)
 QFont sansSerif(qreal points, bool bold)
 {
     static const QString family = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
-                                      ? QStringLiteral("MS Sans Serif")
-                                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        ? QStringLiteral("MS Sans Serif")
+        : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
@@ -149,23 +149,26 @@ void Form1::createControls()
         button->setToolTip(text(tip));
         return button;
     };
-    okopendatei = makeButton("okopendatei", twips(10500, 1800, 1575, 735), texts::kOpenThemeCaption, kLightGrey,
-                             9.75, texts::kOpenThemeTip);
+    okopendatei = makeButton("okopendatei", twips(10500, 1800, 1575, 735), texts::kOpenThemeCaption, kLightGrey, 9.75,
+                             texts::kOpenThemeTip);
     okcolor = makeButton("okcolor", twips(10440, 6120, 1575, 735), texts::kColorTableCaption, 0x0000FFFFu, 9.75,
                          texts::kColorTableTip);
-    okcolor->setPicture(renderPicture(QStringLiteral(":/resources/colortable.svg"), QSize(183, 85), devicePixelRatioF()));
-    okende = makeButton("okende", twips(10440, 9960, 1575, 735), texts::kExitCaption, 0x008080FFu, 9.75,
-                        texts::kExitTip);
+    okcolor->setPicture(
+        renderPicture(QStringLiteral(":/resources/colortable.svg"), QSize(183, 85), devicePixelRatioF()));
+    okende =
+        makeButton("okende", twips(10440, 9960, 1575, 735), texts::kExitCaption, 0x008080FFu, 9.75, texts::kExitTip);
     oksave = makeButton("oksave", twips(10500, 3000, 1575, 735), texts::kSaveThemeCaption, kLightGrey, 9.75,
                         texts::kSaveThemeTip);
-    okhelpgerman = makeButton("okhelpgerman", twips(10440, 8040, 1575, 495), "", 0x00E0E0E0u, 8.25,
-                              texts::kGermanHelpTip);
-    okhelpgerman->setPicture(renderPicture(QStringLiteral(":/resources/flag_de.svg"), QSize(122, 30), devicePixelRatioF()));
+    okhelpgerman =
+        makeButton("okhelpgerman", twips(10440, 8040, 1575, 495), "", 0x00E0E0E0u, 8.25, texts::kGermanHelpTip);
+    okhelpgerman->setPicture(
+        renderPicture(QStringLiteral(":/resources/flag_de.svg"), QSize(122, 30), devicePixelRatioF()));
     okquick = makeButton("okquick", twips(10500, 4200, 1575, 735), texts::kQuickSaveCaption, 0x0000C000u, 9.75,
                          texts::kQuickSaveTip);
-    okhelpenglish = makeButton("okhelpenglish", twips(10440, 8760, 1575, 495), "", 0x00E0E0E0u, 8.25,
-                               texts::kEnglishHelpTip);
-    okhelpenglish->setPicture(renderPicture(QStringLiteral(":/resources/flag_uk.svg"), QSize(106, 34), devicePixelRatioF()));
+    okhelpenglish =
+        makeButton("okhelpenglish", twips(10440, 8760, 1575, 495), "", 0x00E0E0E0u, 8.25, texts::kEnglishHelpTip);
+    okhelpenglish->setPicture(
+        renderPicture(QStringLiteral(":/resources/flag_uk.svg"), QSize(106, 34), devicePixelRatioF()));
     oksave->setEnabled(false);
     okquick->setEnabled(false);
 
@@ -254,8 +257,7 @@ void Form1::Form_Load()
     }
 }
 
-template <typename Body>
-void Form1::runCommand(const char* failureHeadline, const std::string& path, Body&& body)
+template<typename Body> void Form1::runCommand(const char* failureHeadline, const std::string& path, Body&& body)
 {
     try {
         body();
@@ -277,8 +279,8 @@ void Form1::reportFailure(const char* headline, const std::string& path, const Q
 
 void Form1::showWrongFormat()
 {
-    m_desktop.showMessage(this, {text(texts::kWrongFormatText), text(texts::kErrorTitle), MessageIcon::Exclamation,
-                                 MessageButtons::Ok});
+    m_desktop.showMessage(
+        this, {text(texts::kWrongFormatText), text(texts::kErrorTitle), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 // A theme is read completely and checked before anything is shown, so a theme
@@ -440,9 +442,9 @@ void Form1::okende_Click()
 
 bool Form1::confirmExit()
 {
-    return m_desktop.showMessage(this, {text(texts::kExitText), text(texts::kExitTitle), MessageIcon::Question,
-                                        MessageButtons::OkCancel})
-           == MessageAnswer::Ok;
+    return m_desktop.showMessage(
+               this, {text(texts::kExitText), text(texts::kExitTitle), MessageIcon::Question, MessageButtons::OkCancel})
+        == MessageAnswer::Ok;
 }
 
 void Form1::closeEvent(QCloseEvent* event)

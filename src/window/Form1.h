@@ -59,8 +59,7 @@ private:
     // Runs a command. A dialog cancelled while CancelError is set ends it
     // quietly; any other failure ends it with one message box naming `path`,
     // which is read only then, so it may be filled by the command itself.
-    template <typename Body>
-    void runCommand(const char* failureHeadline, const std::string& path, Body&& body);
+    template<typename Body> void runCommand(const char* failureHeadline, const std::string& path, Body&& body);
 
     Desktop& m_desktop;
     theme::ThemeDocument m_document;

@@ -84,7 +84,8 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
 // its element line, R, G, B, Alpha and closing lines, CR LF at each line end.
 inline QByteArray themeText(const QList<QColor>& colors)
 {
-    QByteArray text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Ableton MajorVersion=\"5\">\r\n\t<SkinManager>\r\n";
+    QByteArray text =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Ableton MajorVersion=\"5\">\r\n\t<SkinManager>\r\n";
     for (int i = 0; i < colors.size(); ++i) {
         const QByteArray name = i == 0 ? "ControlForeground" : "Element" + QByteArray::number(i + 1);
         text += "\t\t<" + name + ">\r\n";

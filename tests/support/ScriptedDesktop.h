@@ -52,8 +52,7 @@ public:
     }
 
 private:
-    template <typename Answer>
-    Answer next(QQueue<Answer>& answers, const Answer& cancel)
+    template<typename Answer> Answer next(QQueue<Answer>& answers, const Answer& cancel)
     {
         if (answers.isEmpty()) {
             ++unscripted;

@@ -25,7 +25,7 @@ struct CutCase {
     Records records;
 };
 
-class RecordCuttingTest : public ::testing::TestWithParam<CutCase> {};
+class RecordCuttingTest : public ::testing::TestWithParam<CutCase> { };
 
 TEST_P(RecordCuttingTest, givesOneRecordPerLine)
 {
@@ -48,23 +48,22 @@ TEST_P(RecordCuttingTest, cutsTheSameWhateverTheReadBoundaries)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, RecordCuttingTest,
-    ::testing::Values(
-        CutCase{"crLfLineEnds", "a\r\nb\r\n", {"a", "b"}},
-        CutCase{"lfLineEnds", "a\nb\n", {"a", "b"}},
-        CutCase{"loneCrLineEnds", "a\rb\r", {"a", "b"}},
-        CutCase{"mixedLineEnds", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
-        CutCase{"lastLineWithoutLineEnd", "a\r\nb", {"a", "b"}},
-        CutCase{"emptyLinesAreEmptyRecords", "a\r\n\r\n\nb\r\n", {"a", "", "", "b"}},
-        CutCase{"crBeforeCrLfIsTwoLineEnds", "a\r\r\nb", {"a", "", "b"}},
-        CutCase{"indentationIsSkipped", "\t\t<R Value=\"1\" />\r\n  \t <X>\n", {"<R Value=\"1\" />", "<X>"}},
-        CutCase{"blankOnlyLineIsEmpty", " \t \r\n", {""}},
-        CutCase{"trailingBlanksStay", "<ControlForeground> \t\r\n", {"<ControlForeground> \t"}},
-        CutCase{"commaKeepsLineWhole", "<Info Value=\"a, b\" />\r\n", {"<Info Value=\"a, b\" />"}},
-        CutCase{"leadingQuoteKeepsLineWhole", "\"quoted\", rest\r\n", {"\"quoted\", rest"}},
-        CutCase{"inwardBlanksStay", "a  b\r\n", {"a  b"}},
-        CutCase{"nulBytesAreCharacters", std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
-        CutCase{"emptyTextHasNoRecord", "", {}},
-        CutCase{"singleLineEndIsOneEmptyRecord", "\r\n", {""}}),
+    ::testing::Values(CutCase {"crLfLineEnds", "a\r\nb\r\n", {"a", "b"}}, CutCase {"lfLineEnds", "a\nb\n", {"a", "b"}},
+                      CutCase {"loneCrLineEnds", "a\rb\r", {"a", "b"}},
+                      CutCase {"mixedLineEnds", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+                      CutCase {"lastLineWithoutLineEnd", "a\r\nb", {"a", "b"}},
+                      CutCase {"emptyLinesAreEmptyRecords", "a\r\n\r\n\nb\r\n", {"a", "", "", "b"}},
+                      CutCase {"crBeforeCrLfIsTwoLineEnds", "a\r\r\nb", {"a", "", "b"}},
+                      CutCase {
+                          "indentationIsSkipped", "\t\t<R Value=\"1\" />\r\n  \t <X>\n", {"<R Value=\"1\" />", "<X>"}},
+                      CutCase {"blankOnlyLineIsEmpty", " \t \r\n", {""}},
+                      CutCase {"trailingBlanksStay", "<ControlForeground> \t\r\n", {"<ControlForeground> \t"}},
+                      CutCase {"commaKeepsLineWhole", "<Info Value=\"a, b\" />\r\n", {"<Info Value=\"a, b\" />"}},
+                      CutCase {"leadingQuoteKeepsLineWhole", "\"quoted\", rest\r\n", {"\"quoted\", rest"}},
+                      CutCase {"inwardBlanksStay", "a  b\r\n", {"a  b"}},
+                      CutCase {"nulBytesAreCharacters", std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
+                      CutCase {"emptyTextHasNoRecord", "", {}},
+                      CutCase {"singleLineEndIsOneEmptyRecord", "\r\n", {""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecordCutterLimits, takes1200LinesAndRefusesThe1201st)
@@ -88,7 +87,7 @@ TEST(RecordCutterLimits, takes1200LinesAndRefusesThe1201st)
 TEST(RecordCutterLimits, takes64KiBLineAndRefusesALongerOne)
 {
     const std::string longest(kMaxLineLength, 'x');
-    EXPECT_EQ(cut("first\n" + longest + "\n"), (Records{"first", longest}));
+    EXPECT_EQ(cut("first\n" + longest + "\n"), (Records {"first", longest}));
 
     try {
         cut("first\n\t" + longest + "\n");

@@ -1,5 +1,5 @@
-#include "ThemeError.h"
 #include "ThemeReader.h"
+#include "ThemeError.h"
 #include "ThemeTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -16,27 +16,26 @@ struct ValueCase {
     std::string text;
 };
 
-class ValueTextTest : public ::testing::TestWithParam<ValueCase> {};
+class ValueTextTest : public ::testing::TestWithParam<ValueCase> { };
 
 TEST_P(ValueTextTest, takesCharacter11AndTheDigitsAfterIt)
 {
     EXPECT_EQ(valueText(GetParam().record), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Records, ValueTextTest,
-    ::testing::Values(ValueCase{"oneDigit", "<R Value=\"0\" />", "0"},
-                      ValueCase{"twoDigits", "<G Value=\"42\" />", "42"},
-                      ValueCase{"threeDigits", "<B Value=\"255\" />", "255"},
-                      ValueCase{"fourDigitsGiveThree", "<R Value=\"2555\" />", "255"},
-                      ValueCase{"minusSign", "<R Value=\"-5\" />", "-5"},
-                      ValueCase{"character13CountsWhatever12Is", "<R Value=\"1e3\" />", "1e3"},
-                      ValueCase{"withoutBlankBeforeSlash", "<R Value=\"7\"/>", "7"},
-                      ValueCase{"emptyQuotesGiveTheClosingQuote", "<R Value=\"\" />", "\""},
-                      ValueCase{"elevenCharacters", "<R Value=\"9", "9"},
-                      ValueCase{"tooShortForAValue", "<R Value=\"", ""},
-                      ValueCase{"emptyRecord", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Records, ValueTextTest,
+                         ::testing::Values(ValueCase {"oneDigit", "<R Value=\"0\" />", "0"},
+                                           ValueCase {"twoDigits", "<G Value=\"42\" />", "42"},
+                                           ValueCase {"threeDigits", "<B Value=\"255\" />", "255"},
+                                           ValueCase {"fourDigitsGiveThree", "<R Value=\"2555\" />", "255"},
+                                           ValueCase {"minusSign", "<R Value=\"-5\" />", "-5"},
+                                           ValueCase {"character13CountsWhatever12Is", "<R Value=\"1e3\" />", "1e3"},
+                                           ValueCase {"withoutBlankBeforeSlash", "<R Value=\"7\"/>", "7"},
+                                           ValueCase {"emptyQuotesGiveTheClosingQuote", "<R Value=\"\" />", "\""},
+                                           ValueCase {"elevenCharacters", "<R Value=\"9", "9"},
+                                           ValueCase {"tooShortForAValue", "<R Value=\"", ""},
+                                           ValueCase {"emptyRecord", "", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct FormatCase {
     const char* name;
@@ -44,22 +43,21 @@ struct FormatCase {
     bool isTheme;
 };
 
-class ThemeFormatTest : public ::testing::TestWithParam<FormatCase> {};
+class ThemeFormatTest : public ::testing::TestWithParam<FormatCase> { };
 
 TEST_P(ThemeFormatTest, looksOnlyAtTheFourthRecord)
 {
     EXPECT_EQ(hasThemeFormat(GetParam().records), GetParam().isTheme);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FourthRecords, ThemeFormatTest,
-    ::testing::Values(FormatCase{"exact", {"a", "b", "c", "<ControlForeground>"}, true},
-                      FormatCase{"trailingBlanks", {"", "", "", "<ControlForeground> \t "}, true},
-                      FormatCase{"otherCase", {"a", "b", "c", "<controlforeground>"}, false},
-                      FormatCase{"otherElement", {"a", "b", "c", "<TextDisabled>"}, false},
-                      FormatCase{"onlyThreeRecords", {"a", "b", "<ControlForeground>"}, false},
-                      FormatCase{"noRecords", {}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(FourthRecords, ThemeFormatTest,
+                         ::testing::Values(FormatCase {"exact", {"a", "b", "c", "<ControlForeground>"}, true},
+                                           FormatCase {"trailingBlanks", {"", "", "", "<ControlForeground> \t "}, true},
+                                           FormatCase {"otherCase", {"a", "b", "c", "<controlforeground>"}, false},
+                                           FormatCase {"otherElement", {"a", "b", "c", "<TextDisabled>"}, false},
+                                           FormatCase {"onlyThreeRecords", {"a", "b", "<ControlForeground>"}, false},
+                                           FormatCase {"noRecords", {}, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ThemeReaderTest, listsEveryEntryWithItsTextsSlotAndOldColour)
 {
@@ -135,7 +133,7 @@ struct BrokenEntryCase {
     std::string reason;
 };
 
-class BrokenEntryTest : public ::testing::TestWithParam<BrokenEntryCase> {};
+class BrokenEntryTest : public ::testing::TestWithParam<BrokenEntryCase> { };
 
 TEST_P(BrokenEntryTest, isRefusedWithItsLine)
 {
@@ -151,19 +149,26 @@ TEST_P(BrokenEntryTest, isRefusedWithItsLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, BrokenEntryTest,
-    ::testing::Values(
-        BrokenEntryCase{"letterInGreen",
-                        {"<X>", "<R Value=\"1\" />", "<G Value=\"x1\" />", "<B Value=\"3\" />"},
-                        3,
-                        "the G value \"x1\" is not a number."},
-        BrokenEntryCase{"emptyBlue", {"<X>", "<R Value=\"1\" />", "<G Value=\"2\" />", "<B Value=\"\" />"}, 4,
-                        "the B value \"\"\" is not a number."},
-        BrokenEntryCase{"exponent", {"<X>", "<R Value=\"1e3\" />", "<G Value=\"2\" />", "<B Value=\"3\" />"}, 2,
-                        "the R value \"1e3\" is not a number."},
-        BrokenEntryCase{"redAtTheEnd", {"<X>", "<R Value=\"1\" />"}, 2,
-                        "the R line of a colour entry has no G and B lines after it."},
-        BrokenEntryCase{"redNextToLast", {"<X>", "<R Value=\"1\" />", "<G Value=\"2\" />"}, 2,
-                        "the R line of a colour entry has no B line after it."}),
+    ::testing::Values(BrokenEntryCase {"letterInGreen",
+                                       {"<X>", "<R Value=\"1\" />", "<G Value=\"x1\" />", "<B Value=\"3\" />"},
+                                       3,
+                                       "the G value \"x1\" is not a number."},
+                      BrokenEntryCase {"emptyBlue",
+                                       {"<X>", "<R Value=\"1\" />", "<G Value=\"2\" />", "<B Value=\"\" />"},
+                                       4,
+                                       "the B value \"\"\" is not a number."},
+                      BrokenEntryCase {"exponent",
+                                       {"<X>", "<R Value=\"1e3\" />", "<G Value=\"2\" />", "<B Value=\"3\" />"},
+                                       2,
+                                       "the R value \"1e3\" is not a number."},
+                      BrokenEntryCase {"redAtTheEnd",
+                                       {"<X>", "<R Value=\"1\" />"},
+                                       2,
+                                       "the R line of a colour entry has no G and B lines after it."},
+                      BrokenEntryCase {"redNextToLast",
+                                       {"<X>", "<R Value=\"1\" />", "<G Value=\"2\" />"},
+                                       2,
+                                       "the R line of a colour entry has no B line after it."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ForeignCase {
@@ -171,7 +176,7 @@ struct ForeignCase {
     std::string text;
 };
 
-class ForeignTextTest : public ::testing::TestWithParam<ForeignCase> {};
+class ForeignTextTest : public ::testing::TestWithParam<ForeignCase> { };
 
 TEST_P(ForeignTextTest, isNotATheme)
 {
@@ -180,11 +185,11 @@ TEST_P(ForeignTextTest, isNotATheme)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ForeignTextTest,
-    ::testing::Values(ForeignCase{"empty", ""}, ForeignCase{"threeLines", "a\nb\n<ControlForeground>\n"},
-                      ForeignCase{"otherCase", "a\nb\nc\n<controlforeground>\n<R Value=\"1\" />\n"},
+    ::testing::Values(ForeignCase {"empty", ""}, ForeignCase {"threeLines", "a\nb\n<ControlForeground>\n"},
+                      ForeignCase {"otherCase", "a\nb\nc\n<controlforeground>\n<R Value=\"1\" />\n"},
                       // Once the fourth line shows a foreign file, the rest is not read at all.
-                      ForeignCase{"longLineAfterWrongFourth", "a\nb\nc\nd\n" + std::string(100000, 'x')},
-                      ForeignCase{"manyLinesAfterWrongFourth", "a\nb\nc\nd\n" + std::string(5000, '\n')}),
+                      ForeignCase {"longLineAfterWrongFourth", "a\nb\nc\nd\n" + std::string(100000, 'x')},
+                      ForeignCase {"manyLinesAfterWrongFourth", "a\nb\nc\nd\n" + std::string(5000, '\n')}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ThemeReaderTest, readsSampleFile)

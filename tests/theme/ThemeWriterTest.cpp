@@ -1,7 +1,7 @@
+#include "ThemeWriter.h"
 #include "ThemeError.h"
 #include "ThemeReader.h"
 #include "ThemeTestSupport.h"
-#include "ThemeWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -75,12 +75,13 @@ TEST(ThemeWriterTest, changedEntryRewritesExactlyItsThreeLines)
 
 TEST(ThemeWriterTest, changedEntryComesOutInTheWritersSpelling)
 {
-    ThemeDocument document = loadedDocument(
-        "a\r\nb\r\nc\r\n<ControlForeground>\r\n\t<R Value=\"10\"/>\r\n<G Value=\"20\"   />\r\n<B Value=\"30\" Extra=\"1\"/>\r\n");
+    ThemeDocument document = loadedDocument("a\r\nb\r\nc\r\n<ControlForeground>\r\n\t<R Value=\"10\"/>\r\n<G "
+                                            "Value=\"20\"   />\r\n<B Value=\"30\" Extra=\"1\"/>\r\n");
     change(document, 1, 10, 20, 30);
     RewriteChangedEntries(document);
-    EXPECT_EQ(written(document),
-              "a\r\nb\r\nc\r\n<ControlForeground>\r\n<R Value=\"10\" />\r\n<G Value=\"20\" />\r\n<B Value=\"30\" />\r\n");
+    EXPECT_EQ(
+        written(document),
+        "a\r\nb\r\nc\r\n<ControlForeground>\r\n<R Value=\"10\" />\r\n<G Value=\"20\" />\r\n<B Value=\"30\" />\r\n");
 }
 
 TEST(ThemeWriterTest, onlyFlagOneCountsAsChanged)
@@ -116,10 +117,10 @@ TEST(ReplaceFileTest, replacesTargetKeepsItsPermissionsAndLeavesNoTemporary)
     replaceFile(target, "new\r\n");
 
     EXPECT_EQ(readBytes(target), "new\r\n");
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string>{"theme.ask"});
+    EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string> {"theme.ask"});
 }
 
 TEST(ReplaceFileTest, writesThroughALinkAndKeepsTheLink)
@@ -142,7 +143,7 @@ struct FailedSaveCase {
     std::string reason;
 };
 
-class FailedSaveTest : public ::testing::TestWithParam<FailedSaveCase> {};
+class FailedSaveTest : public ::testing::TestWithParam<FailedSaveCase> { };
 
 TEST_P(FailedSaveTest, saysWhyAndChangesNothing)
 {
@@ -161,16 +162,15 @@ TEST_P(FailedSaveTest, saysWhyAndChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Targets, FailedSaveTest,
-    ::testing::Values(FailedSaveCase{"missingFolder", "nowhere/theme.ask",
-                                     "the file cannot be created in its folder: No such file or directory."},
-                      FailedSaveCase{"folderInTheWay", "folder.ask", "a folder of this name is in the way."}),
+    ::testing::Values(FailedSaveCase {"missingFolder", "nowhere/theme.ask",
+                                      "the file cannot be created in its folder: No such file or directory."},
+                      FailedSaveCase {"folderInTheWay", "folder.ask", "a folder of this name is in the way."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Runs `save` in a child process set up by `prepare` (a lower file-size limit,
 // another user) and tells how the child ended: 0 when the save reported an
 // error, 1 when it reported success, other values when it crashed.
-template <typename Prepare, typename Save>
-int inChildProcess(Prepare prepare, Save save)
+template<typename Prepare, typename Save> int inChildProcess(Prepare prepare, Save save)
 {
     const pid_t child = ::fork();
     if (child == 0) {
@@ -203,14 +203,14 @@ TEST(FailedSaveFaultTest, fullDiskLeavesExistingTargetByteIdentical)
     const int ended = inChildProcess(
         [] {
             std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{4096, 4096};
+            const rlimit limit {4096, 4096};
             ::setrlimit(RLIMIT_FSIZE, &limit);
         },
         [&] { saveTheme(document, target); });
 
     EXPECT_EQ(ended, 0) << "the save must report the failure";
     EXPECT_EQ(readBytes(target), good);
-    EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string>{"mine.ask"});
+    EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string> {"mine.ask"});
 }
 
 TEST(FailedSaveFaultTest, readOnlyFolderLeavesExistingTargetByteIdentical)
@@ -235,7 +235,7 @@ TEST(FailedSaveFaultTest, readOnlyFolderLeavesExistingTargetByteIdentical)
     EXPECT_EQ(ended, 0) << "the save must report the failure";
     EXPECT_EQ(readBytes(target), good);
     ::chmod(folder.path().c_str(), 0755);
-    EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string>{"mine.ask"});
+    EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string> {"mine.ask"});
 }
 
 } // namespace

@@ -13,8 +13,9 @@ const QString kMidnight = QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask");
 
 void verifyExitQuestion(const MessageRequest& message)
 {
-    QCOMPARE(message.text, QStringLiteral("WARNING!  PROGRAM MAY EXIT WITHOUT SAVING YOUR MODIFICATIONS !! For saving "
-                                          "press Button  *Save Theme*  "));
+    QCOMPARE(message.text,
+             QStringLiteral("WARNING!  PROGRAM MAY EXIT WITHOUT SAVING YOUR MODIFICATIONS !! For saving "
+                            "press Button  *Save Theme*  "));
     QCOMPARE(message.title, QStringLiteral(" EXIT Program"));
     QCOMPARE(message.icon, MessageIcon::Question);
     QCOMPARE(message.buttons, MessageButtons::OkCancel);
@@ -107,7 +108,7 @@ void Form1CommandsTest::exit_withOk_closesWithoutWritingAFile()
 
     QVERIFY(!driver.form->isVisible());
     QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
-             QStringList{"Theme.ask"});
+             QStringList {"Theme.ask"});
     QCOMPARE(fileBytes(theme), fileBytes(kMidnight));
     QCOMPARE(driver.desktop.saveRequests.size(), 0);
 }
@@ -149,10 +150,14 @@ void Form1CommandsTest::helpButtons_openTheirDocumentsBesideTheProgram_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("document");
     QTest::addColumn<bool>("opens");
-    QTest::newRow("english") << "okhelpenglish" << "readme.pdf" << true;
-    QTest::newRow("german") << "okhelpgerman" << "liesmich.pdf" << true;
-    QTest::newRow("english missing") << "okhelpenglish" << "readme.pdf" << false;
-    QTest::newRow("german missing") << "okhelpgerman" << "liesmich.pdf" << false;
+    QTest::newRow("english") << "okhelpenglish"
+                             << "readme.pdf" << true;
+    QTest::newRow("german") << "okhelpgerman"
+                            << "liesmich.pdf" << true;
+    QTest::newRow("english missing") << "okhelpenglish"
+                                     << "readme.pdf" << false;
+    QTest::newRow("german missing") << "okhelpgerman"
+                                    << "liesmich.pdf" << false;
 }
 
 void Form1CommandsTest::helpButtons_openTheirDocumentsBesideTheProgram()
@@ -163,7 +168,7 @@ void Form1CommandsTest::helpButtons_openTheirDocumentsBesideTheProgram()
     FormDriver driver;
     driver.desktop.setDocumentsOpen(opens);
     driver.click(button.toLatin1().constData());
-    QCOMPARE(driver.desktop.documents, QStringList{QCoreApplication::applicationDirPath() + "/" + document});
+    QCOMPARE(driver.desktop.documents, QStringList {QCoreApplication::applicationDirPath() + "/" + document});
     QCOMPARE(driver.desktop.messages.size(), 0);
     QVERIFY(driver.form->isVisible());
 }

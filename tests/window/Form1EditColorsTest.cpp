@@ -17,8 +17,8 @@ const QList<QColor> kColors = {QColor(10, 20, 30), QColor(40, 50, 60), QColor(0,
 
 ColorTableRow row(int r, int g, int b, int changed, int slot)
 {
-    return ColorTableRow{static_cast<std::int16_t>(slot), static_cast<std::int16_t>(r), static_cast<std::int16_t>(g),
-                         static_cast<std::int16_t>(b), static_cast<std::int16_t>(changed)};
+    return ColorTableRow {static_cast<std::int16_t>(slot), static_cast<std::int16_t>(r), static_cast<std::int16_t>(g),
+                          static_cast<std::int16_t>(b), static_cast<std::int16_t>(changed)};
 }
 
 int slotOf(int entry)

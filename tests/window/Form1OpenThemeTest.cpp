@@ -130,7 +130,7 @@ void Form1OpenThemeTest::openTheme_asksWithTitleAndFilter()
     QCOMPARE(driver.desktop.openRequests.size(), 1);
     const FileRequest& request = driver.desktop.openRequests.first();
     QCOMPARE(request.title, QStringLiteral("Select Ableton Theme File to Edit "));
-    QCOMPARE(request.nameFilters, QStringList{QStringLiteral("Files (*.ask)")});
+    QCOMPARE(request.nameFilters, QStringList {QStringLiteral("Files (*.ask)")});
 }
 
 void Form1OpenThemeTest::openTheme_proposesSaveName_data()
@@ -138,9 +138,12 @@ void Form1OpenThemeTest::openTheme_proposesSaveName_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("proposedName");
     QTest::addColumn<int>("hasMyPrefix");
-    QTest::newRow("plain title gets my") << "Dark.ask" << "myDark.ask" << 0;
-    QTest::newRow("my title proposes itself") << "myTheme.ask" << "myTheme.ask" << 1;
-    QTest::newRow("My is not my") << "MyTheme.ask" << "myMyTheme.ask" << 0;
+    QTest::newRow("plain title gets my") << "Dark.ask"
+                                         << "myDark.ask" << 0;
+    QTest::newRow("my title proposes itself") << "myTheme.ask"
+                                              << "myTheme.ask" << 1;
+    QTest::newRow("My is not my") << "MyTheme.ask"
+                                  << "myMyTheme.ask" << 0;
 }
 
 void Form1OpenThemeTest::openTheme_proposesSaveName()
@@ -166,9 +169,10 @@ void Form1OpenThemeTest::openTheme_withIndentationCommasAndOddLineEnds_listsEntr
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("odd.ask");
-    writeFile(path, "<?xml?>\r<Ableton>\n  <SkinManager>\r\n \t <ControlForeground>  \r\n"
-                    "<Info Value=\"dark, calm\" />\n"
-                    "<Plain>\r\t<R Value=\"300\" />\r\n  <G Value=\"-5\" />\n<B Value=\"7\"/>");
+    writeFile(path,
+              "<?xml?>\r<Ableton>\n  <SkinManager>\r\n \t <ControlForeground>  \r\n"
+              "<Info Value=\"dark, calm\" />\n"
+              "<Plain>\r\t<R Value=\"300\" />\r\n  <G Value=\"-5\" />\n<B Value=\"7\"/>");
     FormDriver driver;
     driver.openTheme(path);
     QCOMPARE(driver.desktop.messages.size(), 0);
@@ -254,8 +258,7 @@ void Form1OpenThemeTest::openTheme_failure_showsMessageAndLeavesStartUpState_dat
                                        << "Line 6: the G value \"x\" is not a number.";
     QTest::newRow("R line at the end") << head + "<R Value=\"1\" />\r\n"
                                        << "Line 5: the R line of a colour entry has no G and B lines after it.";
-    QTest::newRow("1201 lines") << head + lines(1197, "<X />")
-                                << "Line 1201: the theme has more than 1200 lines.";
+    QTest::newRow("1201 lines") << head + lines(1197, "<X />") << "Line 1201: the theme has more than 1200 lines.";
     QTest::newRow("170 entries") << themeText(ramp(170))
                                  << "Line 1019: the theme has more than 169 colour entries; at most 169 can be listed.";
     QTest::newRow("line over 64 KiB") << head + QByteArray(70000, 'x')

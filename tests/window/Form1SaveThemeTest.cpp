@@ -45,9 +45,9 @@ int saveInChildProcess(FormDriver& driver, const QString& target, const std::fun
         prepare();
         driver.saveAs(target);
         const bool told = driver.desktop.messages.size() == 1
-                          && driver.desktop.messages.first().text.startsWith(
-                              QStringLiteral("The theme could not be saved.\n\n%1\n\n").arg(target))
-                          && !driver.button("okquick")->isEnabled();
+            && driver.desktop.messages.first().text.startsWith(
+                QStringLiteral("The theme could not be saved.\n\n%1\n\n").arg(target))
+            && !driver.button("okquick")->isEnabled();
         ::_exit(told ? 0 : 1);
     }
     int status = 0;
@@ -135,15 +135,17 @@ void Form1SaveThemeTest::save_changedEntry_rewritesExactlyItsThreeLines()
 void Form1SaveThemeTest::save_revertedEntry_comesOutInTheWritersSpelling()
 {
     const QString source = m_folder->filePath("spelled.ask");
-    writeFile(source, "a\r\nb\r\nc\r\n<ControlForeground>\r\n\t<R Value=\"10\"/>\r\n\t<G Value=\"20\"/>\r\n"
-                      "\t<B Value=\"30\"   />\r\n</ControlForeground>\r\n");
+    writeFile(source,
+              "a\r\nb\r\nc\r\n<ControlForeground>\r\n\t<R Value=\"10\"/>\r\n\t<G Value=\"20\"/>\r\n"
+              "\t<B Value=\"30\"   />\r\n</ControlForeground>\r\n");
     FormDriver driver;
     driver.openTheme(source);
     driver.revert(1);
     const QString target = m_folder->filePath("myspelled.ask");
     driver.saveAs(target);
-    QCOMPARE(fileBytes(target), QByteArray("a\r\nb\r\nc\r\n<ControlForeground>\r\n<R Value=\"10\" />\r\n"
-                                           "<G Value=\"20\" />\r\n<B Value=\"30\" />\r\n</ControlForeground>\r\n"));
+    QCOMPARE(fileBytes(target),
+             QByteArray("a\r\nb\r\nc\r\n<ControlForeground>\r\n<R Value=\"10\" />\r\n"
+                        "<G Value=\"20\" />\r\n<B Value=\"30\" />\r\n</ControlForeground>\r\n"));
 }
 
 void Form1SaveThemeTest::save_asksWithTitleFilterAndOverwriteQuestion()
@@ -152,7 +154,7 @@ void Form1SaveThemeTest::save_asksWithTitleFilterAndOverwriteQuestion()
     QCOMPARE(m_driver->desktop.saveRequests.size(), 1);
     const FileRequest& request = m_driver->desktop.saveRequests.first();
     QCOMPARE(request.title, QStringLiteral("Save as new Themes File .ask"));
-    QCOMPARE(request.nameFilters, QStringList{QStringLiteral("Files (*.ask)")});
+    QCOMPARE(request.nameFilters, QStringList {QStringLiteral("Files (*.ask)")});
     QVERIFY(request.confirmOverwrite);
     QCOMPARE(request.proposedPath, QDir(TINTWRIGHT_SAMPLES).filePath("myMidnight.ask"));
 }
@@ -221,7 +223,8 @@ void Form1SaveThemeTest::save_failure_namesFileAndReasonAndKeepsState_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing folder") << "nowhere/mine.ask"
                                     << "The file cannot be created in its folder: No such file or directory.";
-    QTest::newRow("folder in the way") << "folder.ask" << "A folder of this name is in the way.";
+    QTest::newRow("folder in the way") << "folder.ask"
+                                       << "A folder of this name is in the way.";
 }
 
 void Form1SaveThemeTest::save_failure_namesFileAndReasonAndKeepsState()
@@ -240,7 +243,7 @@ void Form1SaveThemeTest::save_failure_namesFileAndReasonAndKeepsState()
     QVERIFY(m_driver->document().SavedPath.empty());
     QCOMPARE(m_driver->label("Label2")->text(), kMidnight);
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
-             QStringList{"folder.ask"});
+             QStringList {"folder.ask"});
 }
 
 void Form1SaveThemeTest::quickSave_failure_namesFileAndKeepsTheOldFile()
@@ -265,13 +268,13 @@ void Form1SaveThemeTest::save_onFullDisk_saysSoAndKeepsTheOldFile()
     writeFile(target, "the only copy\r\n");
     const int ended = saveInChildProcess(*m_driver, target, [] {
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
+        const rlimit limit {4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
     QCOMPARE(ended, 0);
     QCOMPARE(fileBytes(target), QByteArray("the only copy\r\n"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
-             QStringList{"mine.ask"});
+             QStringList {"mine.ask"});
 }
 
 void Form1SaveThemeTest::save_intoReadOnlyFolder_saysSoAndKeepsTheOldFile()
@@ -290,7 +293,7 @@ void Form1SaveThemeTest::save_intoReadOnlyFolder_saysSoAndKeepsTheOldFile()
     QCOMPARE(ended, 0);
     QCOMPARE(fileBytes(target), QByteArray("the only copy\r\n"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
-             QStringList{"mine.ask"});
+             QStringList {"mine.ask"});
 }
 
 QTEST_MAIN(Form1SaveThemeTest)

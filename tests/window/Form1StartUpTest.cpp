@@ -76,13 +76,19 @@ void Form1StartUpTest::tooltips_areVerbatim_data()
     QTest::newRow("save") << "oksave" << saveTip;
     QTest::newRow("label under save") << "Label4" << saveTip;
     QTest::newRow("quick save")
-        << "okquick" << " Save without any questions - works only after a regular save with \"Save Theme\"  button  ";
+        << "okquick"
+        << " Save without any questions - works only after a regular save with \"Save Theme\"  button  ";
     QTest::newRow("label under quick save")
-        << "Label3" << "  Save without any questions - works only after a regular save with \"Save Theme\"  button  ";
-    QTest::newRow("colour table") << "okcolor" << " You can choose all your needed colors before begining ";
-    QTest::newRow("exit") << "okende" << " Exit the program, save your changes before! ";
-    QTest::newRow("german help") << "okhelpgerman" << "German  help document ";
-    QTest::newRow("english help") << "okhelpenglish" << " English help document ";
+        << "Label3"
+        << "  Save without any questions - works only after a regular save with \"Save Theme\"  button  ";
+    QTest::newRow("colour table") << "okcolor"
+                                  << " You can choose all your needed colors before begining ";
+    QTest::newRow("exit") << "okende"
+                          << " Exit the program, save your changes before! ";
+    QTest::newRow("german help") << "okhelpgerman"
+                                 << "German  help document ";
+    QTest::newRow("english help") << "okhelpenglish"
+                                  << " English help document ";
 }
 
 void Form1StartUpTest::tooltips_areVerbatim()
@@ -98,10 +104,9 @@ void Form1StartUpTest::tooltips_areVerbatim()
 void Form1StartUpTest::buttons_haveTheirStartUpStates()
 {
     FormDriver driver;
-    const QList<QPair<const char*, QString>> captions = {{"okopendatei", "OpenTheme"}, {"oksave", "Save Theme"},
-                                                         {"okquick", "Quick Save"},    {"okcolor", "Color Table"},
-                                                         {"okende", "Exit"},           {"okhelpgerman", ""},
-                                                         {"okhelpenglish", ""}};
+    const QList<QPair<const char*, QString>> captions = {
+        {"okopendatei", "OpenTheme"}, {"oksave", "Save Theme"}, {"okquick", "Quick Save"}, {"okcolor", "Color Table"},
+        {"okende", "Exit"},           {"okhelpgerman", ""},     {"okhelpenglish", ""}};
     for (const auto& [name, caption] : captions) {
         QVERIFY2(driver.button(name), name);
         QCOMPARE(driver.button(name)->text(), caption);
@@ -116,8 +121,10 @@ void Form1StartUpTest::disabledSaveButtons_stillExplainThemselves_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("label");
-    QTest::newRow("save") << "oksave" << "Label4";
-    QTest::newRow("quick save") << "okquick" << "Label3";
+    QTest::newRow("save") << "oksave"
+                          << "Label4";
+    QTest::newRow("quick save") << "okquick"
+                                << "Label3";
 }
 
 void Form1StartUpTest::disabledSaveButtons_stillExplainThemselves()
