@@ -232,9 +232,12 @@ TEST(FailedSaveFaultTest, readOnlyFolderLeavesExistingTargetByteIdentical)
         },
         [&] { saveTheme(document, target); });
 
+    ::chmod(folder.path().c_str(), 0755);
+    if (ended == 50) {
+        GTEST_SKIP() << "this superuser may not become an ordinary user";
+    }
     EXPECT_EQ(ended, 0) << "the save must report the failure";
     EXPECT_EQ(readBytes(target), good);
-    ::chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string> {"mine.ask"});
 }
 

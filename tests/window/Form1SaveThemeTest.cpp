@@ -290,6 +290,9 @@ void Form1SaveThemeTest::save_intoReadOnlyFolder_saysSoAndKeepsTheOldFile()
         }
     });
     QFile::setPermissions(m_folder->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (ended == 50) {
+        QSKIP("this superuser may not become an ordinary user");
+    }
     QCOMPARE(ended, 0);
     QCOMPARE(fileBytes(target), QByteArray("the only copy\r\n"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
