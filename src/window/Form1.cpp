@@ -45,6 +45,11 @@ QRect twips(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
+QPoint twips(int x, int y)
+{
+    return QPoint(x / 15, y / 15);
+}
+
 QString text(const char* constant)
 {
     return QString::fromUtf8(constant);
@@ -214,8 +219,8 @@ void Form1::paintEvent(QPaintEvent*)
     painter.setPen(toQColor(kGrey));
     // Shape1, the frame behind the grid, and the lines between the buttons.
     painter.drawRect(twips(600, 1080, 9255, 10455).adjusted(0, 0, -1, -1));
-    painter.drawLine(11280 / 15, 2520 / 15, 11280 / 15, 4920 / 15);
-    painter.drawLine(11190 / 15, 8520 / 15, 11190 / 15, 8880 / 15);
+    painter.drawLine(twips(11280, 2520), twips(11280, 4920));
+    painter.drawLine(twips(11190, 8520), twips(11190, 8880));
 }
 
 void Form1::Form_Load()
