@@ -2,11 +2,11 @@
 // been painted for the first time; given a theme path, it then opens that
 // theme through the window's own command and paints the listed grid.
 
-#include "Application.h"
-#include "CellGrid.h"
-#include "Form1.h"
-#include "GraphicalButton.h"
-#include "ScriptedDesktop.h"
+#include "components/CellGrid.h"
+#include "support/ScriptedDesktop.h"
+#include "window/Application.h"
+#include "window/Form1.h"
+#include "window/GraphicalButton.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,8 +1,8 @@
 // The theme core's whole save road against a plain copy of the same bytes.
 
 #include "BenchThemes.h"
-#include "ThemeReader.h"
-#include "ThemeWriter.h"
+#include "theme/ThemeReader.h"
+#include "theme/ThemeWriter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // The window's speed as a user meets it: opening the largest theme until its
 // grid is listed and painted, and starting the program until its window shows.
 
-#include "Application.h"
 #include "BenchThemes.h"
-#include "FormDriver.h"
+#include "support/FormDriver.h"
+#include "window/Application.h"
 
 #include <benchmark/benchmark.h>
 

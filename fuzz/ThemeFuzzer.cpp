@@ -5,10 +5,10 @@
 //   and reading that back gives the same records and entries;
 // - rewriting changed entries keeps the line count and writes the writer's form.
 
-#include "ThemeDocument.h"
-#include "ThemeError.h"
-#include "ThemeReader.h"
-#include "ThemeWriter.h"
+#include "theme/ThemeDocument.h"
+#include "theme/ThemeError.h"
+#include "theme/ThemeReader.h"
+#include "theme/ThemeWriter.h"
 
 #include <cstddef>
 #include <cstdint>

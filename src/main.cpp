@@ -1,6 +1,6 @@
-#include "Application.h"
-#include "Form1.h"
-#include "QtDesktop.h"
+#include "components/QtDesktop.h"
+#include "window/Application.h"
+#include "window/Form1.h"
 
 #include <QApplication>
 

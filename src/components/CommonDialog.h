@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ColorValue.h"
 #include "Desktop.h"
+#include "theme/ColorValue.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColorValue.h"
+#include "theme/ColorValue.h"
 
 #include <QColor>
 

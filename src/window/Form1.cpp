@@ -1,14 +1,14 @@
 #include "Form1.h"
 
-#include "CellGrid.h"
-#include "CommonDialog.h"
-#include "Desktop.h"
 #include "Form1Texts.h"
 #include "GraphicalButton.h"
 #include "Pictures.h"
-#include "SystemColors.h"
-#include "ThemeReader.h"
-#include "ThemeWriter.h"
+#include "components/CellGrid.h"
+#include "components/CommonDialog.h"
+#include "components/Desktop.h"
+#include "components/SystemColors.h"
+#include "theme/ThemeReader.h"
+#include "theme/ThemeWriter.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ThemeDocument.h"
+#include "theme/ThemeDocument.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CellGrid.h"
-#include "Form1.h"
-#include "GraphicalButton.h"
 #include "ScriptedDesktop.h"
+#include "components/CellGrid.h"
+#include "window/Form1.h"
+#include "window/GraphicalButton.h"
 
 #include <QFile>
 #include <QLabel>

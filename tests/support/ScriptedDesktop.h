@@ -1,15 +1,20 @@
 #pragma once
 
-#include "Desktop.h"
+#include "components/Desktop.h"
 
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <QTest>
+
+#include <utility>
 
 namespace tintwright::ui::testing {
 
 // A desktop whose dialogs answer from a script and remember what they were
-// asked. An answer that was not scripted is a cancel, and is counted.
+// asked. A message box with only OK is answered OK; any other dialog or
+// question without a scripted answer is cancelled and noted, so that each
+// test's cleanup can refuse it (verifyEverythingWasScripted).
 class ScriptedDesktop final : public Desktop {
 public:
     void answerOpen(const std::optional<QString>& path) { m_openAnswers.enqueue(path); }
@@ -23,27 +28,33 @@ public:
     QList<QColor> colorRequests; // the colour each colour dialog started from
     QList<MessageRequest> messages;
     QStringList documents;
-    int unscripted = 0;
+
+    // What was shown without a scripted answer, by every scripted desktop
+    // since the last call.
+    static QStringList takeUnscripted() { return std::exchange(s_unscripted, {}); }
 
     std::optional<QString> chooseFileToOpen(QWidget*, const FileRequest& request) override
     {
         openRequests << request;
-        return next(m_openAnswers, std::optional<QString>());
+        return next(m_openAnswers, std::optional<QString>(), QStringLiteral("open dialog \"%1\"").arg(request.title));
     }
     std::optional<QString> chooseFileToSave(QWidget*, const FileRequest& request) override
     {
         saveRequests << request;
-        return next(m_saveAnswers, std::optional<QString>());
+        return next(m_saveAnswers, std::optional<QString>(), QStringLiteral("save dialog \"%1\"").arg(request.title));
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override
     {
         colorRequests << initial;
-        return next(m_colorAnswers, std::optional<QColor>());
+        return next(m_colorAnswers, std::optional<QColor>(), QStringLiteral("colour dialog"));
     }
     MessageAnswer showMessage(QWidget*, const MessageRequest& request) override
     {
         messages << request;
-        return next(m_messageAnswers, MessageAnswer::Cancel);
+        if (request.buttons == MessageButtons::Ok) {
+            return MessageAnswer::Ok;
+        }
+        return next(m_messageAnswers, MessageAnswer::Cancel, QStringLiteral("question \"%1\"").arg(request.title));
     }
     bool openDocument(const QString& path) override
     {
@@ -52,10 +63,10 @@ public:
     }
 
 private:
-    template<typename Answer> Answer next(QQueue<Answer>& answers, const Answer& cancel)
+    template<typename Answer> Answer next(QQueue<Answer>& answers, const Answer& cancel, const QString& what)
     {
         if (answers.isEmpty()) {
-            ++unscripted;
+            s_unscripted << what;
             return cancel;
         }
         return answers.dequeue();
@@ -66,6 +77,15 @@ private:
     QQueue<std::optional<QColor>> m_colorAnswers;
     QQueue<MessageAnswer> m_messageAnswers;
     bool m_documentsOpen = true;
+    inline static QStringList s_unscripted;
 };
+
+// For each test's cleanup: the test scripted every dialog and question the window showed.
+inline void verifyEverythingWasScripted()
+{
+    const QStringList unscripted = ScriptedDesktop::takeUnscripted();
+    QVERIFY2(unscripted.isEmpty(),
+             qPrintable(QStringLiteral("not scripted: ") + unscripted.join(QStringLiteral(", "))));
+}
 
 } // namespace tintwright::ui::testing

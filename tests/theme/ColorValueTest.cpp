@@ -1,4 +1,4 @@
-#include "ColorValue.h"
+#include "theme/ColorValue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ThemeError.h"
-#include "ThemeReader.h"
+#include "theme/ThemeError.h"
+#include "theme/ThemeReader.h"
 
 #include <gtest/gtest.h>
 

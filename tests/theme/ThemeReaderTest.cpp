@@ -1,6 +1,6 @@
-#include "ThemeReader.h"
-#include "ThemeError.h"
+#include "theme/ThemeReader.h"
 #include "ThemeTestSupport.h"
+#include "theme/ThemeError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ThemeWriter.h"
-#include "ThemeError.h"
-#include "ThemeReader.h"
+#include "theme/ThemeWriter.h"
 #include "ThemeTestSupport.h"
+#include "theme/ThemeError.h"
+#include "theme/ThemeReader.h"
 
 #include <gtest/gtest.h>
 

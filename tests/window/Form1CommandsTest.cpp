@@ -1,4 +1,4 @@
-#include "FormDriver.h"
+#include "support/FormDriver.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -27,6 +27,8 @@ class Form1CommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { verifyEverythingWasScripted(); }
+
     void colorTable_choiceIsWhereTheNextPickStarts();
     void colorTable_changesNothingInTheTheme();
     void colorTable_cancelledAfterAPick_isQuiet();

@@ -1,5 +1,5 @@
-#include "ColorValue.h"
-#include "FormDriver.h"
+#include "support/FormDriver.h"
+#include "theme/ColorValue.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +68,7 @@ void Form1EditColorsTest::cleanup()
 {
     QCOMPARE(m_driver->desktop.messages.size(), 0);
     m_driver.reset();
+    verifyEverythingWasScripted();
 }
 
 void Form1EditColorsTest::pick_paintsSwatchMarksRowAndStoresColour()

@@ -1,5 +1,5 @@
-#include "ColorValue.h"
-#include "FormDriver.h"
+#include "support/FormDriver.h"
+#include "theme/ColorValue.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -58,6 +58,8 @@ class Form1OpenThemeTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { verifyEverythingWasScripted(); }
+
     void openTheme_listsEveryEntryExactly();
     void openTheme_switchesButtonsAndShowsPath();
     void openTheme_asksWithTitleAndFilter();

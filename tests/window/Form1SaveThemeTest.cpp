@@ -1,4 +1,4 @@
-#include "FormDriver.h"
+#include "support/FormDriver.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -98,6 +98,7 @@ void Form1SaveThemeTest::cleanup()
     QCOMPARE(m_driver->desktop.messages.size(), m_expectedMessages);
     m_driver.reset();
     m_folder.reset();
+    verifyEverythingWasScripted();
 }
 
 void Form1SaveThemeTest::save_unchangedTheme_writesEveryLineAsRead()

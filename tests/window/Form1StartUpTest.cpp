@@ -1,5 +1,5 @@
-#include "ColorValue.h"
-#include "FormDriver.h"
+#include "support/FormDriver.h"
+#include "theme/ColorValue.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -12,6 +12,8 @@ class Form1StartUpTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { verifyEverythingWasScripted(); }
+
     void window_hasFixedClientAreaOf848By824();
     void controls_standWhereTheLayoutPutsThem_data();
     void controls_standWhereTheLayoutPutsThem();

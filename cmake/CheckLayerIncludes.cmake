@@ -1,0 +1,30 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a source of LAYER includes a header of another layer that is not
+# in MAY_INCLUDE. Run by tintwright_add_layer() before the layer is compiled.
+# Arguments (lists joined by "|"): LAYER, LAYERS, MAY_INCLUDE, FILES, STAMP.
+foreach(list_name LAYERS MAY_INCLUDE FILES)
+    string(REPLACE "|" ";" ${list_name} "${${list_name}}")
+endforeach()
+
+set(failures "")
+foreach(file IN LISTS FILES)
+    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS includes)
+        if(line MATCHES "\"([^\"/]+)/[^\"]*\"" AND CMAKE_MATCH_1 IN_LIST LAYERS)
+            set(folder "${CMAKE_MATCH_1}")
+            if(NOT folder STREQUAL LAYER AND NOT folder IN_LIST MAY_INCLUDE)
+                string(STRIP "${line}" line)
+                string(APPEND failures "\n  ${file}: ${line}")
+            endif()
+        endif()
+    endforeach()
+endforeach()
+
+if(failures)
+    list(JOIN MAY_INCLUDE ", " allowed)
+    if(NOT allowed)
+        set(allowed "no other layer")
+    endif()
+    message(FATAL_ERROR "${LAYER}/ may include ${allowed}; these includes reach elsewhere:${failures}")
+endif()
+file(TOUCH "${STAMP}")
