@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace tintwright::bench {
@@ -27,14 +28,10 @@ inline std::string largestTheme(int entries = 169, int lines = 1200)
     return text + "\t</SkinManager>\r\n</Ableton>\r\n";
 }
 
-inline bool writeText(const std::string& path, const std::string& text)
+inline bool writeText(const std::filesystem::path& path, const std::string& text)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        return false;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
+    std::ofstream file(path, std::ios::binary);
+    return static_cast<bool>(file << text);
 }
 
 } // namespace tintwright::bench

@@ -1,12 +1,15 @@
 // The theme core's whole save road against a plain copy of the same bytes.
 
 #include "BenchThemes.h"
+#include "theme/PlatformFile.h"
 #include "theme/ThemeReader.h"
 #include "theme/ThemeWriter.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -18,15 +21,15 @@ struct Files {
     {
         folder = std::filesystem::temp_directory_path() / "tintwright-benchmark";
         std::filesystem::create_directories(folder);
-        source = (folder / "Largest.ask").string();
-        target = (folder / "myLargest.ask").string();
+        source = folder / "Largest.ask";
+        target = folder / "myLargest.ask";
         tintwright::bench::writeText(source, tintwright::bench::largestTheme());
     }
     ~Files() { std::filesystem::remove_all(folder); }
 
     std::filesystem::path folder;
-    std::string source;
-    std::string target;
+    std::filesystem::path source;
+    std::filesystem::path target;
 };
 
 const Files& files()
@@ -58,18 +61,21 @@ void BM_ReadListRewriteWrite(benchmark::State& state)
 }
 BENCHMARK(BM_ReadListRewriteWrite)->Unit(benchmark::kMicrosecond);
 
-// The baseline: read the file's bytes and write them out, nothing else.
+// The baseline: read the file's bytes and save them with the same durability
+// as the core (a new file synced to the disk, then moved over the target and
+// the folder synced), nothing else.
 void BM_CopyBytesBaseline(benchmark::State& state)
 {
     const Files& paths = files();
+    const std::filesystem::path copy = paths.folder / "copy.tmp";
     std::vector<char> bytes(std::filesystem::file_size(paths.source));
     for (auto _ : state) {
-        std::FILE* in = std::fopen(paths.source.c_str(), "rb");
+        std::FILE* in = theme::platform::openForReading(paths.source);
         const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), in);
         std::fclose(in);
-        std::FILE* out = std::fopen(paths.target.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, got, out);
-        std::fclose(out);
+        bool created = false;
+        theme::platform::writeNewFile(copy, std::string_view(bytes.data(), got), created);
+        theme::platform::replaceFile(copy, paths.target);
         benchmark::DoNotOptimize(got);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace tintwright::theme {
@@ -31,9 +32,9 @@ struct ThemeDocument {
     std::array<ColorTableRow, kColorTableRows + 1> ColorTable {};
     std::int16_t EntryCount = 0;
     std::string CurrentLine;
-    std::string DialogPath;
-    std::string SavedPath;
-    std::string ThemeTitle;
+    std::filesystem::path DialogPath;
+    std::filesystem::path SavedPath;
+    std::string ThemeTitle; // UTF-8
     std::int16_t HasMyPrefix = 0;
     std::int16_t ThemeLoaded = 0;
     std::int16_t MarkedRow = 0;

@@ -1,5 +1,6 @@
 #include "ThemeReader.h"
 
+#include "PlatformFile.h"
 #include "ThemeError.h"
 
 #include <algorithm>
@@ -52,13 +53,13 @@ std::string systemReason(int error)
     return std::generic_category().message(error);
 }
 
-// A decimal integer with an optional sign and blanks around it.
+// A decimal integer with an optional sign and blanks (spaces, tabs) around it.
 std::optional<int> toNumber(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ') {
+    while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
-    while (!text.empty() && text.back() == ' ') {
+    while (!text.empty() && isBlank(text.back())) {
         text.remove_suffix(1);
     }
     bool negative = false;
@@ -247,14 +248,14 @@ std::optional<ThemeContent> readThemeText(std::string_view text)
     return finishReading(cutter);
 }
 
-std::optional<ThemeContent> readThemeFile(const std::string& path)
+std::optional<ThemeContent> readThemeFile(const std::filesystem::path& path)
 {
     std::error_code status;
     if (std::filesystem::is_directory(path, status)) {
         throw ThemeError(ErrorNumber::FileNotFound, "this is a folder, not a theme file.");
     }
     errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const std::unique_ptr<std::FILE, FileCloser> file(platform::openForReading(path));
     if (!file) {
         throw ThemeError(ErrorNumber::FileNotFound, "the file cannot be opened: " + systemReason(errno) + ".");
     }

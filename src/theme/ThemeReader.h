@@ -4,6 +4,7 @@
 #include "ThemeDocument.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -68,7 +69,7 @@ std::vector<ColorEntry> listEntries(const std::vector<std::string>& records);
 
 // Reads and lists a whole theme. Empty when the text is not a theme: fewer than
 // four lines, or a fourth line other than "<ControlForeground>". Throws ThemeError.
-std::optional<ThemeContent> readThemeFile(const std::string& path);
+std::optional<ThemeContent> readThemeFile(const std::filesystem::path& path);
 std::optional<ThemeContent> readThemeText(std::string_view text);
 
 // Puts a read theme into a document at its start-up state: records into

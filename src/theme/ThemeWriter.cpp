@@ -2,8 +2,9 @@
 
 #include "ThemeError.h"
 
-#include <cerrno>
-#include <cstdio>
+#include "PlatformFile.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -19,67 +20,90 @@ std::string valueRecord(char channel, std::int16_t value)
     return std::string("<") + channel + " Value=\"" + std::to_string(value) + "\" />";
 }
 
-[[noreturn]] void failWrite(const std::string& what, int error)
+[[noreturn]] void failWrite(const std::string& what, const std::error_code& error)
 {
-    throw ThemeError(ErrorNumber::PathFileAccess, what + ": " + std::generic_category().message(error) + ".");
+    throw ThemeError(ErrorNumber::PathFileAccess, what + ": " + error.message() + ".");
 }
 
-// The file a save really replaces: a link is followed to the file it names.
-fs::path saveTarget(const std::string& path)
+// The file a save really replaces: links are followed to the file they name,
+// also when that file does not exist yet, so the link itself stays.
+fs::path saveTarget(fs::path target)
 {
-    std::error_code error;
-    fs::path target(path);
-    if (fs::is_symlink(fs::symlink_status(target, error))) {
-        const fs::path resolved = fs::weakly_canonical(target, error);
-        if (!error) {
-            target = resolved;
+    constexpr int kMostLinks = 40;
+    for (int link = 0; link < kMostLinks; ++link) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(target, error))) {
+            break;
         }
+        const fs::path named = fs::read_symlink(target, error);
+        if (error) {
+            break;
+        }
+        target = named.is_absolute() ? named : target.parent_path() / named;
     }
     return target;
 }
 
-// An existing target must be a file we may write; opening it for update
-// changes nothing and tells why not.
+constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
+// An existing target must be a file whose mode allows writing, and that this
+// user may write; the superuser too leaves a read-only theme alone.
 void checkExistingTarget(const fs::path& target)
 {
     std::error_code error;
-    if (!fs::exists(fs::symlink_status(target, error))) {
+    const fs::file_status status = fs::status(target, error);
+    if (status.type() == fs::file_type::not_found) {
         return;
     }
-    if (fs::is_directory(target, error)) {
+    if (error) {
+        failWrite("the file cannot be replaced", error);
+    }
+    if (fs::is_directory(status)) {
         throw ThemeError(ErrorNumber::PathFileAccess, "a folder of this name is in the way.");
     }
-    errno = 0;
-    std::FILE* probe = std::fopen(target.c_str(), "r+b");
-    if (!probe) {
-        failWrite("the file cannot be replaced", errno);
+    if ((status.permissions() & kAnyWrite) == fs::perms::none) {
+        throw ThemeError(ErrorNumber::PathFileAccess, "the file is read-only.");
     }
-    std::fclose(probe);
+    if (const std::error_code denied = platform::checkMayWrite(target)) {
+        failWrite("the file cannot be replaced", denied);
+    }
 }
 
-struct TemporaryFile {
-    fs::path path;
-    std::FILE* file = nullptr;
-};
+// A name of fixed length for the temporary file, so it fits wherever the target's name does.
+fs::path temporaryName(std::mt19937_64& random)
+{
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::string name = ".tw-";
+    std::uint64_t bits = random();
+    for (int digit = 0; digit < 12; ++digit, bits >>= 4) {
+        name += kDigits[bits & 0xFu];
+    }
+    return name + ".tmp";
+}
 
-TemporaryFile createTemporaryBeside(const fs::path& target)
+// Writes the bytes durably into a new file beside the target; its path.
+fs::path writeTemporaryBeside(const fs::path& target, std::string_view bytes)
 {
     std::random_device seed;
-    std::mt19937 random(seed());
+    std::mt19937_64 random((std::uint64_t {seed()} << 32) | seed());
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    int lastError = EEXIST;
-    for (int attempt = 0; attempt < 32 && lastError == EEXIST; ++attempt) {
-        TemporaryFile temporary;
-        temporary.path =
-            folder / ("." + target.filename().string() + "." + std::to_string(random() % 1000000000u) + ".tmp");
-        errno = 0;
-        temporary.file = std::fopen(temporary.path.c_str(), "wbx");
-        if (temporary.file) {
+    for (int attempt = 0; attempt < 32; ++attempt) {
+        const fs::path temporary = folder / temporaryName(random);
+        bool created = false;
+        const std::error_code error = platform::writeNewFile(temporary, bytes, created);
+        if (!error) {
             return temporary;
         }
-        lastError = errno;
+        if (created) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            failWrite("the file cannot be written", error);
+        }
+        if (error != std::errc::file_exists) {
+            failWrite("the file cannot be created in its folder", error);
+        }
     }
-    failWrite("the file cannot be created in its folder", lastError);
+    failWrite("the file cannot be created in its folder", std::make_error_code(std::errc::file_exists));
 }
 
 } // namespace
@@ -112,39 +136,26 @@ void WriteThemeLines(const ThemeDocument& document, std::string& out)
     }
 }
 
-void replaceFile(const std::string& path, std::string_view bytes)
+void replaceFile(const fs::path& path, std::string_view bytes)
 {
     const fs::path target = saveTarget(path);
     checkExistingTarget(target);
-    TemporaryFile temporary = createTemporaryBeside(target);
+    const fs::path temporary = writeTemporaryBeside(target, bytes);
 
-    errno = 0;
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), temporary.file) == bytes.size() && std::fflush(temporary.file) == 0;
-    int error = errno;
-    const bool closed = std::fclose(temporary.file) == 0;
-    if (written && !closed) {
-        error = errno;
-    }
-    std::error_code ignored;
-    if (!written || !closed) {
-        fs::remove(temporary.path, ignored);
-        failWrite("the file cannot be written", error != 0 ? error : EIO);
-    }
-
-    const fs::file_status existing = fs::status(target, ignored);
+    std::error_code error;
+    const fs::file_status existing = fs::status(target, error);
     if (fs::exists(existing)) {
-        fs::permissions(temporary.path, existing.permissions(), ignored);
+        fs::permissions(temporary, existing.permissions(), error);
     }
-    std::error_code renamed;
-    fs::rename(temporary.path, target, renamed);
-    if (renamed) {
-        fs::remove(temporary.path, ignored);
-        failWrite("the file cannot be replaced", renamed.value());
+    error = platform::replaceFile(temporary, target);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        failWrite("the file cannot be replaced", error);
     }
 }
 
-void saveTheme(ThemeDocument& document, const std::string& path)
+void saveTheme(ThemeDocument& document, const fs::path& path)
 {
     RewriteChangedEntries(document);
     std::string bytes;

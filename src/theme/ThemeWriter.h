@@ -2,6 +2,7 @@
 
 #include "ThemeDocument.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -16,10 +17,12 @@ void WriteThemeLines(const ThemeDocument& document, std::string& out);
 
 // Replaces the file at `path` with `bytes`: they go into a temporary file in the
 // same folder, which takes the target's place only once it is completely
-// written. On failure the target is left as it was. Throws ThemeError.
-void replaceFile(const std::string& path, std::string_view bytes);
+// written and on the disk. On failure the target is left as it was, and no
+// temporary file remains. A link is followed to the file it names. A target
+// whose mode allows no writing is refused. Throws ThemeError.
+void replaceFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Rewrites the changed entries and writes the whole theme to `path`.
-void saveTheme(ThemeDocument& document, const std::string& path);
+void saveTheme(ThemeDocument& document, const std::filesystem::path& path);
 
 } // namespace tintwright::theme

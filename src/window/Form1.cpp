@@ -7,12 +7,13 @@
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
 #include "components/SystemColors.h"
+#include "theme/DisplayText.h"
 #include "theme/ThemeReader.h"
 #include "theme/ThemeWriter.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPainter>
@@ -77,20 +78,21 @@ void setColors(QWidget* widget, ColorValue background, ColorValue foreground)
     widget->setAutoFillBackground(true);
 }
 
-std::string toNativePath(const QString& path)
+// Paths leave Qt as std::filesystem::path and come back through Qt's own
+// conversions, so no character is lost to a local 8-bit encoding.
+std::filesystem::path toPath(const QString& path)
 {
-    return QFile::encodeName(path).toStdString();
+    return QFileInfo(path).filesystemFilePath();
 }
 
-QString fromNativePath(const std::string& path)
+QString fromPath(const std::filesystem::path& path)
 {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return QFileInfo(path).filePath();
 }
 
-// Theme records are 8-bit text; the element names are plain ASCII in practice.
 QString fromRecord(const std::string& record)
 {
-    return QString::fromUtf8(record.data(), static_cast<qsizetype>(record.size()));
+    return QString::fromStdString(theme::displayText(record));
 }
 
 QString sentence(QString reason)
@@ -262,7 +264,8 @@ void Form1::Form_Load()
     }
 }
 
-template<typename Body> void Form1::runCommand(const char* failureHeadline, const std::string& path, Body&& body)
+template<typename Body>
+void Form1::runCommand(const char* failureHeadline, const std::filesystem::path& path, Body&& body)
 {
     try {
         body();
@@ -272,11 +275,11 @@ template<typename Body> void Form1::runCommand(const char* failureHeadline, cons
     }
 }
 
-void Form1::reportFailure(const char* headline, const std::string& path, const QString& reason)
+void Form1::reportFailure(const char* headline, const std::filesystem::path& path, const QString& reason)
 {
     QString message = text(headline);
     if (!path.empty()) {
-        message += QStringLiteral("\n\n") + fromNativePath(path);
+        message += QStringLiteral("\n\n") + fromPath(path);
     }
     message += QStringLiteral("\n\n") + sentence(reason);
     m_desktop.showMessage(this, {message, text(texts::kErrorTitle), MessageIcon::Exclamation, MessageButtons::Ok});
@@ -301,7 +304,7 @@ void Form1::okopendatei_Click()
         if (!dialog->ShowOpen()) {
             return;
         }
-        m_document.DialogPath = toNativePath(dialog->fileName());
+        m_document.DialogPath = toPath(dialog->fileName());
         if (m_document.DialogPath.empty()) {
             return;
         }
@@ -314,7 +317,7 @@ void Form1::okopendatei_Click()
             showWrongFormat();
             return;
         }
-        m_document.ThemeTitle = toNativePath(dialog->fileTitle());
+        m_document.ThemeTitle = dialog->fileTitle().toStdString();
         Label2->setText(dialog->fileName());
         theme::storeTheme(m_document, *content);
         for (std::size_t i = 0; i < content->entries.size(); ++i) {
@@ -326,7 +329,7 @@ void Form1::okopendatei_Click()
         okopendatei->setEnabled(false);
         oksave->setEnabled(true);
         if (m_document.HasMyPrefix == 0) {
-            dialog->setFileName(text(texts::kSaveNamePrefix) + fromNativePath(m_document.ThemeTitle));
+            dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
         }
     });
 }
@@ -358,7 +361,7 @@ void Form1::oksave_Click(int /*Index*/)
         if (!dialog->ShowSave()) {
             return;
         }
-        m_document.DialogPath = toNativePath(dialog->fileName());
+        m_document.DialogPath = toPath(dialog->fileName());
         if (m_document.DialogPath.empty()) {
             return;
         }
@@ -380,7 +383,7 @@ void Form1::Tabelle2_Click()
     if (m_document.ThemeLoaded == 0) {
         return;
     }
-    runCommand(texts::kColorFailed, std::string(), [this] {
+    runCommand(texts::kColorFailed, {}, [this] {
         const int col = Tabelle2->colSel();
         if (col == OldColor) {
             revertToOldColor(Tabelle2->rowSel());
@@ -437,7 +440,7 @@ void Form1::pickNewColor(int row)
 
 void Form1::okcolor_Click()
 {
-    runCommand(texts::kColorFailed, std::string(), [this] { dialog->ShowColor(); });
+    runCommand(texts::kColorFailed, {}, [this] { dialog->ShowColor(); });
 }
 
 void Form1::okende_Click()

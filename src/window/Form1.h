@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include <string>
+#include <filesystem>
 
 class QLabel;
 
@@ -54,12 +54,13 @@ private:
     void openHelp(const char* fileName);
     bool confirmExit();
     void showWrongFormat();
-    void reportFailure(const char* headline, const std::string& path, const QString& reason);
+    void reportFailure(const char* headline, const std::filesystem::path& path, const QString& reason);
 
     // Runs a command. A dialog cancelled while CancelError is set ends it
     // quietly; any other failure ends it with one message box naming `path`,
     // which is read only then, so it may be filled by the command itself.
-    template<typename Body> void runCommand(const char* failureHeadline, const std::string& path, Body&& body);
+    template<typename Body>
+    void runCommand(const char* failureHeadline, const std::filesystem::path& path, Body&& body);
 
     Desktop& m_desktop;
     theme::ThemeDocument m_document;

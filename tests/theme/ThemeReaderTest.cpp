@@ -92,6 +92,16 @@ TEST(ThemeReaderTest, negativeValueCountsAsZeroInTheOldColour)
     EXPECT_EQ(content->entries[0].oldColor, composeColor(10, 0, 30));
 }
 
+TEST(ThemeReaderTest, aValueMayHaveSpacesOrTabsBeforeIt)
+{
+    auto lines = themeLines({{10, 20, 30}});
+    lines[4] = "<R Value=\"\t7\" />";
+    lines[5] = "<G Value=\" 8\" />";
+    const auto content = readThemeText(joinLines(lines));
+    ASSERT_TRUE(content);
+    EXPECT_EQ(content->entries[0].oldColor, composeColor(7, 8, 30));
+}
+
 TEST(ThemeReaderTest, everyRecordIsTestedForAnEntryStart)
 {
     const std::vector<std::string> records = {"<R Value=\"1\" />", "<R Value=\"2\" />", "<B Value=\"3\" />",

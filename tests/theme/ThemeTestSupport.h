@@ -30,18 +30,18 @@ public:
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
+    std::filesystem::path file(const std::string& name) const { return m_path / std::filesystem::u8path(name); }
 
 private:
     std::filesystem::path m_path;
 };
 
-inline void writeBytes(const std::string& path, const std::string& bytes)
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-inline std::string readBytes(const std::string& path)
+inline std::string readBytes(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -51,7 +51,7 @@ inline std::vector<std::string> folderEntries(const std::filesystem::path& folde
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
+        names.push_back(entry.path().filename().u8string());
     }
     return names;
 }

@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#endif
+
+namespace fs = std::filesystem;
 
 namespace tintwright::theme {
 namespace {
@@ -110,31 +113,56 @@ TEST(ThemeWriterTest, savingTwiceWritesIdenticalFiles)
 TEST(ReplaceFileTest, replacesTargetKeepsItsPermissionsAndLeavesNoTemporary)
 {
     TemporaryFolder folder;
-    const std::string target = folder.file("theme.ask");
+    const fs::path target = folder.file("theme.ask");
     writeBytes(target, "old contents that are longer than the new ones");
-    ::chmod(target.c_str(), 0640);
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, mode);
 
     replaceFile(target, "new\r\n");
 
     EXPECT_EQ(readBytes(target), "new\r\n");
-    struct stat info { };
-    ASSERT_EQ(::stat(target.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+#ifndef _WIN32 // Windows keeps no permission bits beyond read-only
+    EXPECT_EQ(fs::status(target).permissions(), mode);
+#endif
     EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string> {"theme.ask"});
 }
 
-TEST(ReplaceFileTest, writesThroughALinkAndKeepsTheLink)
+TEST(ReplaceFileTest, readOnlyTargetIsRefusedAndLeftAlone)
 {
     TemporaryFolder folder;
-    const std::string real = folder.file("real.ask");
-    const std::string link = folder.file("link.ask");
-    writeBytes(real, "old");
-    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    const fs::path target = folder.file("theme.ask");
+    writeBytes(target, "the only copy");
+    fs::permissions(target, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    try {
+        replaceFile(target, "new");
+        ADD_FAILURE() << "a read-only file was replaced";
+    } catch (const ThemeError& error) {
+        EXPECT_EQ(error.reason(), "the file is read-only.");
+    }
+    fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(readBytes(target), "the only copy");
+    EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string> {"theme.ask"});
+}
 
-    replaceFile(link, "new");
+// Folder and file names in other scripts than Latin, on every system.
+TEST(ReplaceFileTest, savesAndReadsBackUnderNonAsciiNames)
+{
+    TemporaryFolder folder;
+    const fs::path themes =
+        folder.path() / fs::u8path("Zo\xC3\xAB") / fs::u8path("Th\xC3\xA8mes \xE6\x97\xA5\xE6\x9C\xAC");
+    fs::create_directories(themes);
+    const fs::path target = themes / fs::u8path("myGr\xC3\xBCn.ask");
+    writeBytes(target, "an older theme");
 
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(readBytes(real), "new");
+    ThemeDocument document = loadedDocument(readBytes(TINTWRIGHT_SAMPLES "/Daylight.ask"));
+    change(document, 2, 1, 2, 3);
+    saveTheme(document, target);
+
+    const auto content = readThemeFile(target);
+    ASSERT_TRUE(content);
+    EXPECT_EQ(content->entries[1].redText, "1");
+    EXPECT_EQ(testing::folderEntries(themes), std::vector<std::string> {"myGr\xC3\xBCn.ask"});
 }
 
 struct FailedSaveCase {
@@ -167,6 +195,66 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedSaveCase {"folderInTheWay", "folder.ask", "a folder of this name is in the way."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+#ifndef _WIN32
+// Links, file modes, fork() and setrlimit() as POSIX systems have them.
+
+TEST(ReplaceFileTest, writesThroughALinkAndKeepsTheLink)
+{
+    TemporaryFolder folder;
+    const fs::path real = folder.file("real.ask");
+    const fs::path link = folder.file("link.ask");
+    writeBytes(real, "old");
+    fs::create_symlink(real, link);
+
+    replaceFile(link, "new");
+
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readBytes(real), "new");
+}
+
+TEST(ReplaceFileTest, danglingLinkCreatesTheFileItNamesAndKeepsTheLink)
+{
+    TemporaryFolder folder;
+    fs::create_symlink("elsewhere.ask", folder.file("theme.ask"));
+
+    replaceFile(folder.file("theme.ask"), "new");
+
+    EXPECT_TRUE(fs::is_symlink(folder.file("theme.ask")));
+    EXPECT_EQ(readBytes(folder.file("elsewhere.ask")), "new");
+}
+
+TEST(ReplaceFileTest, targetItsOwnerMayWriteButNotReadIsReplaced)
+{
+    TemporaryFolder folder;
+    const fs::path target = folder.file("theme.ask");
+    writeBytes(target, "old");
+    fs::permissions(target, fs::perms::owner_write);
+
+    replaceFile(target, "new");
+
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(readBytes(target), "new");
+}
+
+// A name of 255 bytes in a folder thousands of bytes deep: the temporary file
+// beside it has a short name of its own, so it fits wherever the target does.
+TEST(ReplaceFileTest, longestNameInADeepFolderIsSaved)
+{
+    TemporaryFolder folder;
+    fs::path deep = folder.path();
+    for (int level = 0; level < 14; ++level) {
+        deep /= std::string(200, static_cast<char>('a' + level));
+    }
+    fs::create_directories(deep);
+    const fs::path target = deep / (std::string(251, 'n') + ".ask");
+    writeBytes(target, "old");
+
+    replaceFile(target, "new");
+
+    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_EQ(testing::folderEntries(deep).size(), 1u);
+}
+
 // Runs `save` in a child process set up by `prepare` (a lower file-size limit,
 // another user) and tells how the child ended: 0 when the save reported an
 // error, 1 when it reported success, other values when it crashed.
@@ -195,7 +283,7 @@ std::string sampleTheme()
 TEST(FailedSaveFaultTest, fullDiskLeavesExistingTargetByteIdentical)
 {
     TemporaryFolder folder;
-    const std::string target = folder.file("mine.ask");
+    const fs::path target = folder.file("mine.ask");
     const std::string good = "the only copy\r\n";
     writeBytes(target, good);
 
@@ -216,7 +304,7 @@ TEST(FailedSaveFaultTest, fullDiskLeavesExistingTargetByteIdentical)
 TEST(FailedSaveFaultTest, readOnlyFolderLeavesExistingTargetByteIdentical)
 {
     TemporaryFolder folder;
-    const std::string target = folder.file("mine.ask");
+    const fs::path target = folder.file("mine.ask");
     const std::string good = "the only copy\r\n";
     writeBytes(target, good);
     ::chmod(target.c_str(), 0666);
@@ -240,6 +328,15 @@ TEST(FailedSaveFaultTest, readOnlyFolderLeavesExistingTargetByteIdentical)
     EXPECT_EQ(readBytes(target), good);
     EXPECT_EQ(testing::folderEntries(folder.path()), std::vector<std::string> {"mine.ask"});
 }
+
+#else
+
+TEST(ReplaceFileTest, posixOnlyCases)
+{
+    GTEST_SKIP() << "links, file modes, fork() and setrlimit() are tested where POSIX offers them";
+}
+
+#endif
 
 } // namespace
 } // namespace tintwright::theme

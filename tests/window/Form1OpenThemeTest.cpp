@@ -66,6 +66,7 @@ private slots:
     void openTheme_proposesSaveName_data();
     void openTheme_proposesSaveName();
     void openTheme_withIndentationCommasAndOddLineEnds_listsEntries();
+    void openTheme_elementNames_showAsTheirAuthorsWroteThem();
     void openTheme_with169Entries_listsAllAndKeeps170Rows();
     void openTheme_withoutEntries_leavesOnlyHeaderRow();
     void openTheme_cancelled_changesNothingAndSaysNothing();
@@ -187,6 +188,25 @@ void Form1OpenThemeTest::openTheme_withIndentationCommasAndOddLineEnds_listsEntr
     QCOMPARE(grid->backColorAt(1, 5), composeColor(255, 0, 7));
     QCOMPARE(driver.document().ThemeLines[5], std::string("<Info Value=\"dark, calm\" />"));
     QCOMPARE(driver.document().LineCount, 9);
+}
+
+// An 8-bit name shows as Windows-1252, a UTF-8 name as UTF-8, and both are saved back byte for byte.
+void Form1OpenThemeTest::openTheme_elementNames_showAsTheirAuthorsWroteThem()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Names.ask"));
+    const QByteArray text =
+        themeText({Qt::black, Qt::red, Qt::blue}).replace("Element2", "Gr\xFCn").replace("Element3", "Ros\xC3\xA9");
+    writeFile(path, text);
+    FormDriver driver;
+    driver.openTheme(path);
+    QCOMPARE(driver.grid()->textAt(2, 1), QStringLiteral("<Gr\u00FCn>"));
+    QCOMPARE(driver.grid()->textAt(3, 1), QStringLiteral("<Ros\u00E9>"));
+
+    driver.saveAs(folder.filePath(QStringLiteral("myNames.ask")));
+    const QByteArray saved = fileBytes(folder.filePath(QStringLiteral("myNames.ask")));
+    QVERIFY(saved.contains("\r\n<Gr\xFCn>\r\n"));
+    QVERIFY(saved.contains("\r\n<Ros\xC3\xA9>\r\n"));
 }
 
 void Form1OpenThemeTest::openTheme_with169Entries_listsAllAndKeeps170Rows()

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+// The few file operations that standard C++ cannot do: open a path of any
+// characters, get bytes onto the disk, and replace a file in one step. Errors
+// are std::generic_category() codes on every system, so their words are the same.
+namespace tintwright::theme::platform {
+
+// Opens `path` for reading bytes; null with errno set when it cannot be opened.
+std::FILE* openForReading(const std::filesystem::path& path);
+
+// Why this user may not write the existing file at `path`, or nothing when it may.
+std::error_code checkMayWrite(const std::filesystem::path& path);
+
+// Creates `path`, which must not exist yet (else file_exists), writes `bytes`
+// into it and returns only once they have reached the disk. `created` tells
+// whether the file came to exist, so that a failed write can remove it.
+std::error_code writeNewFile(const std::filesystem::path& path, std::string_view bytes, bool& created);
+
+// Puts the file `from` in the place of `to` in one step, replacing `to`, and
+// makes the change itself reach the disk.
+std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+} // namespace tintwright::theme::platform
