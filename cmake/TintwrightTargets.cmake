@@ -47,3 +47,36 @@ function(tintwright_add_layer target)
         tintwright_qt_checks(${target})
     endif()
 endfunction()
+
+# tintwright_find_header_library(<name> <header> <package> <package target>)
+#
+# tintwright::<name>, a header-only library from the system. A cross build
+# cannot put the host's include folder on its path (it holds the host's C
+# library too), so there the library's own folder is copied into the build.
+function(tintwright_find_header_library name header package package_target)
+    if(TARGET tintwright::${name})
+        return()
+    endif()
+    add_library(tintwright_${name} INTERFACE)
+    add_library(tintwright::${name} ALIAS tintwright_${name})
+    if(NOT CMAKE_CROSSCOMPILING)
+        find_package(${package} REQUIRED CONFIG)
+        target_link_libraries(tintwright_${name} INTERFACE ${package_target})
+        return()
+    endif()
+    find_path(tintwright_${name}_headers ${header} PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    string(REGEX MATCH "^[^/]+" folder "${header}")
+    set(staged "${CMAKE_BINARY_DIR}/host-headers/${name}")
+    file(COPY "${tintwright_${name}_headers}/${folder}" DESTINATION "${staged}")
+    target_include_directories(tintwright_${name} SYSTEM INTERFACE "${staged}")
+endfunction()
+
+# Registers each GoogleTest case of <target> with CTest. A cross build lists
+# them when the tests run, through the emulator that runs the program.
+function(tintwright_add_gtest target)
+    if(CMAKE_CROSSCOMPILING)
+        gtest_discover_tests(${target} NO_PRETTY_VALUES DISCOVERY_MODE PRE_TEST)
+    else()
+        gtest_discover_tests(${target} NO_PRETTY_VALUES)
+    endif()
+endfunction()

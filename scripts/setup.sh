@@ -4,7 +4,7 @@
 # Usage: scripts/setup.sh [extra packages...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev "$@")
+packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libcli11-dev nlohmann-json3-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -14,6 +14,10 @@ namespace tintwright::theme {
 
 inline constexpr std::size_t kMaxLineLength = 64 * 1024; // longer lines are not theme text
 
+// What a person is told of a file that is not a Live 10 theme, in the
+// program's own long-standing words, leading blank included.
+inline constexpr char kWrongFormatMessage[] = " Wrong file format, this is not an Live 10 Theme Skin!";
+
 // Cuts theme text into records: one record per line, without its line end and
 // without the spaces and tabs in front of it. A line ends at CR LF, LF or a
 // lone CR; commas and quotes are ordinary characters. Throws ThemeError for a

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "theme/ThemeReader.h"
+
 // Every text the main window shows, exactly as the user sees it: the blanks
 // inside and around them belong to the texts.
 namespace tintwright::ui::texts {
@@ -43,7 +45,7 @@ inline constexpr char kSaveDialogTitle[] = "Save as new Themes File .ask";
 inline constexpr char kThemeFilter[] = "Files (*.ask)|*.ask";
 inline constexpr char kSaveNamePrefix[] = "my";
 
-inline constexpr char kWrongFormatText[] = " Wrong file format, this is not an Live 10 Theme Skin!";
+inline constexpr const char* kWrongFormatText = theme::kWrongFormatMessage;
 inline constexpr char kErrorTitle[] = " Error! ";
 inline constexpr char kExitText[] =
     "WARNING!  PROGRAM MAY EXIT WITHOUT SAVING YOUR MODIFICATIONS !! For saving press Button  *Save Theme*  ";

@@ -1,5 +1,5 @@
 #include "theme/ThemeReader.h"
-#include "ThemeTestSupport.h"
+#include "support/ThemeTestSupport.h"
 #include "theme/ThemeError.h"
 
 #include <gtest/gtest.h>

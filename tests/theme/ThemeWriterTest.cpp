@@ -1,5 +1,5 @@
 #include "theme/ThemeWriter.h"
-#include "ThemeTestSupport.h"
+#include "support/ThemeTestSupport.h"
 #include "theme/ThemeError.h"
 #include "theme/ThemeReader.h"
 

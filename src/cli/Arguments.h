@@ -1,0 +1,58 @@
+#pragma once
+
+#include "theme/ColorValue.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace tintwright::cli {
+
+// A command line that cannot be carried out, told in one line; `file` is the
+// file it concerns, or empty.
+class CliError : public std::runtime_error {
+public:
+    CliError(std::string file, const std::string& problem)
+        : std::runtime_error(problem)
+        , m_file(std::move(file))
+    {
+    }
+    const std::string& file() const { return m_file; }
+    // The problem without the blanks some of the program's messages begin with.
+    std::string_view problem() const
+    {
+        std::string_view text = what();
+        text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+        return text;
+    }
+
+private:
+    std::string m_file;
+};
+
+// "#RRGGBB" (either case) or "R,G,B" with each part 0..255. Throws std::invalid_argument.
+theme::RgbTriple parseColor(std::string_view text);
+
+// "#rrggbb".
+std::string hexColor(const theme::RgbTriple& rgb);
+
+// An entry named on the command line: a number, or an element name with or
+// without its angle brackets.
+struct EntryName {
+    int number = 0; // 1.. when named by number
+    std::string item; // "<Name>" when named by name
+};
+
+EntryName parseEntryName(std::string_view text);
+
+// "LEFT=RIGHT", split at the last "=", both parts non-empty; `form` names
+// them for the message. Throws std::invalid_argument.
+std::pair<std::string, std::string> splitAssignment(std::string_view text, std::string_view form);
+
+// A path given on the command line, which is UTF-8 on every system.
+std::filesystem::path pathFromArgument(const std::string& argument);
+
+} // namespace tintwright::cli
