@@ -214,7 +214,7 @@ TEST(ThemeReaderTest, readsSampleFile)
 TEST(ThemeReaderTest, fileThatCannotBeOpenedSaysWhy)
 {
     testing::TemporaryFolder folder;
-    const auto expectOpenError = [](const std::string& path, const std::string& reason) {
+    const auto expectOpenError = [](const std::filesystem::path& path, const std::string& reason) {
         try {
             readThemeFile(path);
             FAIL() << path << " was read";
