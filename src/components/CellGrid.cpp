@@ -121,9 +121,24 @@ public:
             return toQColor(foreColor(row, col));
         case Qt::TextAlignmentRole:
             return static_cast<int>(alignment(col));
+        case Qt::ToolTipRole:
+        case Qt::AccessibleTextRole:
+            return colorDescription(row, col);
         default:
             return {};
         }
+    }
+
+    // A cell that shows a colour and no text tells its colour in words, to a
+    // screen reader and as its tooltip.
+    QVariant colorDescription(int row, int col) const
+    {
+        const Cell& shown = cell(row, col);
+        if (isFixed(row, col) || !shown.text.isEmpty() || !shown.back || theme::isSystemColor(*shown.back)) {
+            return {};
+        }
+        const theme::RgbTriple rgb = theme::SplitColor(*shown.back);
+        return QStringLiteral("R %1 G %2 B %3").arg(rgb.R).arg(rgb.G).arg(rgb.B);
     }
 
     const Cell& cell(int row, int col) const { return m_cells[static_cast<std::size_t>(row * m_cols + col)]; }

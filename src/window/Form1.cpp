@@ -1,7 +1,9 @@
 #include "Form1.h"
 
+#include "DevicePixels.h"
 #include "Form1Texts.h"
 #include "GraphicalButton.h"
+#include "PathLabel.h"
 #include "Pictures.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
@@ -17,6 +19,13 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 #include <exception>
 
@@ -44,11 +53,6 @@ constexpr ColorValue kDarkGrey = 0x00404040u;
 QRect twips(int left, int top, int width, int height)
 {
     return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-QPoint twips(int x, int y)
-{
-    return QPoint(x / 15, y / 15);
 }
 
 QString text(const char* constant)
@@ -120,14 +124,33 @@ void Form1::createControls()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(text(texts::kWindowTitle));
     setWindowIcon(programIcon());
-    setFixedSize(twips(0, 0, 12720, 12360).size());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setColors(this, kThreeDLight, kWindowText);
+
+    // The controls stand at fixed places on a client area of fixed size. It
+    // fills the window wherever the screen has room for it, and scrolls inside
+    // a smaller window where the screen has not (fitToScreen).
+    m_client = new QWidget;
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    m_client->setFixedSize(twips(0, 0, 12720, 12360).size());
+    setColors(m_client, kThreeDLight, kWindowText);
+    m_client->installEventFilter(this);
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("clientScrollArea"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setWidget(m_client);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scrollArea);
+    setFixedSize(m_client->size());
 
     // Labels 3 and 4 lie beneath the save buttons, so that a disabled button
     // still explains itself through the tooltip of the label under it.
     const auto makeLabel = [this](const char* name, const QRect& geometry, const char* caption) {
-        auto* label = new QLabel(text(caption), this);
+        auto* label = new QLabel(text(caption), m_client);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(geometry);
         return label;
@@ -140,14 +163,16 @@ void Form1::createControls()
     Label1 = makeLabel("Label1", twips(2280, 360, 5295, 495), texts::kTitleLine);
     Label1->setFont(sansSerif(12, true));
     setColors(Label1, kThreeDLight, kDarkGrey);
-    Label2 = makeLabel("Label2", twips(8040, 420, 4440, 300), "");
+    Label2 = new PathLabel(m_client);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(twips(8040, 420, 4440, 300));
     Label2->setFont(sansSerif(8.25, false));
-    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter); // a long path keeps its file name in view
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setColors(Label2, kThreeDLight, kWindowText);
 
     const auto makeButton = [this](const char* name, const QRect& geometry, const char* caption, ColorValue back,
                                    qreal points, const char* tip) {
-        auto* button = new GraphicalButton(this);
+        auto* button = new GraphicalButton(m_client);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(geometry);
         button->setText(text(caption));
@@ -178,9 +203,14 @@ void Form1::createControls()
         renderPicture(QStringLiteral(":/resources/flag_uk.svg"), QSize(106, 34), devicePixelRatioF()));
     oksave->setEnabled(false);
     okquick->setEnabled(false);
+    // The flags have no caption; a screen reader says the words of their tooltips.
+    okhelpgerman->setAccessibleName(text(texts::kGermanHelpTip).simplified());
+    okhelpenglish->setAccessibleName(text(texts::kEnglishHelpTip).simplified());
 
-    Tabelle2 = new CellGrid(this);
+    Tabelle2 = new CellGrid(m_client);
     Tabelle2->setObjectName(QStringLiteral("Tabelle2"));
+    Tabelle2->setAccessibleName(text(texts::kGridName));
+    Tabelle2->setFrameShape(QFrame::NoFrame); // the window draws its frame, Shape1
     Tabelle2->setGeometry(twips(600, 1080, 9255, 10425));
     Tabelle2->setFont(sansSerif(8.25, false));
     Tabelle2->setCols(kGridCols);
@@ -215,14 +245,87 @@ void Form1::createControls()
     connect(okhelpenglish, &QAbstractButton::clicked, this, &Form1::okhelpenglish_Click);
 }
 
-void Form1::paintEvent(QPaintEvent*)
+bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    QPainter painter(this);
-    painter.setPen(toQColor(kGrey));
-    // Shape1, the frame behind the grid, and the lines between the buttons.
-    painter.drawRect(twips(600, 1080, 9255, 10455).adjusted(0, 0, -1, -1));
-    painter.drawLine(twips(11280, 2520), twips(11280, 4920));
-    painter.drawLine(twips(11190, 8520), twips(11190, 8880));
+    if (watched == m_client && event->type() == QEvent::Paint) {
+        paintShapes();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Shape1, the grey frame of the grid, one line outside it on every side, and
+// the lines that show in the gaps between the buttons; on the screen's own
+// pixels, so that they meet the grid and stay one line thick at any scale.
+void Form1::paintShapes()
+{
+    QPainter painter(m_client);
+    device::usePixels(painter, *m_client);
+    const int line = device::lineWidth(*m_client);
+    const QColor grey = toQColor(kGrey);
+
+    const QRect frame = device::rect(*m_client, Tabelle2->geometry()).adjusted(-line, -line, line, line);
+    painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), line), grey);
+    painter.fillRect(QRect(frame.left(), frame.bottom() - line + 1, frame.width(), line), grey);
+    painter.fillRect(QRect(frame.left(), frame.top(), line, frame.height()), grey);
+    painter.fillRect(QRect(frame.right() - line + 1, frame.top(), line, frame.height()), grey);
+
+    for (const QRect& verticalLine : {twips(11280, 2520, 15, 4920 - 2520), twips(11190, 8520, 15, 8880 - 8520)}) {
+        const QRect pixels = device::rect(*m_client, verticalLine);
+        painter.fillRect(QRect(pixels.left(), pixels.top(), line, pixels.height()), grey);
+    }
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (windowHandle()) {
+        connect(windowHandle(), &QWindow::screenChanged, this, &Form1::fitToScreen, Qt::UniqueConnection);
+    }
+    fitToScreen();
+}
+
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // A window manager tells the size of its frame only once the window is shown.
+    if (isVisible() && windowHandle() && windowHandle()->frameMargins() != m_fittedFrame) {
+        fitToScreen();
+    }
+}
+
+// Where the screen's free area holds the window with its frame, the window is
+// exactly its client area. Where it does not (a 1366 x 768 laptop, a 1024 x 768
+// screen), the window fits that area and the client area scrolls inside it,
+// so every control and every grid row stays in reach.
+void Form1::fitToScreen()
+{
+    if (!isWindow() || !screen()) {
+        return;
+    }
+    m_fittedFrame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QRect area = screen()->availableGeometry();
+    const QSize room = area.size().shrunkBy(m_fittedFrame);
+    const QSize client = m_client->size();
+    const bool fits = client.width() <= room.width() && client.height() <= room.height();
+    const Qt::ScrollBarPolicy scrolling = fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    m_scrollArea->setHorizontalScrollBarPolicy(scrolling);
+    m_scrollArea->setVerticalScrollBarPolicy(scrolling);
+    if (fits) {
+        setFixedSize(client);
+        return;
+    }
+    const QSize withScrollBars = client
+        + QSize(m_scrollArea->verticalScrollBar()->sizeHint().width(),
+                m_scrollArea->horizontalScrollBar()->sizeHint().height());
+    const QSize fitted = withScrollBars.boundedTo(room);
+    setMinimumSize(QSize(160, 120).boundedTo(fitted));
+    setMaximumSize(fitted);
+    resize(fitted);
+
+    const QSize framed = fitted.grownBy(m_fittedFrame);
+    const QPoint corner = frameGeometry().topLeft();
+    move(std::clamp(corner.x(), area.left(), area.left() + area.width() - framed.width()),
+         std::clamp(corner.y(), area.top(), area.top() + area.height() - framed.height()));
 }
 
 void Form1::Form_Load()
@@ -318,7 +421,7 @@ void Form1::okopendatei_Click()
             return;
         }
         m_document.ThemeTitle = dialog->fileTitle().toStdString();
-        Label2->setText(dialog->fileName());
+        Label2->setPath(dialog->fileName());
         theme::storeTheme(m_document, *content);
         for (std::size_t i = 0; i < content->entries.size(); ++i) {
             listEntry(static_cast<int>(i) + 1, content->entries[i]);
@@ -328,6 +431,7 @@ void Form1::okopendatei_Click()
         Tabelle2->setRows(m_document.EntryCount + 1);
         okopendatei->setEnabled(false);
         oksave->setEnabled(true);
+        Tabelle2->setFocus(); // not to the next button, which would take Space and Enter
         if (m_document.HasMyPrefix == 0) {
             dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
         }
@@ -368,7 +472,7 @@ void Form1::oksave_Click(int /*Index*/)
         theme::saveTheme(m_document, m_document.DialogPath);
         m_document.SavedPath = m_document.DialogPath;
         okquick->setEnabled(true);
-        Label2->setText(dialog->fileName());
+        Label2->setPath(dialog->fileName());
     });
 }
 

@@ -2,12 +2,14 @@
 
 #include "theme/ThemeDocument.h"
 
+#include <QMargins>
 #include <QString>
 #include <QWidget>
 
 #include <filesystem>
 
 class QLabel;
+class QScrollArea;
 
 namespace tintwright::theme {
 struct ColorEntry;
@@ -19,6 +21,7 @@ class CellGrid;
 class CommonDialog;
 class Desktop;
 class GraphicalButton;
+class PathLabel;
 
 // The one window: the colour grid of the opened theme, the command buttons,
 // and the theme document behind them.
@@ -32,7 +35,9 @@ public:
     const theme::ThemeDocument& document() const { return m_document; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -48,6 +53,8 @@ private slots:
 
 private:
     void createControls();
+    void paintShapes();
+    void fitToScreen();
     void listEntry(int number, const theme::ColorEntry& entry);
     void revertToOldColor(int row);
     void pickNewColor(int row);
@@ -74,10 +81,14 @@ private:
     GraphicalButton* okquick = nullptr;
     GraphicalButton* okhelpenglish = nullptr;
     QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    PathLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     CommonDialog* dialog = nullptr;
+
+    QWidget* m_client = nullptr; // the fixed layout's client area
+    QScrollArea* m_scrollArea = nullptr; // scrolls it on a screen too small for it
+    QMargins m_fittedFrame; // the window frame fitToScreen() allowed for
 };
 
 } // namespace tintwright::ui

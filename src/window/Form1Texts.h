@@ -31,6 +31,8 @@ inline constexpr char kExitTip[] = " Exit the program, save your changes before!
 inline constexpr char kGermanHelpTip[] = "German  help document ";
 inline constexpr char kEnglishHelpTip[] = " English help document ";
 
+inline constexpr char kGridName[] = "Colour entries"; // for screen readers
+
 inline constexpr char kHeaderNumber[] = "NBR";
 inline constexpr char kHeaderItem[] = "ITEM";
 inline constexpr char kHeaderRed[] = "R";

@@ -1,5 +1,7 @@
 #include "GraphicalButton.h"
 
+#include "DevicePixels.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -34,7 +36,10 @@ void GraphicalButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect outer = rect();
     const bool sunken = isDown();
-    painter.fillRect(outer, m_backColor);
+    painter.save();
+    device::usePixels(painter, *this);
+    painter.fillRect(device::rect(*this, outer), m_backColor);
+    painter.restore();
 
     const QRect inner = outer.adjusted(2, 2, -2, -2);
     const QPoint shift = sunken ? QPoint(1, 1) : QPoint(0, 0);
@@ -59,26 +64,34 @@ void GraphicalButton::paintEvent(QPaintEvent*)
         painter.drawText(textRect, Qt::AlignCenter, text());
     }
 
-    // A classic bevel: light above and left, dark below and right; reversed while pressed.
+    // A classic bevel: light above and left, dark below and right; reversed
+    // while pressed. Drawn on the screen's pixels, so that at any scale the
+    // edges are the button's outermost pixels.
+    device::usePixels(painter, *this);
+    const QRect edge = device::rect(*this, rect());
+    const int line = device::lineWidth(*this);
     const QColor light = sunken ? QColor(64, 64, 64) : Qt::white;
     const QColor shade = sunken ? Qt::white : QColor(64, 64, 64);
-    const QColor softShade = m_backColor.darker(140);
-    const QRect edge = outer.adjusted(0, 0, -1, -1);
-    painter.setPen(light);
-    painter.drawLine(edge.topLeft(), edge.topRight());
-    painter.drawLine(edge.topLeft(), edge.bottomLeft());
-    painter.setPen(shade);
-    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
-    painter.drawLine(edge.topRight(), edge.bottomRight());
+    painter.fillRect(QRect(edge.left(), edge.top(), edge.width(), line), light);
+    painter.fillRect(QRect(edge.left(), edge.top(), line, edge.height()), light);
+    painter.fillRect(QRect(edge.left(), edge.bottom() - line + 1, edge.width(), line), shade);
+    painter.fillRect(QRect(edge.right() - line + 1, edge.top(), line, edge.height()), shade);
     if (!sunken) {
-        painter.setPen(softShade);
-        painter.drawLine(edge.bottomLeft() + QPoint(1, -1), edge.bottomRight() + QPoint(-1, -1));
-        painter.drawLine(edge.topRight() + QPoint(-1, 1), edge.bottomRight() + QPoint(-1, -1));
+        const QColor softShade = m_backColor.darker(140);
+        const QRect within = edge.adjusted(line, line, -line, -line);
+        painter.fillRect(QRect(within.left(), within.bottom() - line + 1, within.width(), line), softShade);
+        painter.fillRect(QRect(within.right() - line + 1, within.top(), line, within.height()), softShade);
     }
 
+    // The keyboard's mark: black dashes on white, which show on any picture.
     if (hasFocus()) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(outer.adjusted(4, 4, -5, -5));
+        const QRect mark = edge.adjusted(3 * line, 3 * line, -3 * line - 1, -3 * line - 1);
+        painter.setPen(QPen(Qt::white, line));
+        painter.drawRect(mark);
+        QPen dashes(Qt::black, line, Qt::CustomDashLine);
+        dashes.setDashPattern({2, 2});
+        painter.setPen(dashes);
+        painter.drawRect(mark);
     }
 }
 

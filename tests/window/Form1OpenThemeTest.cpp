@@ -1,9 +1,12 @@
 #include "support/FormDriver.h"
 #include "theme/ColorValue.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 using namespace tintwright::ui;
 using namespace tintwright::ui::testing;
@@ -75,6 +78,8 @@ private slots:
     void openTheme_failure_showsMessageAndLeavesStartUpState_data();
     void openTheme_failure_showsMessageAndLeavesStartUpState();
     void openTheme_afterFailure_loadsNextThemeCleanly();
+    void openedTheme_isFoundByKeyboardPointerAndScreenReader_data();
+    void openedTheme_isFoundByKeyboardPointerAndScreenReader();
 };
 
 void Form1OpenThemeTest::openTheme_listsEveryEntryExactly()
@@ -329,3 +334,53 @@ void Form1OpenThemeTest::openTheme_afterFailure_loadsNextThemeCleanly()
 
 QTEST_MAIN(Form1OpenThemeTest)
 #include "Form1OpenThemeTest.moc"
+
+void Form1OpenThemeTest::openedTheme_isFoundByKeyboardPointerAndScreenReader_data()
+{
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("focus is back on the grid") << "Tabelle2";
+    QTest::newRow("Label2's tooltip is the whole path") << "PATH";
+    QTest::newRow("German flag's name") << "German help document";
+    QTest::newRow("English flag's name") << "English help document";
+    QTest::newRow("grid's name") << "Colour entries";
+    QTest::newRow("OLD COLOR swatch tells its colour") << "R 31 G 64 B 97";
+    QTest::newRow("NEW COLOR swatch's tooltip tells the colour picked") << "R 1 G 2 B 3";
+    QTest::newRow("reverted NEW COLOR swatch shows no colour") << "";
+}
+
+void Form1OpenThemeTest::openedTheme_isFoundByKeyboardPointerAndScreenReader()
+{
+    QFETCH(QString, expected);
+    QTemporaryDir folder;
+    const QString deep = folder.filePath(QStringLiteral("Ableton/Live 10 Suite/Resources/Themes/Work in progress"));
+    QVERIFY(QDir().mkpath(deep));
+    const QString path = deep + QStringLiteral("/Midnight.ask");
+    QVERIFY(QFile::copy(kMidnight, path));
+
+    FormDriver driver;
+    QApplication::setActiveWindow(driver.form.get());
+    // As a keyboard user opens a theme: the button has the focus when it disables itself.
+    driver.button("okopendatei")->setFocus();
+    driver.desktop.answerOpen(path);
+    QTest::keyClick(driver.button("okopendatei"), Qt::Key_Space);
+    const QString focusAfterOpening = QApplication::focusWidget()->objectName();
+    driver.pick(3, QColor(1, 2, 3));
+    driver.pick(4, QColor(4, 5, 6));
+    driver.revert(4);
+    const QAbstractItemModel* cells = driver.grid()->model();
+
+    const QMap<QString, std::function<QString()>> actual = {
+        {"focus is back on the grid", [&] { return focusAfterOpening; }},
+        {"Label2's tooltip is the whole path", [&] { return driver.label("Label2")->toolTip(); }},
+        {"German flag's name", [&] { return driver.button("okhelpgerman")->accessibleName(); }},
+        {"English flag's name", [&] { return driver.button("okhelpenglish")->accessibleName(); }},
+        {"grid's name", [&] { return driver.grid()->accessibleName(); }},
+        {"OLD COLOR swatch tells its colour",
+         [&] { return cells->index(5, 4).data(Qt::AccessibleTextRole).toString(); }},
+        {"NEW COLOR swatch's tooltip tells the colour picked",
+         [&] { return cells->index(2, 5).data(Qt::ToolTipRole).toString(); }},
+        {"reverted NEW COLOR swatch shows no colour",
+         [&] { return cells->index(3, 5).data(Qt::AccessibleTextRole).toString(); }},
+    };
+    QCOMPARE(actual[QTest::currentDataTag()](), expected == QLatin1String("PATH") ? path : expected);
+}

@@ -42,6 +42,9 @@ int saveInChildProcess(FormDriver& driver, const QString& target, const std::fun
 {
     const pid_t child = ::fork();
     if (child == 0) {
+        // Only this thread lives on in the child: nothing may be painted, as
+        // painting may wait for threads of the parent.
+        driver.form->setUpdatesEnabled(false);
         prepare();
         driver.saveAs(target);
         const bool told = driver.desktop.messages.size() == 1

@@ -70,9 +70,9 @@ QByteArray ico(QSvgRenderer& renderer)
 
 QByteArray icns(QSvgRenderer& renderer)
 {
-    const std::vector<std::pair<const char*, int>> types = {
-        {"icp4", 16},  {"icp5", 32},  {"icp6", 64},  {"ic07", 128}, {"ic08", 256},
-        {"ic09", 512}, {"ic10", 1024}, {"ic11", 32}, {"ic12", 64},  {"ic13", 256}, {"ic14", 512}};
+    const std::vector<std::pair<const char*, int>> types = {{"icp4", 16},  {"icp5", 32},  {"icp6", 64},   {"ic07", 128},
+                                                            {"ic08", 256}, {"ic09", 512}, {"ic10", 1024}, {"ic11", 32},
+                                                            {"ic12", 64},  {"ic13", 256}, {"ic14", 512}};
     QByteArray pictures;
     for (const auto& [type, side] : types) {
         const QByteArray picture = png(renderer, side);

@@ -1,0 +1,101 @@
+// Draws the program's window as a user sees it after opening a theme and
+// picking a colour, for the help documents: the picture always shows the
+// window as it is built.
+// Usage: windowshot <theme.ask> <output.png> [device pixels per pixel, 2 by default]
+
+#include "components/Desktop.h"
+#include "window/Application.h"
+#include "window/Form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+using namespace tintwright::ui;
+
+// The user's answers: the theme to open, the colour to pick; nothing else is asked.
+class ShotDesktop final : public Desktop {
+public:
+    explicit ShotDesktop(QString theme)
+        : m_theme(std::move(theme))
+    {
+    }
+    std::optional<QString> chooseFileToOpen(QWidget*, const FileRequest&) override { return m_theme; }
+    std::optional<QString> chooseFileToSave(QWidget*, const FileRequest&) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return QColor(0xE0, 0x7A, 0x1F); }
+    MessageAnswer showMessage(QWidget*, const MessageRequest& request) override
+    {
+        std::fprintf(stderr, "windowshot: the window said: %s\n", qPrintable(request.text));
+        ++messages;
+        return MessageAnswer::Cancel;
+    }
+    bool openDocument(const QString&) override { return false; }
+
+    int messages = 0;
+
+private:
+    QString m_theme;
+};
+
+void press(QWidget* widget, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: windowshot <theme.ask> <output.png> [device pixels per pixel]\n");
+        return 2;
+    }
+    // An offscreen screen large enough for the whole window, by default at
+    // twice the pixels so that the picture stays sharp in print.
+    const QByteArray scale = argc == 4 ? QByteArray(argv[3]) : QByteArray("2");
+    QTemporaryDir folder;
+    const QString screen = folder.filePath(QStringLiteral("screen.json"));
+    {
+        QFile config(screen);
+        if (!config.open(QIODevice::WriteOnly)
+            || config.write(R"({"screens": [{"name": "shot", "x": 0, "y": 0, "width": 1920, "height": 1200,)"
+                            R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": )"
+                            + scale + "}]}")
+                < 0) {
+            std::fprintf(stderr, "windowshot: cannot write %s\n", qPrintable(screen));
+            return 1;
+        }
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen));
+    QApplication application(argc, argv);
+    prepareApplication();
+
+    ShotDesktop desktop(QString::fromLocal8Bit(argv[1]));
+    Form1 window(desktop);
+    window.show();
+    window.findChild<QAbstractButton*>(QStringLiteral("okopendatei"))->click();
+
+    // Pick a colour for entry 3 with the keyboard, as a user may.
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("Tabelle2"));
+    grid->setCurrentIndex(grid->model()->index(2, 5));
+    press(grid, Qt::Key_Space);
+    if (desktop.messages != 0 || grid->model()->rowCount() == 0) {
+        std::fprintf(stderr, "windowshot: the theme did not open as expected\n");
+        return 1;
+    }
+
+    const QString output = QString::fromLocal8Bit(argv[2]);
+    if (!window.grab().save(output, "PNG")) {
+        std::fprintf(stderr, "windowshot: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
