@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building and testing Tintwright
-# need, where they are missing; with sudo when not run as root.
+# need, where they are missing: as root, or through sudo where it is there.
+# Without either it names the missing packages and the command to install
+# them as root, and fails.
 # Usage: scripts/setup.sh [extra packages...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libcli11-dev nlohmann-json3-dev "$@")
+packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev
+    libcli11-dev nlohmann-json3-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do
@@ -12,13 +15,18 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
+((${#missing[@]} > 0)) || exit 0
 
-if ((${#missing[@]} > 0)); then
-    echo "Installing missing packages: ${missing[*]}"
-    as_root=()
-    if [ "$(id -u)" -ne 0 ]; then
-        as_root=(sudo)
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "Tintwright needs these packages, which are not installed: ${missing[*]}" >&2
+        echo "Install them as root, then run this again:" >&2
+        echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        exit 1
     fi
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    as_root=(sudo)
 fi
+echo "Installing missing packages: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,4 +1,4 @@
-# Each help document exists beside the program, is not empty and is a PDF.
+# Each help document exists beside the program, is a PDF and shows the picture of the window.
 string(REPLACE "|" ";" DOCUMENTS "${DOCUMENTS}")
 if(NOT DOCUMENTS)
     message(FATAL_ERROR "no help documents named")
@@ -12,5 +12,9 @@ foreach(document IN LISTS DOCUMENTS)
     if(size LESS 1000 OR NOT head STREQUAL "255044462d") # "%PDF-"
         message(FATAL_ERROR "not a PDF document: ${document} (${size} bytes, begins with '${head}')")
     endif()
-    message(STATUS "${document}: ${size} bytes")
+    file(STRINGS "${document}" pictures REGEX "/Subtype */Image")
+    if(NOT pictures)
+        message(FATAL_ERROR "no picture in help document: ${document}")
+    endif()
+    message(STATUS "${document}: ${size} bytes with a picture")
 endforeach()

@@ -1,20 +1,58 @@
-// Turns a help text written in Markdown into a PDF document.
-// Usage: helpdoc <input.md> <output.pdf> <title>
+// Turns a help text written in Markdown into a PDF document. A picture the
+// text shows as "window.png" is taken from the file given for it.
+// Usage: helpdoc <input.md> <output.pdf> <title> [window.png]
 
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <cstdio>
 
+namespace {
+
+// The text's width on an A4 page with its print margins, in the document's pixels.
+constexpr qreal kPictureWidth = 600;
+
+// Gives the document the picture and shows it across the text's width.
+bool showPicture(QTextDocument& document, const QString& path)
+{
+    const QImage picture(path);
+    if (picture.isNull()) {
+        return false;
+    }
+    const QUrl name(QStringLiteral("window.png"));
+    document.addResource(QTextDocument::ImageResource, name, picture);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            QTextImageFormat format = fragment.fragment().charFormat().toImageFormat();
+            if (!format.isValid() || format.name() != name.toString()) {
+                continue;
+            }
+            format.setWidth(kPictureWidth);
+            format.setHeight(kPictureWidth * picture.height() / picture.width());
+            QTextCursor cursor(&document);
+            cursor.setPosition(fragment.fragment().position());
+            cursor.setPosition(fragment.fragment().position() + fragment.fragment().length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: helpdoc <input.md> <output.pdf> <title>\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: helpdoc <input.md> <output.pdf> <title> [window.png]\n");
         return 2;
     }
     // Laying out text needs fonts, not a screen.
@@ -37,6 +75,10 @@ int main(int argc, char* argv[])
     document.setDefaultFont(font);
     document.setDocumentMargin(0);
     document.setMarkdown(QString::fromUtf8(source.readAll()));
+    if (argc == 5 && !showPicture(document, QString::fromLocal8Bit(argv[4]))) {
+        std::fprintf(stderr, "helpdoc: cannot read the picture %s\n", argv[4]);
+        return 1;
+    }
 
     {
         QPdfWriter writer(output);

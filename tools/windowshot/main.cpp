@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QTableView>
@@ -78,7 +80,14 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     prepareApplication();
 
-    ShotDesktop desktop(QString::fromLocal8Bit(argv[1]));
+    // The theme is opened from where Live keeps its themes, as a user would.
+    const QString themes = folder.filePath(QStringLiteral("Ableton/Live 10 Suite/Resources/Themes"));
+    const QString theme = themes + QLatin1Char('/') + QFileInfo(QString::fromLocal8Bit(argv[1])).fileName();
+    if (!QDir().mkpath(themes) || !QFile::copy(QString::fromLocal8Bit(argv[1]), theme)) {
+        std::fprintf(stderr, "windowshot: cannot copy %s\n", argv[1]);
+        return 1;
+    }
+    ShotDesktop desktop(theme);
     Form1 window(desktop);
     window.show();
     window.findChild<QAbstractButton*>(QStringLiteral("okopendatei"))->click();
