@@ -45,6 +45,7 @@ function(tintwright_add_layer target)
     tintwright_strict_checks(${target})
     if(arg_QT)
         tintwright_qt_checks(${target})
+        set_target_properties(${target} PROPERTIES AUTOMOC ON)
     endif()
 endfunction()
 
