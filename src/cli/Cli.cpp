@@ -15,6 +15,9 @@ namespace {
 
 constexpr char kProgram[] = "tintwright-cli";
 
+const std::map<std::string, ListFormat> kListFormats = {
+    {"text", ListFormat::Text}, {"csv", ListFormat::Csv}, {"json", ListFormat::Json}};
+
 struct Options {
     std::string theme;
     std::vector<std::string> themes;
@@ -91,7 +94,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     CLI::App* list = app.add_subcommand("list", "List every colour entry of THEME");
     list->add_option("THEME", options.theme, "the theme to read")->required();
     list->add_option("--format", options.format, "text (the default), csv or json")
-        ->check(CLI::IsMember({"text", "csv", "json"}));
+        ->check(CLI::IsMember(kListFormats));
     list->footer("Example:\n  tintwright-cli list Dark.ask --format csv");
 
     CLI::App* set =
@@ -120,9 +123,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
     try {
         if (list->parsed()) {
-            const std::map<std::string, ListFormat> formats = {
-                {"text", ListFormat::Text}, {"csv", ListFormat::Csv}, {"json", ListFormat::Json}};
-            listEntries(loadTheme(options.theme), formats.at(options.format), out);
+            listEntries(loadTheme(options.theme), kListFormats.at(options.format), out);
             return kNothingFound;
         }
         if (set->parsed() || replace->parsed()) {
