@@ -93,8 +93,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
     CLI::App* list = app.add_subcommand("list", "List every colour entry of THEME");
     list->add_option("THEME", options.theme, "the theme to read")->required();
-    list->add_option("--format", options.format, "text (the default), csv or json")
-        ->check(CLI::IsMember(kListFormats));
+    list->add_option("--format", options.format, "text (the default), csv or json")->check(CLI::IsMember(kListFormats));
     list->footer("Example:\n  tintwright-cli list Dark.ask --format csv");
 
     CLI::App* set =
