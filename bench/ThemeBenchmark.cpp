@@ -74,7 +74,7 @@ void BM_CopyBytesBaseline(benchmark::State& state)
         const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), in);
         std::fclose(in);
         bool created = false;
-        theme::platform::writeNewFile(copy, std::string_view(bytes.data(), got), created);
+        theme::platform::writeNewFile(copy, std::string_view(bytes.data(), got), nullptr, created);
         theme::platform::replaceFile(copy, paths.target);
         benchmark::DoNotOptimize(got);
     }

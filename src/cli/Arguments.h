@@ -12,15 +12,17 @@
 namespace tintwright::cli {
 
 // A command line that cannot be carried out, told in one line; `file` is the
-// file it concerns, or empty.
+// file it concerns, or empty; `unreadable` when that file could not be read at all.
 class CliError : public std::runtime_error {
 public:
-    CliError(std::string file, const std::string& problem)
+    CliError(std::string file, const std::string& problem, bool unreadable = false)
         : std::runtime_error(problem)
         , m_file(std::move(file))
+        , m_unreadable(unreadable)
     {
     }
     const std::string& file() const { return m_file; }
+    bool unreadable() const { return m_unreadable; }
     // The problem without the blanks some of the program's messages begin with.
     std::string_view problem() const
     {
@@ -31,6 +33,7 @@ public:
 
 private:
     std::string m_file;
+    bool m_unreadable;
 };
 
 // "#RRGGBB" (either case) or "R,G,B" with each part 0..255. Throws std::invalid_argument.

@@ -7,7 +7,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
 #include <map>
+#include <sstream>
+#include <system_error>
 
 namespace tintwright::cli {
 
@@ -57,22 +62,79 @@ void writeResult(const Options& options, const std::string& bytes, std::ostream&
     }
 }
 
-int edit(const Options& options, bool byColor, std::ostream& out, std::ostream& err)
+int edit(const Options& options, bool byColor, StandardInput& input, std::ostream& out, std::ostream& err)
 {
+    const char* command = byColor ? "replace" : "set";
     if (options.output.empty() && !options.inPlace) {
-        throw CliError("", std::string(byColor ? "replace" : "set") + " needs -o OUT, -o - or --in-place");
+        throw CliError("", std::string(command) + " needs -o OUT, -o - or --in-place");
     }
-    const theme::ThemeContent theme = loadTheme(options.theme);
+    if (options.inPlace && options.theme == "-") {
+        throw CliError("", "--in-place needs a theme file; standard input cannot be replaced");
+    }
+    const theme::ThemeContent theme = loadTheme(options.theme, input);
     const NewColors colors = byColor ? colorsToReplace(theme, options.theme, options.pairs)
                                      : colorsToSet(theme, options.theme, options.pairs);
-    writeResult(options, savedTheme(theme, colors), out);
+    // A theme that would not change stays as it is, bytes and all; -o still writes the file asked for.
+    if (!colors.empty() || !options.inPlace) {
+        writeResult(options, savedTheme(theme, colors), out);
+    }
     err << colors.size() << (colors.size() == 1 ? " entry" : " entries") << " changed\n";
     return kNothingFound;
+}
+
+int compareThemes(const Options& options, StandardInput& input, std::ostream& out)
+{
+    const theme::ThemeContent first = loadTheme(options.themes[0], input);
+    const theme::ThemeContent second = loadTheme(options.themes[1], input);
+    if (diffThemes(first, options.themes[0], second, options.themes[1], out) > 0) {
+        return kFound;
+    }
+    if (options.themes[0] != options.themes[1] && fileBytes(options.themes[0], input) != fileBytes(options.themes[1], input)) {
+        out << "the themes differ only in line ends or indentation\n";
+    }
+    return kNothingFound;
+}
+
+int checkThemes(const Options& options, StandardInput& input, std::ostream& out, std::ostream& err)
+{
+    int code = kNothingFound;
+    for (const std::string& file : options.themes) {
+        switch (checkTheme(file, input, out, err)) {
+        case CheckResult::Theme:
+            break;
+        case CheckResult::NotATheme:
+            code = std::max(code, static_cast<int>(kFound));
+            break;
+        case CheckResult::Unreadable:
+            code = kTrouble;
+            break;
+        }
+    }
+    return code;
+}
+
+// The command named on the command line, when it names one that does not exist.
+std::string unknownCommand(const CLI::App& app, const std::vector<std::string>& arguments)
+{
+    if (arguments.empty() || arguments.front().empty() || arguments.front().front() == '-') {
+        return {};
+    }
+    for (const CLI::App* command : app.get_subcommands({})) {
+        if (command->get_name() == arguments.front()) {
+            return {};
+        }
+    }
+    return arguments.front();
 }
 
 } // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    return runCli(arguments, std::cin, out, err);
+}
+
+int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err)
 {
     Options options;
     CLI::App app("Lists, sets, replaces and compares the colours of Ableton Live 10 themes (.ask), "
@@ -80,9 +142,11 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                  kProgram);
     app.allow_windows_style_options(false);
     app.require_subcommand(1);
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.set_version_flag("--version", std::string(kProgram) + " " + TINTWRIGHT_VERSION);
     app.footer("ENTRY is an entry number or an element name, with or without its angle brackets.\n"
-               "COLOR is #RRGGBB or R,G,B with each part 0..255.\n\n"
+               "COLOR is #RRGGBB or R,G,B with each part 0..255. THEME - is standard input.\n"
+               "A theme has at most 1200 lines and 169 colour entries.\n\n"
                "Examples:\n"
                "  tintwright-cli list Dark.ask --format json\n"
                "  tintwright-cli set Dark.ask SurfaceArea=#1e1e1e 12=30,30,30 -o myDark.ask\n"
@@ -102,46 +166,82 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     CLI::App* replace = addEditCommand(app, "replace", "Give every entry of one colour another colour", "COLOR=COLOR",
                                        "tintwright-cli replace Dark.ask '#ff8000=#0080ff' -o -", options);
 
-    CLI::App* diff = app.add_subcommand("diff", "Compare two themes entry by entry (exit 1 when they differ)");
+    CLI::App* diff = app.add_subcommand(
+        "diff", "Compare two themes: the colour entries by name, then every other line (exit 1 when they differ)");
     diff->add_option("THEME_A THEME_B", options.themes, "the two themes")->required()->expected(2);
-    diff->footer("Example:\n  tintwright-cli diff Dark.ask myDark.ask");
+    diff->footer("Themes that differ only in line ends or indentation are equal.\n"
+                 "Example:\n  tintwright-cli diff Dark.ask myDark.ask");
 
-    CLI::App* check = app.add_subcommand("check", "Tell of each file whether it is a theme (exit 1 when one is not)");
+    CLI::App* check = app.add_subcommand(
+        "check", "Tell of each file whether it is a theme (exit 1 when one is not, 2 when one cannot be read)");
     check->add_option("THEME", options.themes, "the files to check")->required();
     check->footer("Example:\n  tintwright-cli check *.ask");
 
+    for (CLI::App* command : app.get_subcommands({})) {
+        command->allow_extras();
+    }
+    const std::string unknown = unknownCommand(app, arguments);
+    if (!unknown.empty()) {
+        err << kProgram << ": unknown command '" << escaped(unknown) << "' (see " << kProgram << " --help)\n";
+        return kTrouble;
+    }
     try {
         std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
         app.parse(reversed);
+        for (const CLI::App* command : app.get_subcommands({})) {
+            if (command->parsed() && !command->remaining().empty()) {
+                const std::string extra = command->remaining().front();
+                err << kProgram << ": " << (extra.rfind('-', 0) == 0 ? "unknown option '" : "unexpected argument '")
+                    << escaped(extra) << "' (see " << kProgram << " " << command->get_name() << " --help)\n";
+                return kTrouble;
+            }
+        }
     } catch (const CLI::Success& success) {
         return app.exit(success, out, err);
     } catch (const CLI::ParseError& error) {
-        err << kProgram << ": " << error.what() << " (see " << kProgram << " --help)\n";
+        err << kProgram << ": " << escaped(error.what()) << " (see " << kProgram << " --help)\n";
         return kTrouble;
     }
 
+    StandardInput input(in);
     try {
         if (list->parsed()) {
-            listEntries(loadTheme(options.theme), kListFormats.at(options.format), out);
+            listEntries(loadTheme(options.theme, input), kListFormats.at(options.format), out);
             return kNothingFound;
         }
         if (set->parsed() || replace->parsed()) {
-            return edit(options, replace->parsed(), out, err);
+            return edit(options, replace->parsed(), input, out, err);
         }
         if (diff->parsed()) {
-            const theme::ThemeContent first = loadTheme(options.themes[0]);
-            const theme::ThemeContent second = loadTheme(options.themes[1]);
-            return diffThemes(first, options.themes[0], second, options.themes[1], out) > 0 ? kFound : kNothingFound;
+            return compareThemes(options, input, out);
         }
-        bool allThemes = true;
-        for (const std::string& file : options.themes) {
-            allThemes = checkTheme(file, out) && allThemes;
-        }
-        return allThemes ? kNothingFound : kFound;
+        return checkThemes(options, input, out, err);
     } catch (const CliError& error) {
-        err << kProgram << ": " << (error.file().empty() ? "" : error.file() + ": ") << error.problem() << '\n';
+        err << kProgram << ": " << (error.file().empty() ? "" : escaped(error.file()) + ": ") << escaped(error.problem())
+            << '\n';
         return kTrouble;
     }
+}
+
+int runCliOnStandardStreams(const std::vector<std::string>& arguments)
+{
+    // Standard output is written in one piece at the end, so that a failure to
+    // write it is known before the program says it succeeded.
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = runCli(arguments, std::cin, out, err);
+    const std::string bytes = out.str();
+    errno = 0;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    if (!written || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno != 0 ? errno : EIO;
+        std::fputs((std::string(kProgram) + ": write error: " + std::generic_category().message(error) + "\n").c_str(),
+                   stderr);
+        return kTrouble;
+    }
+    std::fputs(err.str().c_str(), stderr);
+    std::fflush(stderr);
+    return code;
 }
 
 } // namespace tintwright::cli

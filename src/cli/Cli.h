@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,6 +16,13 @@ enum ExitCode : int {
 
 // Runs tintwright-cli with its arguments (UTF-8, without the program's name):
 // data to `out`, messages to `err`. The exit code.
+int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err);
+// The same with standard input read from std::cin.
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// The program: runCli on the process's standard streams. Standard output is
+// written and flushed before the exit code is given; when that fails, one line
+// "tintwright-cli: write error: REASON" and exit code 2.
+int runCliOnStandardStreams(const std::vector<std::string>& arguments);
 
 } // namespace tintwright::cli

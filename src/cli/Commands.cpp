@@ -8,6 +8,9 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -31,17 +34,28 @@ std::vector<Row> rows(const theme::ThemeContent& theme)
     return result;
 }
 
-// Characters, not bytes, so that columns of non-ASCII names line up.
-std::size_t width(const std::string& utf8)
-{
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 std::string padded(const std::string& text, std::size_t columns, bool right)
 {
-    const std::string fill(columns > width(text) ? columns - width(text) : 0, ' ');
+    const std::size_t width = displayWidth(text);
+    const std::string fill(columns > width ? columns - width : 0, ' ');
     return right ? fill + text : text + fill;
+}
+
+// Code points of the characters a terminal shows two columns wide, and of the
+// marks it puts on the character before them.
+bool isWide(char32_t c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF)
+           || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF)
+           || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F)
+           || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F)
+           || (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+bool isCombining(char32_t c)
+{
+    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF)
+           || (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || c == 0x200B || c == 0x200D;
 }
 
 std::string csvField(const std::string& text)
@@ -65,7 +79,7 @@ void listText(const std::vector<Row>& entries, std::ostream& out)
     std::size_t itemWidth = 4;
     for (const Row& row : entries) {
         numberWidth = std::max(numberWidth, std::to_string(row.number).size());
-        itemWidth = std::max(itemWidth, width(row.item));
+        itemWidth = std::max(itemWidth, displayWidth(escaped(row.item)));
     }
     const auto line = [&](const std::string& number, const std::string& item, const std::string& r,
                           const std::string& g, const std::string& b, const std::string& hex) {
@@ -74,7 +88,7 @@ void listText(const std::vector<Row>& entries, std::ostream& out)
     };
     line("NBR", "ITEM", "R", "G", "B", "HEX");
     for (const Row& row : entries) {
-        line(std::to_string(row.number), row.item, std::to_string(row.rgb.R), std::to_string(row.rgb.G),
+        line(std::to_string(row.number), escaped(row.item), std::to_string(row.rgb.R), std::to_string(row.rgb.G),
              std::to_string(row.rgb.B), hexColor(row.rgb));
     }
 }
@@ -107,15 +121,118 @@ std::string counted(std::size_t count, const char* one, const char* many)
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+// Only entries whose colour really changes count, and only they are rewritten.
+NewColors withoutUnchanged(const theme::ThemeContent& theme, NewColors colors)
+{
+    for (auto at = colors.begin(); at != colors.end();) {
+        const theme::RgbTriple& rgb = at->second;
+        const bool same = theme.entries[static_cast<std::size_t>(at->first - 1)].oldColor
+                          == theme::composeColor(rgb.R, rgb.G, rgb.B);
+        at = same ? colors.erase(at) : std::next(at);
+    }
+    return colors;
+}
+
+// The records outside colour entries (an entry's name and its R, G and B
+// records), with their line numbers.
+std::vector<std::pair<int, const std::string*>> otherRecords(const theme::ThemeContent& theme)
+{
+    std::vector<bool> inEntry(theme.records.size() + 2, false);
+    for (const theme::ColorEntry& entry : theme.entries) {
+        for (int slot = entry.redSlot - 1; slot < entry.redSlot + 3; ++slot) {
+            if (slot >= 1 && slot <= static_cast<int>(theme.records.size())) {
+                inEntry[static_cast<std::size_t>(slot)] = true;
+            }
+        }
+    }
+    std::vector<std::pair<int, const std::string*>> result;
+    for (std::size_t slot = 1; slot <= theme.records.size(); ++slot) {
+        if (!inEntry[slot]) {
+            result.emplace_back(static_cast<int>(slot), &theme.records[slot - 1]);
+        }
+    }
+    return result;
+}
+
+// The other records that differ, as a line diff does it: records of one theme
+// the other lacks at that place, and records changed in place.
+int diffOtherRecords(const theme::ThemeContent& first, const std::string& firstFile,
+                     const theme::ThemeContent& second, const std::string& secondFile, std::ostream& out)
+{
+    const auto left = otherRecords(first);
+    const auto right = otherRecords(second);
+    const std::size_t columns = right.size() + 1;
+    // common[i][j]: the longest common run of left[i..] and right[j..].
+    std::vector<std::uint16_t> common((left.size() + 1) * columns, 0);
+    for (std::size_t i = left.size(); i-- > 0;) {
+        for (std::size_t j = right.size(); j-- > 0;) {
+            common[i * columns + j] = *left[i].second == *right[j].second
+                ? static_cast<std::uint16_t>(common[(i + 1) * columns + j + 1] + 1)
+                : std::max(common[(i + 1) * columns + j], common[i * columns + j + 1]);
+        }
+    }
+    const auto text = [](const std::pair<int, const std::string*>& record) {
+        return escaped(theme::displayText(*record.second));
+    };
+    int differences = 0;
+    std::vector<std::size_t> removed;
+    std::vector<std::size_t> added;
+    const auto flush = [&] {
+        for (std::size_t k = 0; k < std::max(removed.size(), added.size()); ++k) {
+            if (k < removed.size() && k < added.size()) {
+                const auto& a = left[removed[k]];
+                const auto& b = right[added[k]];
+                out << "line " << a.first << (a.first == b.first ? "" : " (" + std::to_string(b.first) + ")") << "  "
+                    << text(a) << " -> " << text(b) << '\n';
+            } else if (k < removed.size()) {
+                out << "line " << left[removed[k]].first << "  " << text(left[removed[k]]) << "  only in "
+                    << escaped(firstFile) << '\n';
+            } else {
+                out << "line " << right[added[k]].first << "  " << text(right[added[k]]) << "  only in "
+                    << escaped(secondFile) << '\n';
+            }
+            ++differences;
+        }
+        removed.clear();
+        added.clear();
+    };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < left.size() || j < right.size()) {
+        if (i < left.size() && j < right.size() && *left[i].second == *right[j].second) {
+            flush();
+            ++i;
+            ++j;
+        } else if (j == right.size() || (i < left.size() && common[(i + 1) * columns + j] >= common[i * columns + j + 1])) {
+            removed.push_back(i++);
+        } else {
+            added.push_back(j++);
+        }
+    }
+    flush();
+    return differences;
+}
+
 } // namespace
 
-theme::ThemeContent loadTheme(const std::string& file)
+const std::string& StandardInput::bytes()
+{
+    if (!m_bytes) {
+        m_bytes = std::string(std::istreambuf_iterator<char>(m_in), std::istreambuf_iterator<char>());
+        if (m_in.bad()) {
+            throw CliError("-", "standard input cannot be read");
+        }
+    }
+    return *m_bytes;
+}
+
+theme::ThemeContent loadTheme(const std::string& file, StandardInput& input)
 {
     std::optional<theme::ThemeContent> content;
     try {
-        content = theme::readThemeFile(pathFromArgument(file));
+        content = file == "-" ? theme::readThemeText(input.bytes()) : theme::readThemeFile(pathFromArgument(file));
     } catch (const theme::ThemeError& error) {
-        throw CliError(file, error.what());
+        throw CliError(file, error.what(), error.number() == theme::ErrorNumber::FileNotFound);
     }
     if (!content) {
         throw CliError(file, theme::kWrongFormatMessage);
@@ -171,7 +288,7 @@ NewColors colorsToSet(const theme::ThemeContent& theme, const std::string& file,
             throw CliError(file, error.what());
         }
     }
-    return colors;
+    return withoutUnchanged(theme, colors);
 }
 
 NewColors colorsToReplace(const theme::ThemeContent& theme, const std::string& file,
@@ -196,7 +313,7 @@ NewColors colorsToReplace(const theme::ThemeContent& theme, const std::string& f
             }
         }
     }
-    return colors;
+    return withoutUnchanged(theme, colors);
 }
 
 std::string savedTheme(const theme::ThemeContent& theme, const NewColors& colors)
@@ -231,7 +348,7 @@ int diffThemes(const theme::ThemeContent& first, const std::string& firstFile, c
     for (const Row& row : left) {
         std::vector<std::size_t>& candidates = unmatched[row.item];
         if (candidates.empty()) {
-            out << row.item << "  only in " << firstFile << '\n';
+            out << escaped(row.item) << "  only in " << escaped(firstFile) << '\n';
             ++differences;
             continue;
         }
@@ -239,30 +356,90 @@ int diffThemes(const theme::ThemeContent& first, const std::string& firstFile, c
         matched[candidates.back()] = true;
         candidates.pop_back();
         if (hexColor(row.rgb) != hexColor(other.rgb)) {
-            out << row.item << "  " << hexColor(row.rgb) << " -> " << hexColor(other.rgb) << '\n';
+            out << escaped(row.item) << "  " << hexColor(row.rgb) << " -> " << hexColor(other.rgb) << '\n';
             ++differences;
         }
     }
     for (std::size_t i = 0; i < right.size(); ++i) {
         if (!matched[i]) {
-            out << right[i].item << "  only in " << secondFile << '\n';
+            out << escaped(right[i].item) << "  only in " << escaped(secondFile) << '\n';
+            ++differences;
+        }
+    }
+    differences += diffOtherRecords(first, firstFile, second, secondFile, out);
+    // Equal colours and equal other records: what is left are value records
+    // written differently ("07" and "7").
+    for (std::size_t i = 0; differences == 0 && i < first.records.size() && i < second.records.size(); ++i) {
+        if (first.records[i] != second.records[i]) {
+            out << "line " << i + 1 << "  " << escaped(theme::displayText(first.records[i])) << " -> "
+                << escaped(theme::displayText(second.records[i])) << '\n';
             ++differences;
         }
     }
     return differences;
 }
 
-bool checkTheme(const std::string& file, std::ostream& out)
+std::string fileBytes(const std::string& file, StandardInput& input)
+{
+    if (file == "-") {
+        return input.bytes();
+    }
+    std::ifstream stream(pathFromArgument(file), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    if (stream.bad()) {
+        throw CliError(file, "the file cannot be read", true);
+    }
+    return bytes;
+}
+
+CheckResult checkTheme(const std::string& file, StandardInput& input, std::ostream& out, std::ostream& err)
 {
     try {
-        const theme::ThemeContent theme = loadTheme(file);
-        out << file << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
+        const theme::ThemeContent theme = loadTheme(file, input);
+        out << escaped(file) << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
             << counted(theme.entries.size(), "colour entry", "colour entries") << '\n';
-        return true;
+        return CheckResult::Theme;
     } catch (const CliError& error) {
-        out << file << ": " << error.problem() << '\n';
-        return false;
+        if (error.unreadable()) {
+            err << "tintwright-cli: " << escaped(file) << ": " << escaped(error.problem()) << '\n';
+            return CheckResult::Unreadable;
+        }
+        out << escaped(file) << ": " << escaped(error.problem()) << '\n';
+        return CheckResult::NotATheme;
     }
+}
+
+std::string escaped(std::string_view text)
+{
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::string result;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            result += "\\x";
+            result += kDigits[byte >> 4];
+            result += kDigits[byte & 0xF];
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+std::size_t displayWidth(std::string_view utf8)
+{
+    std::size_t columns = 0;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        char32_t c = length == 1 ? lead : lead & (0x3Fu >> (length - 1));
+        for (std::size_t i = 1; i < length && at + i < utf8.size(); ++i) {
+            c = (c << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3Fu);
+        }
+        at += length;
+        columns += isCombining(c) ? 0u : isWide(c) ? 2u : 1u;
+    }
+    return columns;
 }
 
 } // namespace tintwright::cli

@@ -4,7 +4,9 @@
 #include "theme/ColorValue.h"
 #include "theme/ThemeReader.h"
 
+#include <istream>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,20 +18,35 @@ namespace tintwright::cli {
 // The colours to give entries: entry number -> colour.
 using NewColors = std::map<int, theme::RgbTriple>;
 
-// Reads a theme as the window does. Throws CliError with the window's words
-// for a file it would refuse.
-theme::ThemeContent loadTheme(const std::string& file);
+// Standard input, read once, for a THEME given as "-".
+class StandardInput {
+public:
+    explicit StandardInput(std::istream& in)
+        : m_in(in)
+    {
+    }
+    const std::string& bytes();
+
+private:
+    std::istream& m_in;
+    std::optional<std::string> m_bytes;
+};
+
+// Reads a theme as the window does ("-" is standard input). Throws CliError
+// with the window's words for a file it would refuse.
+theme::ThemeContent loadTheme(const std::string& file, StandardInput& input);
 
 enum class ListFormat { Text, Csv, Json };
 
 void listEntries(const theme::ThemeContent& theme, ListFormat format, std::ostream& out);
 
-// The entries "ENTRY=COLOR" names, with their colours. Throws CliError.
+// The entries "ENTRY=COLOR" names, with their colours; an entry given the
+// colour it has already is left out. Throws CliError.
 NewColors colorsToSet(const theme::ThemeContent& theme, const std::string& file,
                       const std::vector<std::string>& assignments);
 
-// The entries whose colour is the left colour of a "COLOR=COLOR", with the
-// right one. Throws CliError.
+// The entries whose colour is the left colour of a "COLOR=COLOR" and not the
+// right one, with the right one. Throws CliError.
 NewColors colorsToReplace(const theme::ThemeContent& theme, const std::string& file,
                           const std::vector<std::string>& replacements);
 
@@ -37,11 +54,26 @@ NewColors colorsToReplace(const theme::ThemeContent& theme, const std::string& f
 std::string savedTheme(const theme::ThemeContent& theme, const NewColors& colors);
 
 // One line per entry whose colour differs or that only one theme has, matched
-// by their ITEM texts; the number of lines.
+// by their ITEM texts, then one per other record that differs, matched by
+// their order among the records outside colour entries; the number of lines.
 int diffThemes(const theme::ThemeContent& first, const std::string& firstFile, const theme::ThemeContent& second,
                const std::string& secondFile, std::ostream& out);
 
-// "FILE: ok, ..." or why the window would refuse it; true for a theme.
-bool checkTheme(const std::string& file, std::ostream& out);
+// The bytes of a file given on the command line ("-" is standard input). Throws CliError.
+std::string fileBytes(const std::string& file, StandardInput& input);
+
+enum class CheckResult { Theme, NotATheme, Unreadable };
+
+// "FILE: ok, ..." or why the window would refuse it; an unreadable file is
+// told on `err`.
+CheckResult checkTheme(const std::string& file, StandardInput& input, std::ostream& out, std::ostream& err);
+
+// Text for a terminal: control characters as \xHH, so that a name cannot
+// move the cursor or cut a line short.
+std::string escaped(std::string_view text);
+
+// Columns the UTF-8 text takes in a terminal: East Asian wide characters two,
+// combining marks none.
+std::size_t displayWidth(std::string_view utf8);
 
 } // namespace tintwright::cli

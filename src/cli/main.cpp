@@ -1,6 +1,5 @@
 #include "Cli.h"
 
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@ int wmain(int argc, wchar_t* argv[])
 {
     // A theme written to standard output keeps its bytes, CR LF included.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
     SetConsoleOutputCP(CP_UTF8);
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) {
@@ -24,11 +24,11 @@ int wmain(int argc, wchar_t* argv[])
         argument.resize(argument.size() - 1);
         arguments.push_back(std::move(argument));
     }
-    return tintwright::cli::runCli(arguments, std::cout, std::cerr);
+    return tintwright::cli::runCliOnStandardStreams(arguments);
 }
 #else
 int main(int argc, char* argv[])
 {
-    return tintwright::cli::runCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return tintwright::cli::runCliOnStandardStreams(std::vector<std::string>(argv + 1, argv + argc));
 }
 #endif

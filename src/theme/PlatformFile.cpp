@@ -1,6 +1,8 @@
 #include "PlatformFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -90,7 +92,27 @@ std::error_code checkMayWrite(const std::filesystem::path& path)
     return (attributes & FILE_ATTRIBUTE_READONLY) != 0 ? errorCode(EACCES) : std::error_code();
 }
 
-std::error_code writeNewFile(const std::filesystem::path& path, std::string_view bytes, bool& created)
+namespace {
+
+std::error_code writeAll(HANDLE file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const DWORD piece = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), piece, &written, nullptr)) {
+            return lastError();
+        }
+        bytes.remove_prefix(written);
+    }
+    return {};
+}
+
+} // namespace
+
+// Windows keeps no POSIX owner or mode: the file is made with the folder's
+// inherited access rules, as every new file there is.
+std::error_code writeNewFile(const std::filesystem::path& path, std::string_view bytes,
+                             const std::filesystem::path* /*like*/, bool& created)
 {
     created = false;
     const HANDLE file =
@@ -99,18 +121,24 @@ std::error_code writeNewFile(const std::filesystem::path& path, std::string_view
         return lastError();
     }
     created = true;
-    std::error_code error;
-    while (!bytes.empty() && !error) {
-        const DWORD piece = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), piece, &written, nullptr)) {
-            error = lastError();
-        }
-        bytes.remove_prefix(written);
-    }
+    std::error_code error = writeAll(file, bytes);
     if (!error && !FlushFileBuffers(file)) {
         error = lastError();
     }
+    if (!CloseHandle(file) && !error) {
+        error = lastError();
+    }
+    return error;
+}
+
+std::error_code writeThrough(const std::filesystem::path& path, std::string_view bytes)
+{
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return lastError();
+    }
+    std::error_code error = writeAll(file, bytes);
     if (!CloseHandle(file) && !error) {
         error = lastError();
     }
@@ -138,28 +166,87 @@ std::error_code checkMayWrite(const std::filesystem::path& path)
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 ? std::error_code() : lastError();
 }
 
-std::error_code writeNewFile(const std::filesystem::path& path, std::string_view bytes, bool& created)
+namespace {
+
+std::error_code writeAll(int file, std::string_view bytes)
 {
-    created = false;
-    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (file < 0) {
-        return lastError();
-    }
-    created = true;
-    std::error_code error;
-    while (!bytes.empty() && !error) {
+    while (!bytes.empty()) {
         const ssize_t written = ::write(file, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno != EINTR) {
-                error = lastError();
+                return lastError();
             }
             continue;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+    return {};
+}
+
+bool belongsToGroup(gid_t group)
+{
+    if (group == ::getegid()) {
+        return true;
+    }
+    const int count = ::getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<std::size_t>(count > 0 ? count : 0));
+    const int listed = groups.empty() ? 0 : ::getgroups(count, groups.data());
+    return std::find(groups.begin(), groups.begin() + (listed > 0 ? listed : 0), group)
+           != groups.begin() + (listed > 0 ? listed : 0);
+}
+
+// Gives the new file the owner, group and permission bits of `like`.
+std::error_code takeOver(int file, const struct stat& like)
+{
+    if (::geteuid() == 0) {
+        if (::fchown(file, like.st_uid, like.st_gid) != 0) {
+            return lastError();
+        }
+    } else if (like.st_gid != ::getegid() && belongsToGroup(like.st_gid)) {
+        if (::fchown(file, static_cast<uid_t>(-1), like.st_gid) != 0) {
+            return lastError();
+        }
+    }
+    // After the owner: a change of owner clears the set-id bits.
+    return ::fchmod(file, like.st_mode & 07777) == 0 ? std::error_code() : lastError();
+}
+
+} // namespace
+
+std::error_code writeNewFile(const std::filesystem::path& path, std::string_view bytes,
+                             const std::filesystem::path* like, bool& created)
+{
+    created = false;
+    struct stat likeStatus {};
+    if (like != nullptr && ::stat(like->c_str(), &likeStatus) != 0) {
+        return lastError();
+    }
+    const mode_t mode = like != nullptr ? (likeStatus.st_mode & 0777) : 0666;
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (file < 0) {
+        return lastError();
+    }
+    created = true;
+    std::error_code error = like != nullptr ? takeOver(file, likeStatus) : std::error_code();
+    if (!error) {
+        error = writeAll(file, bytes);
+    }
     if (!error) {
         error = syncFile(file);
     }
+    if (::close(file) != 0 && !error) {
+        error = lastError();
+    }
+    return error;
+}
+
+std::error_code writeThrough(const std::filesystem::path& path, std::string_view bytes)
+{
+    const int file = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (file < 0) {
+        return lastError();
+    }
+    std::error_code error = writeAll(file, bytes);
     if (::close(file) != 0 && !error) {
         error = lastError();
     }

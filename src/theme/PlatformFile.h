@@ -18,8 +18,17 @@ std::error_code checkMayWrite(const std::filesystem::path& path);
 
 // Creates `path`, which must not exist yet (else file_exists), writes `bytes`
 // into it and returns only once they have reached the disk. `created` tells
-// whether the file came to exist, so that a failed write can remove it.
-std::error_code writeNewFile(const std::filesystem::path& path, std::string_view bytes, bool& created);
+// whether the file came to exist, so that a failed write can remove it. Where
+// `like` names an existing file, the new file has its permission bits from the
+// start, never wider, and its owner and group as far as this user may set them
+// (the superuser: both; others: the group, when they belong to it); a failure
+// to give it those is an error like a failed write.
+std::error_code writeNewFile(const std::filesystem::path& path, std::string_view bytes,
+                             const std::filesystem::path* like, bool& created);
+
+// Writes `bytes` into the existing `path` that is not a regular file (a device,
+// a FIFO), opened and truncated as a shell redirection does, never replaced.
+std::error_code writeThrough(const std::filesystem::path& path, std::string_view bytes);
 
 // Puts the file `from` in the place of `to` in one step, replacing `to`, and
 // makes the change itself reach the disk.

@@ -47,13 +47,13 @@ fs::path saveTarget(fs::path target)
 constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 
 // An existing target must be a file whose mode allows writing, and that this
-// user may write; the superuser too leaves a read-only theme alone.
-void checkExistingTarget(const fs::path& target)
+// user may write; the superuser too leaves a read-only theme alone. Its status.
+fs::file_status checkExistingTarget(const fs::path& target)
 {
     std::error_code error;
     const fs::file_status status = fs::status(target, error);
     if (status.type() == fs::file_type::not_found) {
-        return;
+        return status;
     }
     if (error) {
         failWrite("the file cannot be replaced", error);
@@ -67,6 +67,7 @@ void checkExistingTarget(const fs::path& target)
     if (const std::error_code denied = platform::checkMayWrite(target)) {
         failWrite("the file cannot be replaced", denied);
     }
+    return status;
 }
 
 // A name of fixed length for the temporary file, so it fits wherever the target's name does.
@@ -81,8 +82,9 @@ fs::path temporaryName(std::mt19937_64& random)
     return name + ".tmp";
 }
 
-// Writes the bytes durably into a new file beside the target; its path.
-fs::path writeTemporaryBeside(const fs::path& target, std::string_view bytes)
+// Writes the bytes durably into a new file beside the target, with the
+// target's owner and permissions where it exists; its path.
+fs::path writeTemporaryBeside(const fs::path& target, std::string_view bytes, bool targetExists)
 {
     std::random_device seed;
     std::mt19937_64 random((std::uint64_t {seed()} << 32) | seed());
@@ -90,7 +92,7 @@ fs::path writeTemporaryBeside(const fs::path& target, std::string_view bytes)
     for (int attempt = 0; attempt < 32; ++attempt) {
         const fs::path temporary = folder / temporaryName(random);
         bool created = false;
-        const std::error_code error = platform::writeNewFile(temporary, bytes, created);
+        const std::error_code error = platform::writeNewFile(temporary, bytes, targetExists ? &target : nullptr, created);
         if (!error) {
             return temporary;
         }
@@ -139,15 +141,18 @@ void WriteThemeLines(const ThemeDocument& document, std::string& out)
 void replaceFile(const fs::path& path, std::string_view bytes)
 {
     const fs::path target = saveTarget(path);
-    checkExistingTarget(target);
-    const fs::path temporary = writeTemporaryBeside(target, bytes);
-
-    std::error_code error;
-    const fs::file_status existing = fs::status(target, error);
-    if (fs::exists(existing)) {
-        fs::permissions(temporary, existing.permissions(), error);
+    const fs::file_status status = checkExistingTarget(target);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        // A device or a FIFO is written to, as a shell redirection does; replacing
+        // it would put a plain file in its place and its reader would get nothing.
+        if (const std::error_code error = platform::writeThrough(target, bytes)) {
+            failWrite("the file cannot be written", error);
+        }
+        return;
     }
-    error = platform::replaceFile(temporary, target);
+    const fs::path temporary = writeTemporaryBeside(target, bytes, fs::exists(status));
+
+    const std::error_code error = platform::replaceFile(temporary, target);
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);

@@ -18,8 +18,10 @@ void WriteThemeLines(const ThemeDocument& document, std::string& out);
 // Replaces the file at `path` with `bytes`: they go into a temporary file in the
 // same folder, which takes the target's place only once it is completely
 // written and on the disk. On failure the target is left as it was, and no
-// temporary file remains. A link is followed to the file it names. A target
-// whose mode allows no writing is refused. Throws ThemeError.
+// temporary file remains. The new file keeps the target's permission bits and,
+// where this user may set them, its owner and group. A link is followed to the
+// file it names. A target whose mode allows no writing is refused; a device or
+// a FIFO is written to, never replaced. Throws ThemeError.
 void replaceFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Rewrites the changed entries and writes the whole theme to `path`.

@@ -1,0 +1,193 @@
+#include "cli/Cli.h"
+#include "support/ThemeTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace tintwright::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using theme::testing::joinLines;
+using theme::testing::readBytes;
+using theme::testing::TemporaryFolder;
+using theme::testing::themeLines;
+using theme::testing::writeBytes;
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const std::vector<std::string>& arguments, const std::string& input = "")
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = runCli(arguments, in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+class CliEdgeTest : public ::testing::Test {
+protected:
+    CliEdgeTest()
+    {
+        m_themeBytes = joinLines(themeLines({{1, 2, 3}, {0, 0, 0}, {0, 0, 0}}), "\n");
+        writeBytes(m_folder.file("Theme.ask"), m_themeBytes);
+    }
+    std::string path(const std::string& name) const { return m_folder.file(name).u8string(); }
+
+    TemporaryFolder m_folder;
+    std::string m_themeBytes;
+};
+
+struct ExitCase {
+    const char* name;
+    std::vector<std::string> arguments; // THEME, FOREIGN and MISSING stand for files of the test
+    int code;
+    std::string err; // a part of what standard error says
+};
+
+class CliExitCodeTest : public CliEdgeTest, public ::testing::WithParamInterface<ExitCase> { };
+
+TEST_P(CliExitCodeTest, exitsAsScriptsExpect)
+{
+    writeBytes(m_folder.file("notes.txt"), "a\nb\nc\nd\n");
+    std::vector<std::string> arguments = GetParam().arguments;
+    for (std::string& argument : arguments) {
+        if (argument == "THEME" || argument == "FOREIGN" || argument == "MISSING") {
+            argument = path(argument == "THEME" ? "Theme.ask" : argument == "FOREIGN" ? "notes.txt" : "missing.ask");
+        }
+    }
+    const Outcome outcome = run(arguments, m_themeBytes);
+    EXPECT_EQ(outcome.code, GetParam().code) << outcome.out << outcome.err;
+    EXPECT_NE(outcome.err.find(GetParam().err), std::string::npos) << outcome.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliExitCodeTest,
+    ::testing::Values(
+        ExitCase {"checkThemes", {"check", "THEME", "-"}, 0, ""},
+        ExitCase {"checkForeign", {"check", "THEME", "FOREIGN"}, 1, ""},
+        ExitCase {"checkUnreadable", {"check", "FOREIGN", "MISSING", "THEME"}, 2, "missing.ask: the file cannot be opened"},
+        ExitCase {"unknownCommand", {"frobnicate", "THEME"}, 2, "unknown command 'frobnicate' (see tintwright-cli --help)"},
+        ExitCase {"unknownOption", {"list", "--frob", "THEME"}, 2, "unknown option '--frob'"},
+        ExitCase {"optionTwiceLastWins", {"list", "THEME", "--format", "json", "--format", "csv"}, 0, ""},
+        ExitCase {"inPlaceOnStandardInput", {"set", "-", "1=#000000", "--in-place"}, 2, "standard input"},
+        ExitCase {"noOpReplace", {"replace", "THEME", "#123456=#000000", "--in-place"}, 0, "0 entries changed"},
+        ExitCase {"sameColourReplace", {"replace", "THEME", "#000000=#000000", "-o", "-"}, 0, "0 entries changed"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliEdgeTest, standardInputIsATheme)
+{
+    const Outcome listed = run({"list", "-", "--format", "csv"}, m_themeBytes);
+    EXPECT_EQ(listed.code, 0);
+    EXPECT_NE(listed.out.find("1,<ControlForeground>,1,2,3,#010203\n"), std::string::npos) << listed.out;
+    const Outcome set = run({"set", "-", "1=#0a0b0c", "-o", "-"}, m_themeBytes);
+    EXPECT_NE(set.out.find("<R Value=\"10\" />\r\n<G Value=\"11\" />\r\n<B Value=\"12\" />"), std::string::npos);
+}
+
+TEST_F(CliEdgeTest, replaceInPlaceThatChangesNothingLeavesTheFileAlone)
+{
+    const fs::file_time_type before = fs::last_write_time(m_folder.file("Theme.ask"));
+    EXPECT_EQ(run({"replace", path("Theme.ask"), "#123456=#000000", "--in-place"}).code, 0);
+    EXPECT_EQ(readBytes(m_folder.file("Theme.ask")), m_themeBytes);
+    EXPECT_EQ(fs::last_write_time(m_folder.file("Theme.ask")), before);
+    EXPECT_EQ(theme::testing::folderEntries(m_folder.path()), std::vector<std::string> {"Theme.ask"});
+}
+
+TEST_F(CliEdgeTest, diffComparesEveryRecordAndCallsLineEndsEqual)
+{
+    std::string alpha = m_themeBytes;
+    alpha.replace(alpha.find("<Alpha Value=\"255\""), 18, "<Alpha Value=\"128\"");
+    writeBytes(m_folder.file("Alpha.ask"), alpha);
+    const Outcome differ = run({"diff", path("Theme.ask"), path("Alpha.ask")});
+    EXPECT_EQ(differ.code, 1);
+    EXPECT_EQ(differ.out, "line 8  <Alpha Value=\"255\" /> -> <Alpha Value=\"128\" />\n");
+
+    writeBytes(m_folder.file("CrLf.ask"), joinLines(themeLines({{1, 2, 3}, {0, 0, 0}, {0, 0, 0}}), "\r\n"));
+    const Outcome lineEnds = run({"diff", path("Theme.ask"), path("CrLf.ask")});
+    EXPECT_EQ(lineEnds.code, 0);
+    EXPECT_EQ(lineEnds.out, "the themes differ only in line ends or indentation\n");
+}
+
+TEST_F(CliEdgeTest, namesAreEscapedAndWideCharactersTakeTwoColumns)
+{
+    std::string named = m_themeBytes;
+    named.replace(named.find("<Element2>"), 10, "<E\x1b[2J>");
+    named.replace(named.find("<Element3>"), 10, "<\xE8\x89\xB2>");
+    writeBytes(m_folder.file("Named.ask"), named);
+    const Outcome listed = run({"list", path("Named.ask")});
+    EXPECT_NE(listed.out.find("  2  <E\\x1b[2J>           "), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("  3  <\xE8\x89\xB2>                "), std::string::npos) << listed.out;
+}
+
+#ifndef _WIN32
+TEST_F(CliEdgeTest, aFifoIsWrittenToAndNotReplaced)
+{
+    const fs::path fifo = m_folder.file("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const Outcome set = run({"set", path("Theme.ask"), "1=#000000", "-o", fifo.u8string()});
+    std::string got(64 * 1024, '\0');
+    const ssize_t read = ::read(reader, got.data(), got.size());
+    ::close(reader);
+    EXPECT_EQ(set.code, 0) << set.err;
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    ASSERT_GT(read, 0);
+    EXPECT_EQ(got.substr(0, 21), "<?xml version=\"1.0\" e");
+}
+
+TEST_F(CliEdgeTest, inPlaceKeepsPermissionBitsAndOwner)
+{
+    const fs::path file = m_folder.file("Theme.ask");
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(file.c_str(), 1000, 1000), 0);
+    }
+    ASSERT_EQ(run({"set", path("Theme.ask"), "1=#000000", "--in-place"}).code, 0);
+    struct stat status {};
+    ASSERT_EQ(::stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(status.st_uid, 1000u);
+        EXPECT_EQ(status.st_gid, 1000u);
+    }
+}
+
+TEST_F(CliEdgeTest, outputThatCannotBeWrittenIsAnError)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const int savedOut = ::dup(1);
+    const int savedErr = ::dup(2);
+    const int full = ::open("/dev/full", O_WRONLY);
+    const fs::path errors = m_folder.file("errors.txt");
+    const int errFile = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(full, 0);
+    ::dup2(full, 1);
+    ::dup2(errFile, 2);
+    const int code = runCliOnStandardStreams({"list", path("Theme.ask")});
+    std::clearerr(stdout);
+    ::dup2(savedOut, 1);
+    ::dup2(savedErr, 2);
+    for (const int descriptor : {full, errFile, savedOut, savedErr}) {
+        ::close(descriptor);
+    }
+    EXPECT_EQ(code, 2);
+    EXPECT_EQ(readBytes(errors), "tintwright-cli: write error: No space left on device\n");
+}
+#endif
+
+} // namespace
+} // namespace tintwright::cli
