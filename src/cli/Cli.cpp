@@ -89,7 +89,8 @@ int compareThemes(const Options& options, StandardInput& input, std::ostream& ou
     if (diffThemes(first, options.themes[0], second, options.themes[1], out) > 0) {
         return kFound;
     }
-    if (options.themes[0] != options.themes[1] && fileBytes(options.themes[0], input) != fileBytes(options.themes[1], input)) {
+    if (options.themes[0] != options.themes[1]
+        && fileBytes(options.themes[0], input) != fileBytes(options.themes[1], input)) {
         out << "the themes differ only in line ends or indentation\n";
     }
     return kNothingFound;
@@ -217,8 +218,8 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         }
         return checkThemes(options, input, out, err);
     } catch (const CliError& error) {
-        err << kProgram << ": " << (error.file().empty() ? "" : escaped(error.file()) + ": ") << escaped(error.problem())
-            << '\n';
+        err << kProgram << ": " << (error.file().empty() ? "" : escaped(error.file()) + ": ")
+            << escaped(error.problem()) << '\n';
         return kTrouble;
     }
 }

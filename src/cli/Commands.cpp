@@ -46,16 +46,16 @@ std::string padded(const std::string& text, std::size_t columns, bool right)
 bool isWide(char32_t c)
 {
     return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF)
-           || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF)
-           || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F)
-           || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F)
-           || (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
+        || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF)
+        || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F)
+        || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F)
+        || (c >= 0x1F900 && c <= 0x1F9FF) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
 bool isCombining(char32_t c)
 {
     return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF)
-           || (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || c == 0x200B || c == 0x200D;
+        || (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || c == 0x200B || c == 0x200D;
 }
 
 std::string csvField(const std::string& text)
@@ -126,8 +126,8 @@ NewColors withoutUnchanged(const theme::ThemeContent& theme, NewColors colors)
 {
     for (auto at = colors.begin(); at != colors.end();) {
         const theme::RgbTriple& rgb = at->second;
-        const bool same = theme.entries[static_cast<std::size_t>(at->first - 1)].oldColor
-                          == theme::composeColor(rgb.R, rgb.G, rgb.B);
+        const bool same =
+            theme.entries[static_cast<std::size_t>(at->first - 1)].oldColor == theme::composeColor(rgb.R, rgb.G, rgb.B);
         at = same ? colors.erase(at) : std::next(at);
     }
     return colors;
@@ -156,8 +156,8 @@ std::vector<std::pair<int, const std::string*>> otherRecords(const theme::ThemeC
 
 // The other records that differ, as a line diff does it: records of one theme
 // the other lacks at that place, and records changed in place.
-int diffOtherRecords(const theme::ThemeContent& first, const std::string& firstFile,
-                     const theme::ThemeContent& second, const std::string& secondFile, std::ostream& out)
+int diffOtherRecords(const theme::ThemeContent& first, const std::string& firstFile, const theme::ThemeContent& second,
+                     const std::string& secondFile, std::ostream& out)
 {
     const auto left = otherRecords(first);
     const auto right = otherRecords(second);
@@ -203,7 +203,8 @@ int diffOtherRecords(const theme::ThemeContent& first, const std::string& firstF
             flush();
             ++i;
             ++j;
-        } else if (j == right.size() || (i < left.size() && common[(i + 1) * columns + j] >= common[i * columns + j + 1])) {
+        } else if (j == right.size()
+                   || (i < left.size() && common[(i + 1) * columns + j] >= common[i * columns + j + 1])) {
             removed.push_back(i++);
         } else {
             added.push_back(j++);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -70,6 +71,8 @@ public:
         QString text;
         std::optional<theme::ColorValue> back;
         std::optional<theme::ColorValue> fore;
+        QString spoken; // what a screen reader says instead of the colour or text
+        QString tip; // tooltip and accessible description
     };
 
     struct Look {
@@ -122,8 +125,11 @@ public:
         case Qt::TextAlignmentRole:
             return static_cast<int>(alignment(col));
         case Qt::ToolTipRole:
+            return cell(row, col).tip.isEmpty() ? colorDescription(row, col) : QVariant(cell(row, col).tip);
+        case Qt::AccessibleDescriptionRole:
+            return cell(row, col).tip.isEmpty() ? QVariant() : QVariant(cell(row, col).tip);
         case Qt::AccessibleTextRole:
-            return colorDescription(row, col);
+            return cell(row, col).spoken.isEmpty() ? colorDescription(row, col) : QVariant(cell(row, col).spoken);
         default:
             return {};
         }
@@ -506,6 +512,49 @@ QRect CellGrid::cellRect(int row, int col) const
         return {};
     }
     return visualRect(m_model->index(row - 1, col - 1));
+}
+
+void CellGrid::setCellAccessibleText(const QString& text)
+{
+    m_model->cell(m_row, m_col).spoken = text;
+    m_model->cellChanged(m_row, m_col);
+}
+
+void CellGrid::setCellToolTip(const QString& text)
+{
+    m_model->cell(m_row, m_col).tip = text;
+    m_model->cellChanged(m_row, m_col);
+}
+
+void CellGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous); // scrolls the cell into the grid's view first
+    if (current.isValid()) {
+        emit currentCellChanged(current.row() + 1, current.column() + 1);
+    }
+}
+
+// Typed letters find the first row whose text in the search column begins
+// with them; an angle bracket in front of the text need not be typed.
+void CellGrid::keyboardSearch(const QString& search)
+{
+    if (!m_searchTimer.isValid() || m_searchTimer.elapsed() > QApplication::keyboardInputInterval()) {
+        m_search.clear();
+    }
+    m_searchTimer.start();
+    m_search += search;
+    const auto withoutBracket = [](QString text) { return text.startsWith(QLatin1Char('<')) ? text.mid(1) : text; };
+    const QString wanted = withoutBracket(m_search);
+    if (wanted.isEmpty()) {
+        return;
+    }
+    for (int row = 1; row < m_model->rows(); ++row) {
+        if (withoutBracket(m_model->cell(row, m_searchCol).text).startsWith(wanted, Qt::CaseInsensitive)) {
+            const int col = currentIndex().isValid() ? currentIndex().column() : m_searchCol - 1;
+            setCurrentIndex(m_model->index(row - 1, col));
+            return;
+        }
+    }
 }
 
 void CellGrid::clickCell(const QModelIndex& index)

@@ -2,6 +2,7 @@
 
 #include "theme/ColorValue.h"
 
+#include <QElapsedTimer>
 #include <QTableView>
 
 namespace tintwright::ui {
@@ -38,6 +39,12 @@ public:
     // The value last set, or the grid's background for a cell never set.
     theme::ColorValue cellBackColor() const;
     void setCellForeColor(theme::ColorValue color);
+    // What a screen reader says of the current cell instead of its text or colour; empty for that.
+    void setCellAccessibleText(const QString& text);
+    // The current cell's tooltip and accessible description.
+    void setCellToolTip(const QString& text);
+    // The column whose texts typed letters are looked for in.
+    void setSearchCol(int col) { m_searchCol = col; }
 
     // Where the selection ends; while cellClicked is being handled, the cell clicked.
     int rowSel() const { return m_rowSel; }
@@ -69,9 +76,13 @@ signals:
     // The user clicked a cell below the header row and right of the fixed
     // column, or pressed Space or Enter on one.
     void cellClicked();
+    // The current cell moved, by mouse, keyboard or program.
+    void currentCellChanged(int row, int col);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -83,6 +94,9 @@ private:
     int m_col = 0;
     int m_rowSel = 0;
     int m_colSel = 0;
+    int m_searchCol = 1;
+    QString m_search;
+    QElapsedTimer m_searchTimer;
 };
 
 } // namespace tintwright::ui

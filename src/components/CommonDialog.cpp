@@ -47,6 +47,7 @@ FileRequest CommonDialog::fileRequest(bool forSaving) const
         request.proposedPath = QDir(m_lastFolder).filePath(m_fileName);
     }
     request.confirmOverwrite = forSaving && (m_flags & kOverwritePrompt) != 0;
+    request.defaultSuffix = forSaving ? m_defaultExt : QString();
     return request;
 }
 
@@ -75,7 +76,13 @@ bool CommonDialog::ShowOpen()
 
 bool CommonDialog::ShowSave()
 {
-    return chose(m_desktop.chooseFileToSave(m_owner, fileRequest(true)));
+    std::optional<QString> path = m_desktop.chooseFileToSave(m_owner, fileRequest(true));
+    // A desktop dialog that ignores the default extension still saves a name Live lists.
+    if (path && !m_defaultExt.isEmpty() && QFileInfo(*path).suffix().isEmpty()
+        && !QFileInfo(*path).fileName().endsWith(QLatin1Char('.'))) {
+        *path += QLatin1Char('.') + m_defaultExt;
+    }
+    return chose(path);
 }
 
 bool CommonDialog::ShowColor()

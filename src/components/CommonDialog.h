@@ -35,6 +35,8 @@ public:
     // Pairs of description and pattern joined by vertical bars: "Files (*.ask)|*.ask".
     void setFilter(const QString& filter) { m_filter = filter; }
     void setFlags(int flags) { m_flags = flags; }
+    // The extension a saved name without any extension gets ("ask").
+    void setDefaultExt(const QString& extension) { m_defaultExt = extension; }
     int flags() const { return m_flags; }
     void setCancelError(bool cancelError) { m_cancelError = cancelError; }
     bool cancelError() const { return m_cancelError; }
@@ -62,6 +64,7 @@ private:
     QWidget* m_owner;
     QString m_dialogTitle;
     QString m_filter;
+    QString m_defaultExt;
     int m_flags = 0;
     bool m_cancelError = false;
     QString m_fileName;

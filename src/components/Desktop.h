@@ -15,6 +15,7 @@ struct FileRequest {
     QStringList nameFilters; // "Files (*.ask)"
     QString proposedPath; // the name, or the full path, the dialog starts from
     bool confirmOverwrite = false;
+    QString defaultSuffix; // added to a name saved without any extension, before the replace question
 };
 
 enum class MessageIcon { Exclamation, Question };

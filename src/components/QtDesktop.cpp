@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace tintwright::ui {
@@ -26,10 +28,16 @@ std::optional<QString> QtDesktop::chooseFileToOpen(QWidget* parent, const FileRe
 
 std::optional<QString> QtDesktop::chooseFileToSave(QWidget* parent, const FileRequest& request)
 {
-    const QFileDialog::Options options =
-        request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-    return chosen(QFileDialog::getSaveFileName(parent, request.title, request.proposedPath,
-                                               request.nameFilters.join(QStringLiteral(";;")), nullptr, options));
+    QFileDialog dialog(parent, request.title, request.proposedPath, request.nameFilters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    // The dialog adds the suffix itself, so that its replace question names the final file.
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen(dialog.selectedFiles().constFirst());
 }
 
 std::optional<QColor> QtDesktop::chooseColor(QWidget* parent, const QColor& initial)
@@ -56,7 +64,23 @@ MessageAnswer QtDesktop::showMessage(QWidget* parent, const MessageRequest& requ
 bool QtDesktop::openDocument(const QString& path)
 {
     // A missing document is not handed on: the viewer would only complain about it.
-    return QFileInfo(path).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (!QFileInfo(path).isFile()) {
+        return false;
+    }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // xdg-open starts even where nothing can show the document, and then fails
+    // where nobody sees it; ask the desktop's own records first.
+    const QString mime = QStringLiteral("xdg-mime");
+    if (!QStandardPaths::findExecutable(mime).isEmpty()) {
+        QProcess query;
+        query.start(mime, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
+        if (query.waitForFinished(3000) && query.exitStatus() == QProcess::NormalExit
+            && query.readAllStandardOutput().trimmed().isEmpty()) {
+            return false;
+        }
+    }
+#endif
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace tintwright::ui

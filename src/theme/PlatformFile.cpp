@@ -192,7 +192,7 @@ bool belongsToGroup(gid_t group)
     std::vector<gid_t> groups(static_cast<std::size_t>(count > 0 ? count : 0));
     const int listed = groups.empty() ? 0 : ::getgroups(count, groups.data());
     return std::find(groups.begin(), groups.begin() + (listed > 0 ? listed : 0), group)
-           != groups.begin() + (listed > 0 ? listed : 0);
+        != groups.begin() + (listed > 0 ? listed : 0);
 }
 
 // Gives the new file the owner, group and permission bits of `like`.
@@ -217,7 +217,7 @@ std::error_code writeNewFile(const std::filesystem::path& path, std::string_view
                              const std::filesystem::path* like, bool& created)
 {
     created = false;
-    struct stat likeStatus {};
+    struct stat likeStatus { };
     if (like != nullptr && ::stat(like->c_str(), &likeStatus) != 0) {
         return lastError();
     }

@@ -92,7 +92,8 @@ fs::path writeTemporaryBeside(const fs::path& target, std::string_view bytes, bo
     for (int attempt = 0; attempt < 32; ++attempt) {
         const fs::path temporary = folder / temporaryName(random);
         bool created = false;
-        const std::error_code error = platform::writeNewFile(temporary, bytes, targetExists ? &target : nullptr, created);
+        const std::error_code error =
+            platform::writeNewFile(temporary, bytes, targetExists ? &target : nullptr, created);
         if (!error) {
             return temporary;
         }

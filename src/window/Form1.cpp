@@ -13,6 +13,8 @@
 #include "theme/ThemeReader.h"
 #include "theme/ThemeWriter.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -22,6 +24,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -99,6 +102,31 @@ QString fromRecord(const std::string& record)
     return QString::fromStdString(theme::displayText(record));
 }
 
+// Labels 3 and 4 never show: they lie beneath the save buttons only to lend
+// them their tooltips, so a screen reader gets no name for them.
+class SilentLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit SilentLabelAccessible(QWidget* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? QString() : QAccessibleWidget::text(kind);
+    }
+};
+
+constexpr char kSilentProperty[] = "tintwrightSilent";
+
+QAccessibleInterface* silentLabelFactory(const QString& className, QObject* object)
+{
+    if (object != nullptr && object->isWidgetType() && className == QLatin1String("QLabel")
+        && object->property(kSilentProperty).toBool()) {
+        return new SilentLabelAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
 QString sentence(QString reason)
 {
     if (!reason.isEmpty()) {
@@ -149,15 +177,19 @@ void Form1::createControls()
 
     // Labels 3 and 4 lie beneath the save buttons, so that a disabled button
     // still explains itself through the tooltip of the label under it.
-    const auto makeLabel = [this](const char* name, const QRect& geometry, const char* caption) {
-        auto* label = new QLabel(text(caption), m_client);
+    static const bool factoryInstalled = (QAccessible::installFactory(silentLabelFactory), true);
+    Q_UNUSED(factoryInstalled);
+    const auto makeLabel = [this](const char* name, const QRect& geometry, const char* caption, bool silent = false) {
+        auto* label = new QLabel(m_client);
+        label->setProperty(kSilentProperty, silent); // before anything asks for its accessible interface
         label->setObjectName(QString::fromLatin1(name));
+        label->setText(text(caption));
         label->setGeometry(geometry);
         return label;
     };
-    Label3 = makeLabel("Label3", twips(10650, 4320, 1335, 495), texts::kLabel3Caption);
+    Label3 = makeLabel("Label3", twips(10650, 4320, 1335, 495), texts::kLabel3Caption, true);
     Label3->setToolTip(text(texts::kLabel3Tip));
-    Label4 = makeLabel("Label4", twips(10680, 3120, 1215, 495), texts::kLabel4Caption);
+    Label4 = makeLabel("Label4", twips(10680, 3120, 1215, 495), texts::kLabel4Caption, true);
     Label4->setToolTip(text(texts::kSaveThemeTip));
 
     Label1 = makeLabel("Label1", twips(2280, 360, 5295, 495), texts::kTitleLine);
@@ -222,6 +254,7 @@ void Form1::createControls()
     Tabelle2->setBackColorBkg(kLightGrey);
     Tabelle2->setGridColor(kDarkGrey);
     Tabelle2->setGridColorFixed(kDarkGrey);
+    Tabelle2->setSearchCol(Item);
 
     dialog = new CommonDialog(m_desktop, this);
     dialog->setObjectName(QStringLiteral("dialog"));
@@ -239,6 +272,7 @@ void Form1::createControls()
     connect(oksave, &QAbstractButton::clicked, this, [this] { oksave_Click(1); });
     connect(okquick, &QAbstractButton::clicked, this, &Form1::okquick_Click);
     connect(Tabelle2, &CellGrid::cellClicked, this, &Form1::Tabelle2_Click);
+    connect(Tabelle2, &CellGrid::currentCellChanged, this, &Form1::showCurrentCell);
     connect(okcolor, &QAbstractButton::clicked, this, &Form1::okcolor_Click);
     connect(okende, &QAbstractButton::clicked, this, &Form1::okende_Click);
     connect(okhelpgerman, &QAbstractButton::clicked, this, &Form1::okhelpgerman_Click);
@@ -306,17 +340,19 @@ void Form1::fitToScreen()
     const QRect area = screen()->availableGeometry();
     const QSize room = area.size().shrunkBy(m_fittedFrame);
     const QSize client = m_client->size();
-    const bool fits = client.width() <= room.width() && client.height() <= room.height();
-    const Qt::ScrollBarPolicy scrolling = fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
-    m_scrollArea->setHorizontalScrollBarPolicy(scrolling);
-    m_scrollArea->setVerticalScrollBarPolicy(scrolling);
-    if (fits) {
+    // Sizes here are Qt's device-independent pixels, the units of the screen's
+    // geometry at any scale. A scroll bar shows only in the direction that needs it.
+    const int bar = m_scrollArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scrollArea);
+    bool vertical = client.height() > room.height();
+    const bool horizontal = client.width() > room.width() - (vertical ? bar : 0);
+    vertical = vertical || (horizontal && client.height() > room.height() - bar);
+    m_scrollArea->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (!horizontal && !vertical) {
         setFixedSize(client);
         return;
     }
-    const QSize withScrollBars = client
-        + QSize(m_scrollArea->verticalScrollBar()->sizeHint().width(),
-                m_scrollArea->horizontalScrollBar()->sizeHint().height());
+    const QSize withScrollBars = client + QSize(vertical ? bar : 0, horizontal ? bar : 0);
     const QSize fitted = withScrollBars.boundedTo(room);
     setMinimumSize(QSize(160, 120).boundedTo(fitted));
     setMaximumSize(fitted);
@@ -326,6 +362,18 @@ void Form1::fitToScreen()
     const QPoint corner = frameGeometry().topLeft();
     move(std::clamp(corner.x(), area.left(), area.left() + area.width() - framed.width()),
          std::clamp(corner.y(), area.top(), area.top() + area.height() - framed.height()));
+}
+
+// The outer area scrolls just enough to show the whole current cell.
+void Form1::showCurrentCell(int row, int col)
+{
+    const QRect cell = Tabelle2->cellRect(row, col);
+    if (cell.isEmpty()) {
+        return;
+    }
+    const QRect inClient(Tabelle2->viewport()->mapTo(m_client, cell.topLeft()), cell.size());
+    m_scrollArea->ensureVisible(inClient.center().x(), inClient.center().y(), inClient.width() / 2 + 1,
+                                inClient.height() / 2 + 1);
 }
 
 void Form1::Form_Load()
@@ -453,6 +501,8 @@ void Form1::listEntry(int number, const theme::ColorEntry& entry)
     Tabelle2->setText(fromRecord(entry.blueText));
     Tabelle2->setCol(OldColor);
     Tabelle2->setCellBackColor(entry.oldColor);
+    Tabelle2->setCol(NewColor);
+    Tabelle2->setCellAccessibleText(text(texts::kNoNewColorSpoken));
 }
 
 void Form1::oksave_Click(int /*Index*/)
@@ -462,6 +512,7 @@ void Form1::oksave_Click(int /*Index*/)
         dialog->setDialogTitle(text(texts::kSaveDialogTitle));
         dialog->setFilter(text(texts::kThemeFilter));
         dialog->setFlags(CommonDialog::kOverwritePrompt);
+        dialog->setDefaultExt(text(texts::kThemeExtension));
         if (!dialog->ShowSave()) {
             return;
         }
@@ -504,9 +555,11 @@ void Form1::revertToOldColor(int row)
     Tabelle2->setCol(NewColor);
     Tabelle2->setRow(row);
     Tabelle2->setCellBackColor(theme::kMenuBackground);
+    Tabelle2->setCellAccessibleText(text(texts::kNoNewColorSpoken));
     theme::colorTableRow(m_document, row)[theme::Changed] = 1;
     Tabelle2->setCol(Marker);
     Tabelle2->setText(QString());
+    Tabelle2->setCellAccessibleText(QString());
     Tabelle2->setCol(OldColor);
     m_document.WorkColor = Tabelle2->cellBackColor();
     const theme::RgbTriple rgb = theme::SplitColor(m_document.WorkColor);
@@ -528,11 +581,14 @@ void Form1::pickNewColor(int row)
     m_document.WorkColor = dialog->color();
     const theme::RgbTriple rgb = theme::SplitColor(m_document.WorkColor);
     Tabelle2->setCellBackColor(m_document.WorkColor);
+    Tabelle2->setCellAccessibleText(QString());
     Tabelle2->setCol(Marker);
     Tabelle2->setText(text(texts::kMarker));
+    Tabelle2->setCellAccessibleText(text(texts::kMarkerSpoken));
     Tabelle2->setRow(m_document.MarkedRow);
     if (row != m_document.MarkedRow) {
         Tabelle2->setText(QString());
+        Tabelle2->setCellAccessibleText(QString());
     }
     m_document.MarkedRow = static_cast<std::int16_t>(row);
     theme::ColorTableRow& entry = theme::colorTableRow(m_document, row);
@@ -580,7 +636,11 @@ void Form1::okhelpenglish_Click()
 
 void Form1::openHelp(const char* fileName)
 {
-    m_desktop.openDocument(QCoreApplication::applicationDirPath() + QLatin1Char('/') + text(fileName));
+    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + text(fileName);
+    if (!m_desktop.openDocument(path)) {
+        reportFailure(texts::kHelpFailed, toPath(QFileInfo(path).absoluteFilePath()),
+                      text(QFileInfo(path).isFile() ? texts::kHelpNoViewer : texts::kHelpMissing));
+    }
 }
 
 } // namespace tintwright::ui

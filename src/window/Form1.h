@@ -55,6 +55,7 @@ private:
     void createControls();
     void paintShapes();
     void fitToScreen();
+    void showCurrentCell(int row, int col);
     void listEntry(int number, const theme::ColorEntry& entry);
     void revertToOldColor(int row);
     void pickNewColor(int row);

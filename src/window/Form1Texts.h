@@ -46,6 +46,7 @@ inline constexpr char kOpenDialogTitle[] = "Select Ableton Theme File to Edit ";
 inline constexpr char kSaveDialogTitle[] = "Save as new Themes File .ask";
 inline constexpr char kThemeFilter[] = "Files (*.ask)|*.ask";
 inline constexpr char kSaveNamePrefix[] = "my";
+inline constexpr char kThemeExtension[] = "ask";
 
 inline constexpr const char* kWrongFormatText = theme::kWrongFormatMessage;
 inline constexpr char kErrorTitle[] = " Error! ";
@@ -56,6 +57,14 @@ inline constexpr char kExitTitle[] = " EXIT Program";
 inline constexpr char kOpenFailed[] = "The theme could not be opened.";
 inline constexpr char kSaveFailed[] = "The theme could not be saved.";
 inline constexpr char kColorFailed[] = "The colour could not be changed.";
+inline constexpr char kHelpFailed[] = "The help document could not be opened.";
+inline constexpr char kHelpMissing[] = "the document is not there.";
+inline constexpr char kHelpNoViewer[] = "this desktop has no program that shows PDF documents. Open the document "
+                                        "above with a PDF viewer of your choice.";
+
+// What a screen reader says of cells that show no text.
+inline constexpr char kNoNewColorSpoken[] = "no new colour";
+inline constexpr char kMarkerSpoken[] = "changed";
 
 inline constexpr char kEnglishHelpFile[] = "readme.pdf";
 inline constexpr char kGermanHelpFile[] = "liesmich.pdf";

@@ -1,7 +1,10 @@
 #include "Pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <utility>
 
 namespace tintwright::ui {
 
@@ -17,13 +20,39 @@ QPixmap renderPicture(const QString& resource, const QSize& size, qreal devicePi
     return picture;
 }
 
+namespace {
+
+// Draws the icon at the size asked for, when it is asked for: rendering it at
+// every size up front made start-up measurably slower.
+class SvgIconEngine final : public QIconEngine {
+public:
+    explicit SvgIconEngine(QString resource)
+        : m_resource(std::move(resource))
+    {
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        QSvgRenderer(m_resource).render(painter, rect);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, picture.rect(), mode, state);
+        return picture;
+    }
+    QIconEngine* clone() const override { return new SvgIconEngine(m_resource); }
+
+private:
+    QString m_resource;
+};
+
+} // namespace
+
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 192}) {
-        icon.addPixmap(renderPicture(QStringLiteral(":/resources/tintwright.svg"), QSize(side, side)));
-    }
-    return icon;
+    return QIcon(new SvgIconEngine(QStringLiteral(":/resources/tintwright.svg")));
 }
 
 } // namespace tintwright::ui

@@ -77,8 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ExitCase {"checkThemes", {"check", "THEME", "-"}, 0, ""},
         ExitCase {"checkForeign", {"check", "THEME", "FOREIGN"}, 1, ""},
-        ExitCase {"checkUnreadable", {"check", "FOREIGN", "MISSING", "THEME"}, 2, "missing.ask: the file cannot be opened"},
-        ExitCase {"unknownCommand", {"frobnicate", "THEME"}, 2, "unknown command 'frobnicate' (see tintwright-cli --help)"},
+        ExitCase {
+            "checkUnreadable", {"check", "FOREIGN", "MISSING", "THEME"}, 2, "missing.ask: the file cannot be opened"},
+        ExitCase {
+            "unknownCommand", {"frobnicate", "THEME"}, 2, "unknown command 'frobnicate' (see tintwright-cli --help)"},
         ExitCase {"unknownOption", {"list", "--frob", "THEME"}, 2, "unknown option '--frob'"},
         ExitCase {"optionTwiceLastWins", {"list", "THEME", "--format", "json", "--format", "csv"}, 0, ""},
         ExitCase {"inPlaceOnStandardInput", {"set", "-", "1=#000000", "--in-place"}, 2, "standard input"},
@@ -156,7 +158,7 @@ TEST_F(CliEdgeTest, inPlaceKeepsPermissionBitsAndOwner)
         ASSERT_EQ(::chown(file.c_str(), 1000, 1000), 0);
     }
     ASSERT_EQ(run({"set", path("Theme.ask"), "1=#000000", "--in-place"}).code, 0);
-    struct stat status {};
+    struct stat status { };
     ASSERT_EQ(::stat(file.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
     if (root) {

@@ -150,8 +150,9 @@ TEST_F(CliTest, diffTellsChangedAndMissingEntriesAndExitsOneForThem)
     const Outcome differ = run({"diff", first, second});
     EXPECT_EQ(differ.code, 1);
     EXPECT_EQ(differ.out,
-              "<Element2>  #040506 -> #0a0b0c\n<Element3>  only in " + second + "\nline 20  <Alpha Value=\"255\" />  only in "
-                  + second + "\nline 21  </Element3>  only in " + second + "\n");
+              "<Element2>  #040506 -> #0a0b0c\n<Element3>  only in " + second
+                  + "\nline 20  <Alpha Value=\"255\" />  only in " + second + "\nline 21  </Element3>  only in "
+                  + second + "\n");
     const Outcome same = run({"diff", first, first});
     EXPECT_EQ(same.code, 0);
     EXPECT_EQ(same.out, "");

@@ -1,6 +1,7 @@
 #include "support/FormDriver.h"
 #include "theme/ColorValue.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -345,7 +346,9 @@ void Form1OpenThemeTest::openedTheme_isFoundByKeyboardPointerAndScreenReader_dat
     QTest::newRow("grid's name") << "Colour entries";
     QTest::newRow("OLD COLOR swatch tells its colour") << "R 31 G 64 B 97";
     QTest::newRow("NEW COLOR swatch's tooltip tells the colour picked") << "R 1 G 2 B 3";
-    QTest::newRow("reverted NEW COLOR swatch shows no colour") << "";
+    QTest::newRow("reverted NEW COLOR swatch shows no colour") << "no new colour";
+    QTest::newRow("marker column reads changed") << "changed";
+    QTest::newRow("hidden label has no name") << "";
 }
 
 void Form1OpenThemeTest::openedTheme_isFoundByKeyboardPointerAndScreenReader()
@@ -367,6 +370,7 @@ void Form1OpenThemeTest::openedTheme_isFoundByKeyboardPointerAndScreenReader()
     driver.pick(3, QColor(1, 2, 3));
     driver.pick(4, QColor(4, 5, 6));
     driver.revert(4);
+    driver.pick(5, QColor(7, 8, 9));
     const QAbstractItemModel* cells = driver.grid()->model();
 
     const QMap<QString, std::function<QString()>> actual = {
@@ -381,6 +385,12 @@ void Form1OpenThemeTest::openedTheme_isFoundByKeyboardPointerAndScreenReader()
          [&] { return cells->index(2, 5).data(Qt::ToolTipRole).toString(); }},
         {"reverted NEW COLOR swatch shows no colour",
          [&] { return cells->index(3, 5).data(Qt::AccessibleTextRole).toString(); }},
+        {"marker column reads changed", [&] { return cells->index(4, 6).data(Qt::AccessibleTextRole).toString(); }},
+        {"hidden label has no name",
+         [&] {
+             return QAccessible::queryAccessibleInterface(driver.label("Label3"))->text(QAccessible::Name)
+                 + QAccessible::queryAccessibleInterface(driver.label("Label4"))->text(QAccessible::Name);
+         }},
     };
     QCOMPARE(actual[QTest::currentDataTag()](), expected == QLatin1String("PATH") ? path : expected);
 }

@@ -72,6 +72,8 @@ private slots:
     void save_revertedEntry_comesOutInTheWritersSpelling();
     void save_asksWithTitleFilterAndOverwriteQuestion();
     void save_success_enablesQuickSaveAndShowsPath();
+    void save_nameWithoutExtension_getsAsk_data();
+    void save_nameWithoutExtension_getsAsk();
     void saveThenQuickSave_writeIdenticalFiles();
     void quickSave_writesTheFileLastSavedAs();
     void save_cancelled_writesNothingAndSaysNothing();
@@ -161,6 +163,27 @@ void Form1SaveThemeTest::save_asksWithTitleFilterAndOverwriteQuestion()
     QCOMPARE(request.nameFilters, QStringList {QStringLiteral("Files (*.ask)")});
     QVERIFY(request.confirmOverwrite);
     QCOMPARE(request.proposedPath, QDir(TINTWRIGHT_SAMPLES).filePath("myMidnight.ask"));
+}
+
+void Form1SaveThemeTest::save_nameWithoutExtension_getsAsk_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension") << "DraculaOrange"
+                                  << "DraculaOrange.ask";
+    QTest::newRow("another extension kept") << "Dracula.txt"
+                                            << "Dracula.txt";
+}
+
+void Form1SaveThemeTest::save_nameWithoutExtension_getsAsk()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    m_driver->saveAs(m_folder->filePath(typed));
+    QCOMPARE(m_driver->desktop.saveRequests.first().defaultSuffix, QStringLiteral("ask"));
+    QVERIFY(QFileInfo::exists(m_folder->filePath(saved)));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList {saved});
+    QCOMPARE(m_driver->label("Label2")->text(), m_folder->filePath(saved));
 }
 
 void Form1SaveThemeTest::save_success_enablesQuickSaveAndShowsPath()

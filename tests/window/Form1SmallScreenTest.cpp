@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QWindow>
 
@@ -21,6 +22,7 @@ private slots:
     void everyControl_canBeScrolledIntoView_data();
     void everyControl_canBeScrolledIntoView();
     void lastGridRow_canBeReachedAndPicked();
+    void currentCell_staysInViewAndIsFoundByTyping();
 };
 
 void Form1SmallScreenTest::window_withItsFrame_fitsTheScreen()
@@ -77,6 +79,36 @@ void Form1SmallScreenTest::lastGridRow_canBeReachedAndPicked()
     const QPoint bottom = grid->mapToGlobal(QPoint(grid->width() - 1, grid->height() - 1));
     QVERIFY(driver.form->screen()->availableGeometry().contains(bottom));
     QVERIFY(driver.form->frameGeometry().contains(bottom));
+}
+
+// Keys move the current cell; the outer area follows it so the whole cell shows.
+void Form1SmallScreenTest::currentCell_staysInViewAndIsFoundByTyping()
+{
+    FormDriver driver;
+    driver.openTheme(QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask"));
+    auto* scrollArea = driver.form->findChild<QScrollArea*>();
+    CellGrid* grid = driver.grid();
+    const auto cellInView = [&] {
+        const QModelIndex current = grid->currentIndex();
+        const QRect cell = grid->visualRect(current);
+        const QRect inArea(grid->viewport()->mapTo(scrollArea->viewport(), cell.topLeft()), cell.size());
+        return scrollArea->viewport()->rect().contains(inArea);
+    };
+    for (int press = 0; press < 40; ++press) {
+        QTest::keyClick(grid, Qt::Key_Down);
+        QVERIFY2(cellInView(), qPrintable(QString::number(press)));
+    }
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grid->currentIndex().row(), grid->rows() - 2);
+    QVERIFY(cellInView());
+
+    QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClicks(grid, QStringLiteral("Desk"));
+    QCOMPARE(grid->textAt(grid->currentIndex().row() + 1, 1), QStringLiteral("<Desktop>"));
+    QVERIFY(cellInView());
+    // No scroll bar shows in a direction the client area fits.
+    QCOMPARE(scrollArea->horizontalScrollBar()->isVisible(),
+             driver.form->findChild<QWidget*>(QStringLiteral("clientArea"))->width() > scrollArea->viewport()->width());
 }
 
 QTEST_MAIN(Form1SmallScreenTest)
