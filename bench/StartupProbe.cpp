@@ -1,6 +1,8 @@
 // Starts the program's window as main() does and ends once the window has
 // been painted for the first time; given a theme path, it then opens that
-// theme through the window's own command and paints the listed grid.
+// theme through the window's own command and paints the listed grid. Given
+// --bare it shows a plain Qt window of the same size instead, the yardstick
+// for the program's own start-up work.
 
 #include "components/CellGrid.h"
 #include "support/ScriptedDesktop.h"
@@ -35,6 +37,14 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "--bare") {
+        QWidget bare;
+        bare.setFixedSize(848, 824);
+        FirstPaint firstPaint;
+        bare.installEventFilter(&firstPaint);
+        bare.show();
+        return application.exec();
+    }
     tintwright::ui::prepareApplication();
 
     tintwright::ui::testing::ScriptedDesktop desktop;

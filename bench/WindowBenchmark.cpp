@@ -14,7 +14,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <optional>
+#include <utility>
+#include <vector>
 
 using namespace tintwright::ui;
 using namespace tintwright::ui::testing;
@@ -71,6 +75,26 @@ void BM_WindowCreatedToShown(benchmark::State& state)
 }
 BENCHMARK(BM_WindowCreatedToShown)->Unit(benchmark::kMillisecond);
 
+// One run of the start-up probe with `argument` (or none): its seconds and
+// peak memory, or nothing when it failed.
+std::optional<std::pair<double, long>> runProbe(const char* argument)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::execl(TINTWRIGHT_STARTUP_PROBE, TINTWRIGHT_STARTUP_PROBE, argument, nullptr);
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage {};
+    ::wait4(child, &status, 0, &usage);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return std::nullopt;
+    }
+    return std::make_pair(elapsed.count(), usage.ru_maxrss);
+}
+
 // A whole program start: process, libraries, application, window, first paint;
 // with a theme argument also opening and listing the largest theme. Reports
 // the peak memory of that process.
@@ -79,25 +103,42 @@ void programStart(benchmark::State& state, bool openTheme)
     const std::string theme = largestThemePath().toStdString();
     long peakKiB = 0;
     for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        const pid_t child = ::fork();
-        if (child == 0) {
-            ::execl(TINTWRIGHT_STARTUP_PROBE, TINTWRIGHT_STARTUP_PROBE, openTheme ? theme.c_str() : nullptr, nullptr);
-            ::_exit(127);
-        }
-        int status = 0;
-        rusage usage {};
-        ::wait4(child, &status, 0, &usage);
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        state.SetIterationTime(elapsed.count());
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        const auto run = runProbe(openTheme ? theme.c_str() : nullptr);
+        if (!run) {
             state.SkipWithError("the start-up probe failed");
             break;
         }
-        peakKiB = std::max(peakKiB, usage.ru_maxrss);
+        state.SetIterationTime(run->first);
+        peakKiB = std::max(peakKiB, run->second);
     }
     state.counters["peak_MiB"] = static_cast<double>(peakKiB) / 1024.0;
 }
+
+// The program's start against a bare Qt window of the same size, in pairs run
+// one right after the other, so both meet the same machine: the ratio of their medians.
+void BM_ProgramStartAgainstBareWindow(benchmark::State& state)
+{
+    std::vector<double> program;
+    std::vector<double> bare;
+    for (auto _ : state) {
+        const auto plain = runProbe("--bare");
+        const auto ours = runProbe(nullptr);
+        if (!plain || !ours) {
+            state.SkipWithError("the start-up probe failed");
+            break;
+        }
+        bare.push_back(plain->first);
+        program.push_back(ours->first);
+        state.SetIterationTime(ours->first);
+    }
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values.empty() ? 0.0 : values[values.size() / 2];
+    };
+    state.counters["bare_ms"] = median(bare) * 1000.0;
+    state.counters["ratio"] = median(bare) > 0.0 ? median(program) / median(bare) : 0.0;
+}
+BENCHMARK(BM_ProgramStartAgainstBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 void BM_ProgramStartToFirstPaint(benchmark::State& state)
 {

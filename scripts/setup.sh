@@ -27,6 +27,21 @@ if [ "$(id -u)" -ne 0 ]; then
     fi
     as_root=(sudo)
 fi
-echo "Installing missing packages: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# One line here; apt's and dpkg's own lines go to a log, shown only when they fail.
+mkdir -p build
+log="$PWD/build/setup.log"
+: >"$log"
+fail() {
+    cat "$log" >&2
+    echo "Installing ${missing[*]} failed; the lines above are from $log." >&2
+    exit 1
+}
+"${as_root[@]}" apt-get update >>"$log" 2>&1 || fail
+plan=$("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends --simulate \
+    "${missing[@]}" 2>>"$log") || fail
+count=$(grep -c '^Inst ' <<<"$plan" || true)
+size=$("${as_root[@]}" apt-get install -y --no-install-recommends --print-uris "${missing[@]}" 2>>"$log" |
+    awk "/^'/ { bytes += \$3 } END { printf \"%.0f MB\", bytes / 1000000 }") || size="an unknown size"
+echo "Installing ${missing[*]}: $count packages with what they need, about $size to download (log: build/setup.log)"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" \
+    >>"$log" 2>&1 || fail

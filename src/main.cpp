@@ -6,11 +6,18 @@
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> answered = tintwright::ui::answerCommandLine(argc, argv)) {
+        return *answered;
+    }
     QApplication application(argc, argv);
     tintwright::ui::prepareApplication();
 
     tintwright::ui::QtDesktop desktop;
     tintwright::ui::Form1 window(desktop);
     window.show();
+    const QString theme = tintwright::ui::themeArgument(QCoreApplication::arguments());
+    if (!theme.isEmpty()) {
+        window.openThemeFile(theme);
+    }
     return application.exec();
 }

@@ -6,7 +6,53 @@
 #include <QSettings>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <string>
+
 namespace tintwright::ui {
+
+namespace {
+
+constexpr char kUsage[] = "Usage: tintwright [THEME]\n"
+                          "Re-colours the theme files (.ask) of Ableton Live 10. With THEME, the window opens\n"
+                          "with that theme read, as if it had been chosen with OpenTheme.\n"
+                          "\n"
+                          "  --help     show this text and exit\n"
+                          "  --version  show the version and exit\n"
+                          "\n"
+                          "For scripts: tintwright-cli --help\n";
+
+} // namespace
+
+std::optional<int> answerCommandLine(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(kUsage, stdout);
+            return std::fflush(stdout) == 0 ? 0 : 2;
+        }
+        if (argument == "--version") {
+            std::fputs("tintwright " TINTWRIGHT_VERSION "\n", stdout);
+            return std::fflush(stdout) == 0 ? 0 : 2;
+        }
+        if (argument.rfind("--", 0) == 0) {
+            std::fprintf(stderr, "tintwright: unknown option '%s' (see tintwright --help)\n", argument.c_str());
+            return 2;
+        }
+    }
+    return std::nullopt;
+}
+
+QString themeArgument(const QStringList& arguments)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-'))) {
+            return arguments[i];
+        }
+    }
+    return {};
+}
 
 void prepareApplication()
 {

@@ -1,6 +1,19 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
 namespace tintwright::ui {
+
+// Answers `tintwright --help` and `--version` on standard output, and refuses
+// an unknown option on standard error, before any window or display is
+// needed: the exit code then. Nothing when the window is to start.
+std::optional<int> answerCommandLine(int argc, char* argv[]);
+
+// The theme named on the command line (Qt's own options already taken out), or empty.
+QString themeArgument(const QStringList& arguments);
 
 // Gives the running application the program's name, version, style and icon.
 // Call once a QApplication exists, before the window is created.

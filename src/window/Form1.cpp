@@ -442,8 +442,6 @@ void Form1::showWrongFormat()
         this, {text(texts::kWrongFormatText), text(texts::kErrorTitle), MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
-// A theme is read completely and checked before anything is shown, so a theme
-// that fails to load leaves the document and the grid as they were at start.
 void Form1::okopendatei_Click()
 {
     runCommand(texts::kOpenFailed, m_document.DialogPath, [this] {
@@ -455,35 +453,55 @@ void Form1::okopendatei_Click()
         if (!dialog->ShowOpen()) {
             return;
         }
-        m_document.DialogPath = toPath(dialog->fileName());
-        if (m_document.DialogPath.empty()) {
-            return;
-        }
-        if (dialog->fileTitle().startsWith(text(texts::kSaveNamePrefix))) {
-            m_document.HasMyPrefix = 1;
-        }
-
-        const std::optional<theme::ThemeContent> content = theme::readThemeFile(m_document.DialogPath);
-        if (!content) {
-            showWrongFormat();
-            return;
-        }
-        m_document.ThemeTitle = dialog->fileTitle().toStdString();
-        Label2->setPath(dialog->fileName());
-        theme::storeTheme(m_document, *content);
-        for (std::size_t i = 0; i < content->entries.size(); ++i) {
-            listEntry(static_cast<int>(i) + 1, content->entries[i]);
-        }
-
-        m_document.ThemeLoaded = 1;
-        Tabelle2->setRows(m_document.EntryCount + 1);
-        okopendatei->setEnabled(false);
-        oksave->setEnabled(true);
-        Tabelle2->setFocus(); // not to the next button, which would take Space and Enter
-        if (m_document.HasMyPrefix == 0) {
-            dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
-        }
+        readChosenTheme();
     });
+}
+
+void Form1::openThemeFile(const QString& path)
+{
+    if (m_document.ThemeLoaded != 0) {
+        return; // a theme is read once per run
+    }
+    runCommand(texts::kOpenFailed, m_document.DialogPath, [this, &path] {
+        m_document.DialogPath.clear();
+        m_document.HasMyPrefix = 0;
+        dialog->setFileName(QFileInfo(path).absoluteFilePath());
+        readChosenTheme();
+    });
+}
+
+// A theme is read completely and checked before anything is shown, so a theme
+// that fails to load leaves the document and the grid as they were at start.
+void Form1::readChosenTheme()
+{
+    m_document.DialogPath = toPath(dialog->fileName());
+    if (m_document.DialogPath.empty()) {
+        return;
+    }
+    if (dialog->fileTitle().startsWith(text(texts::kSaveNamePrefix))) {
+        m_document.HasMyPrefix = 1;
+    }
+
+    const std::optional<theme::ThemeContent> content = theme::readThemeFile(m_document.DialogPath);
+    if (!content) {
+        showWrongFormat();
+        return;
+    }
+    m_document.ThemeTitle = dialog->fileTitle().toStdString();
+    Label2->setPath(dialog->fileName());
+    theme::storeTheme(m_document, *content);
+    for (std::size_t i = 0; i < content->entries.size(); ++i) {
+        listEntry(static_cast<int>(i) + 1, content->entries[i]);
+    }
+
+    m_document.ThemeLoaded = 1;
+    Tabelle2->setRows(m_document.EntryCount + 1);
+    okopendatei->setEnabled(false);
+    oksave->setEnabled(true);
+    Tabelle2->setFocus(); // not to the next button, which would take Space and Enter
+    if (m_document.HasMyPrefix == 0) {
+        dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
+    }
 }
 
 void Form1::listEntry(int number, const theme::ColorEntry& entry)

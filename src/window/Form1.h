@@ -34,6 +34,10 @@ public:
 
     const theme::ThemeDocument& document() const { return m_document; }
 
+    // Reads the theme at `path` as if it had been chosen in the open dialog:
+    // the same checks and messages, and OpenTheme is disabled after it.
+    void openThemeFile(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -56,6 +60,7 @@ private:
     void paintShapes();
     void fitToScreen();
     void showCurrentCell(int row, int col);
+    void readChosenTheme();
     void listEntry(int number, const theme::ColorEntry& entry);
     void revertToOldColor(int row);
     void pickNewColor(int row);

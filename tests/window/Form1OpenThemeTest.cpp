@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,6 +66,7 @@ private slots:
     void cleanup() { verifyEverythingWasScripted(); }
 
     void openTheme_listsEveryEntryExactly();
+    void openThemeFile_asGivenOnTheCommandLine_readsItAsTheDialogWould();
     void openTheme_switchesButtonsAndShowsPath();
     void openTheme_asksWithTitleAndFilter();
     void openTheme_proposesSaveName_data();
@@ -331,6 +333,23 @@ void Form1OpenThemeTest::openTheme_afterFailure_loadsNextThemeCleanly()
     QCOMPARE(driver.document().EntryCount, 130);
     QCOMPARE(driver.document().ColorTable[1][tintwright::theme::RecordSlot], 5);
     QCOMPARE(driver.grid()->rows(), 131);
+}
+
+void Form1OpenThemeTest::openThemeFile_asGivenOnTheCommandLine_readsItAsTheDialogWould()
+{
+    FormDriver driver;
+    driver.form->openThemeFile(kMidnight);
+    QCOMPARE(driver.grid()->rows(), 131);
+    QVERIFY(!driver.button("okopendatei")->isEnabled());
+    QVERIFY(driver.button("oksave")->isEnabled());
+    QCOMPARE(driver.label("Label2")->text(), QFileInfo(kMidnight).absoluteFilePath());
+    QVERIFY(driver.desktop.openRequests.isEmpty());
+
+    FormDriver refused;
+    refused.form->openThemeFile(QStringLiteral(TINTWRIGHT_SAMPLES "/../README.md"));
+    QCOMPARE(refused.desktop.messages.size(), 1);
+    QCOMPARE(refused.desktop.messages[0].text, QStringLiteral(" Wrong file format, this is not an Live 10 Theme Skin!"));
+    QVERIFY(refused.button("okopendatei")->isEnabled());
 }
 
 QTEST_MAIN(Form1OpenThemeTest)
