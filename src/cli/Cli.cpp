@@ -2,6 +2,7 @@
 
 #include "Arguments.h"
 #include "Commands.h"
+#include "SketchCommands.h"
 #include "theme/ThemeError.h"
 #include "theme/ThemeWriter.h"
 
@@ -30,6 +31,11 @@ struct Options {
     std::vector<std::string> pairs;
     std::string output;
     bool inPlace = false;
+    std::string view = "both";
+    std::vector<std::string> elements;
+    bool all = false;
+    double minimumText = 4.5;
+    double minimumGraphic = 3.0;
 };
 
 // The options of set and replace: the theme, its pairs, and where the result goes.
@@ -47,14 +53,14 @@ CLI::App* addEditCommand(CLI::App& app, const char* name, const char* descriptio
     return command;
 }
 
-void writeResult(const Options& options, const std::string& bytes, std::ostream& out)
+// Writes `bytes` to the file `target`, or to standard output for "-".
+void writeResult(const std::string& target, const std::string& bytes, std::ostream& out)
 {
-    if (options.output == "-") {
+    if (target == "-") {
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         return;
     }
-    const std::string& target = options.inPlace ? options.theme : options.output;
     try {
         theme::replaceFile(pathFromArgument(target), bytes);
     } catch (const theme::ThemeError& error) {
@@ -76,7 +82,7 @@ int edit(const Options& options, bool byColor, StandardInput& input, std::ostrea
                                      : colorsToSet(theme, options.theme, options.pairs);
     // A theme that would not change stays as it is, bytes and all; -o still writes the file asked for.
     if (!colors.empty() || !options.inPlace) {
-        writeResult(options, savedTheme(theme, colors), out);
+        writeResult(options.inPlace ? options.theme : options.output, savedTheme(theme, colors), out);
     }
     err << colors.size() << (colors.size() == 1 ? " entry" : " entries") << " changed\n";
     return kNothingFound;
@@ -178,6 +184,31 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     check->add_option("THEME", options.themes, "the files to check")->required();
     check->footer("Example:\n  tintwright-cli check *.ask");
 
+    CLI::App* preview = app.add_subcommand("preview", "Draw Live 10's window in THEME's colours as SVG");
+    preview->add_option("THEME", options.theme, "the theme to read")->required();
+    preview->add_option("--view", options.view, "session, arrangement or both (the default)")
+        ->check(CLI::IsMember({"session", "arrangement", "both"}));
+    preview->add_option("-o,--output", options.output, "save the SVG to OUT; - (the default) is standard output")
+        ->type_name("OUT");
+    preview->footer("Missing elements are drawn hatched; they and undrawn elements are named on standard error.\n"
+                    "Example:\n  tintwright-cli preview Dark.ask -o Dark.svg");
+
+    CLI::App* explain = app.add_subcommand("explain", "Tell where Live 10 paints each ELEMENT");
+    explain->add_option("ELEMENT", options.elements, "element names, with or without angle brackets");
+    explain->add_flag("--all", options.all, "the whole table");
+    explain->add_option("--format", options.format, "with --all: text (the default), csv or json")
+        ->check(CLI::IsMember(kListFormats));
+    explain->footer("Example:\n  tintwright-cli explain ChosenAlternative SurfaceArea");
+
+    CLI::App* contrast =
+        app.add_subcommand("contrast", "Contrast ratios of text and marks on their backgrounds (exit 1 when too low)");
+    contrast->add_option("THEME", options.theme, "the theme to read")->required();
+    contrast->add_option("--min", options.minimumText, "least ratio for text (4.5)");
+    contrast->add_option("--min-graphic", options.minimumGraphic, "least ratio for graphics (3.0)");
+    contrast->add_option("--format", options.format, "text (the default), csv or json")
+        ->check(CLI::IsMember(kListFormats));
+    contrast->footer("Example:\n  tintwright-cli contrast Dark.ask --min 3");
+
     for (CLI::App* command : app.get_subcommands({})) {
         command->allow_extras();
     }
@@ -215,6 +246,28 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         }
         if (diff->parsed()) {
             return compareThemes(options, input, out);
+        }
+        if (preview->parsed()) {
+            std::ostringstream svg;
+            previewTheme(loadTheme(options.theme, input), options.view, svg, err);
+            writeResult(options.output.empty() ? "-" : options.output, svg.str(), out);
+            return kNothingFound;
+        }
+        if (explain->parsed()) {
+            if (options.all) {
+                explainAll(kListFormats.at(options.format), out);
+            } else if (options.elements.empty()) {
+                throw CliError("", "explain needs an ELEMENT or --all");
+            } else {
+                explainElements(options.elements, out);
+            }
+            return kNothingFound;
+        }
+        if (contrast->parsed()) {
+            return reportContrast(loadTheme(options.theme, input), options.minimumText, options.minimumGraphic,
+                                  kListFormats.at(options.format), out)
+                ? kFound
+                : kNothingFound;
         }
         return checkThemes(options, input, out, err);
     } catch (const CliError& error) {

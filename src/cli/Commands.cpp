@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "SketchCommands.h"
+
 #include "theme/DisplayText.h"
 #include "theme/ThemeDocument.h"
 #include "theme/ThemeError.h"
@@ -399,6 +401,10 @@ CheckResult checkTheme(const std::string& file, StandardInput& input, std::ostre
         const theme::ThemeContent theme = loadTheme(file, input);
         out << escaped(file) << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
             << counted(theme.entries.size(), "colour entry", "colour entries") << '\n';
+        const std::string note = liveVersionNote(theme);
+        if (!note.empty()) {
+            out << escaped(file) << ": " << note << '\n';
+        }
         return CheckResult::Theme;
     } catch (const CliError& error) {
         if (error.unreadable()) {

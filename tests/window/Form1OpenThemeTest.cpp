@@ -348,7 +348,8 @@ void Form1OpenThemeTest::openThemeFile_asGivenOnTheCommandLine_readsItAsTheDialo
     FormDriver refused;
     refused.form->openThemeFile(QStringLiteral(TINTWRIGHT_SAMPLES "/../README.md"));
     QCOMPARE(refused.desktop.messages.size(), 1);
-    QCOMPARE(refused.desktop.messages[0].text, QStringLiteral(" Wrong file format, this is not an Live 10 Theme Skin!"));
+    QCOMPARE(refused.desktop.messages[0].text,
+             QStringLiteral(" Wrong file format, this is not an Live 10 Theme Skin!"));
     QVERIFY(refused.button("okopendatei")->isEnabled());
 }
 

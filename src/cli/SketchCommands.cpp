@@ -1,0 +1,149 @@
+#include "SketchCommands.h"
+
+#include "Arguments.h"
+#include "Commands.h"
+#include "sketch/ElementTable.h"
+#include "sketch/Sketch.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+
+namespace tintwright::cli {
+
+namespace {
+
+std::string joined(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
+}
+
+std::string twoDecimals(double value)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    return buffer;
+}
+
+} // namespace
+
+void previewTheme(const theme::ThemeContent& theme, const std::string& view, std::ostream& out, std::ostream& err)
+{
+    std::vector<sketch::Scene> scenes;
+    if (view != "arrangement") {
+        scenes.push_back(sketch::sessionScene());
+    }
+    if (view != "session") {
+        scenes.push_back(sketch::arrangementScene());
+    }
+    const sketch::ElementColors colors = sketch::elementColors(theme);
+    out << sketch::svgDocument(scenes, colors);
+    const sketch::Coverage covered = sketch::coverage(colors);
+    if (!covered.missing.empty()) {
+        err << "missing, drawn hatched (Live uses its default colours): " << escaped(joined(covered.missing)) << '\n';
+    }
+    if (!covered.notDrawn.empty()) {
+        err << "not drawn (no place in the sketch): " << escaped(joined(covered.notDrawn)) << '\n';
+    }
+}
+
+void explainElements(const std::vector<std::string>& names, std::ostream& out)
+{
+    for (const std::string& name : names) {
+        if (sketch::findElement(name) == nullptr) {
+            throw CliError("", "Live 10 themes have no element " + name);
+        }
+    }
+    for (const std::string& name : names) {
+        const sketch::ElementInfo& info = *sketch::findElement(name);
+        out << '<' << info.name << ">  " << info.description << (info.known ? "" : " (inferred)")
+            << (info.since101 ? " Added by Live 10.1." : "") << '\n';
+    }
+}
+
+void explainAll(ListFormat format, std::ostream& out)
+{
+    if (format == ListFormat::Json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const sketch::ElementInfo& info : sketch::elementTable()) {
+            list.push_back({{"element", std::string(info.name)},
+                            {"description", std::string(info.description)},
+                            {"known", info.known}});
+        }
+        out << list.dump(2) << '\n';
+        return;
+    }
+    if (format == ListFormat::Csv) {
+        out << "element,description,known\n";
+    }
+    for (const sketch::ElementInfo& info : sketch::elementTable()) {
+        if (format == ListFormat::Csv) {
+            out << info.name << ",\"" << info.description << "\"," << (info.known ? "true" : "false") << '\n';
+        } else {
+            out << '<' << info.name << ">  " << info.description << (info.known ? "" : " (inferred)") << '\n';
+        }
+    }
+}
+
+bool reportContrast(const theme::ThemeContent& theme, double minimumText, double minimumGraphic, ListFormat format,
+                    std::ostream& out)
+{
+    const std::vector<sketch::ContrastPair> pairs = sketch::contrastPairs(sketch::elementColors(theme));
+    bool below = false;
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    if (format == ListFormat::Csv) {
+        out << "foreground,background,kind,ratio,foreground_hex,background_hex\n";
+    }
+    for (const sketch::ContrastPair& pair : pairs) {
+        const double minimum = pair.text ? minimumText : minimumGraphic;
+        below = below || pair.ratio < minimum;
+        const std::string kind = pair.text ? "text" : "graphic";
+        const std::string ratio = twoDecimals(pair.ratio);
+        const std::string fore = sketch::hexColor(pair.foregroundRgb);
+        const std::string back = sketch::hexColor(pair.backgroundRgb);
+        switch (format) {
+        case ListFormat::Json:
+            list.push_back({{"foreground", pair.foreground},
+                            {"background", pair.background},
+                            {"kind", kind},
+                            {"ratio", std::stod(ratio)},
+                            {"foreground_hex", fore},
+                            {"background_hex", back}});
+            break;
+        case ListFormat::Csv:
+            out << pair.foreground << ',' << pair.background << ',' << kind << ',' << ratio << ',' << fore << ','
+                << back << '\n';
+            break;
+        case ListFormat::Text:
+            out << ratio << "  " << kind << "  <" << pair.foreground << "> " << fore << " on <" << pair.background
+                << "> " << back << (pair.ratio < minimum ? "  below " + twoDecimals(minimum) : "") << '\n';
+            break;
+        }
+    }
+    if (format == ListFormat::Json) {
+        out << list.dump(2) << '\n';
+    }
+    return below;
+}
+
+std::string liveVersionNote(const theme::ThemeContent& theme)
+{
+    const sketch::ElementColors colors = sketch::elementColors(theme);
+    std::vector<std::string> lacking;
+    for (const sketch::ElementInfo& info : sketch::elementTable()) {
+        if (info.since101 && colors.find(info.name) == colors.end()) {
+            lacking.emplace_back(info.name);
+        }
+    }
+    if (lacking.empty()) {
+        return {};
+    }
+    return "made for Live 10.0: it lacks " + std::to_string(lacking.size())
+        + " elements of Live 10.1, which Live then paints in its default colours (" + joined(lacking) + ")";
+}
+
+} // namespace tintwright::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "theme/ThemeReader.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// The commands of tintwright-cli that show where Live paints a theme's colours.
+namespace tintwright::cli {
+
+enum class ListFormat;
+
+// The SVG sketch of the views ("session", "arrangement" or "both") to `out`;
+// missing and undrawn elements, one line each, to `err`.
+void previewTheme(const theme::ThemeContent& theme, const std::string& view, std::ostream& out, std::ostream& err);
+
+// Where Live paints each element. Throws CliError for a name Live 10 does not have.
+void explainElements(const std::vector<std::string>& names, std::ostream& out);
+void explainAll(ListFormat format, std::ostream& out);
+
+// Every contrast pair, lowest first; true when one is below its minimum.
+bool reportContrast(const theme::ThemeContent& theme, double minimumText, double minimumGraphic, ListFormat format,
+                    std::ostream& out);
+
+// For `check`: a line when the theme lacks the elements Live 10.1 added, or nothing.
+std::string liveVersionNote(const theme::ThemeContent& theme);
+
+} // namespace tintwright::cli

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tintwright::sketch {
+
+enum class ShapeKind { Rect, RoundedRect, Line, Polyline, Circle, Arc, Text };
+
+// How the element's colour paints the shape.
+enum class Paint { Fill, Stroke };
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+// One shape of Live's window, painted by one colour element. Coordinates are
+// in the scene's design space; renderers scale.
+struct Shape {
+    ShapeKind kind = ShapeKind::Rect;
+    Paint paint = Paint::Fill;
+    std::string element; // without angle brackets
+    double x = 0, y = 0, w = 0, h = 0; // bounds; for text x, y is the baseline start and h the size
+    std::vector<Point> points; // lines and polylines
+    double startAngle = 0, spanAngle = 0; // arcs, degrees counter-clockwise from three o'clock
+    std::string text;
+    int standsOn = -1; // text and glyphs: the index of the shape they stand on
+    bool glyph = false; // a standing shape that is a graphic (an icon), not text
+};
+
+struct Scene {
+    std::string name; // "Session" or "Arrangement"
+    double width = 1200;
+    double height = 760;
+    std::vector<Shape> shapes; // in painting order
+};
+
+Scene sessionScene();
+Scene arrangementScene();
+
+// The index of the topmost shape at (x, y), or -1.
+int shapeAt(const Scene& scene, double x, double y);
+
+// Elements of the table that no scene paints: no sound place in Live is known for them.
+std::vector<std::string_view> elementsPlacedNowhere();
+
+} // namespace tintwright::sketch

@@ -1,0 +1,245 @@
+#include "Sketch.h"
+
+#include "ColorMath.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <sstream>
+
+namespace tintwright::sketch {
+
+namespace {
+
+std::string withoutBrackets(const std::string& item)
+{
+    if (item.size() >= 2 && item.front() == '<' && item.back() == '>') {
+        return item.substr(1, item.size() - 2);
+    }
+    return item;
+}
+
+std::string xmlEscaped(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) >= 0x20) {
+                out += c;
+            }
+        }
+    }
+    return out;
+}
+
+std::string number(double value)
+{
+    std::ostringstream out;
+    out << std::round(value * 10) / 10;
+    return out.str();
+}
+
+std::vector<Scene> bothScenes()
+{
+    return {sessionScene(), arrangementScene()};
+}
+
+void writeShape(std::ostream& out, const Shape& shape, const ElementColors& colors)
+{
+    const auto found = colors.find(shape.element);
+    const bool missing = found == colors.end();
+    const std::string paint = missing ? "url(#missing)" : hexColor(found->second.rgb);
+    const bool stroked = shape.paint == Paint::Stroke;
+    std::string attributes = " data-element=\"" + xmlEscaped(shape.element) + "\"";
+    if (missing) {
+        attributes += " data-missing=\"true\"";
+    }
+    attributes += stroked ? " fill=\"none\" stroke=\"" + paint + "\" stroke-width=\"2\"" : " fill=\"" + paint + "\"";
+    const std::string title = missing
+        ? shape.element + " — the theme lacks this element; Live uses its default colour"
+        : shape.element + " — " + hexColor(found->second.rgb) + " — entry " + std::to_string(found->second.entry);
+    const std::string inner = "<title>" + xmlEscaped(title) + "</title>";
+    switch (shape.kind) {
+    case ShapeKind::Rect:
+    case ShapeKind::RoundedRect:
+        out << "<rect x=\"" << number(shape.x) << "\" y=\"" << number(shape.y) << "\" width=\"" << number(shape.w)
+            << "\" height=\"" << number(shape.h) << "\"" << (shape.kind == ShapeKind::RoundedRect ? " rx=\"3\"" : "")
+            << attributes << ">" << inner << "</rect>\n";
+        break;
+    case ShapeKind::Circle:
+        out << "<ellipse cx=\"" << number(shape.x + shape.w / 2) << "\" cy=\"" << number(shape.y + shape.h / 2)
+            << "\" rx=\"" << number(shape.w / 2) << "\" ry=\"" << number(shape.h / 2) << "\"" << attributes << ">"
+            << inner << "</ellipse>\n";
+        break;
+    case ShapeKind::Line:
+    case ShapeKind::Polyline: {
+        std::string points;
+        if (shape.points.empty()) { // a glyph drawn as a triangle in its bounds
+            points = number(shape.x) + "," + number(shape.y) + " " + number(shape.x + shape.w) + ","
+                + number(shape.y + shape.h / 2) + " " + number(shape.x) + "," + number(shape.y + shape.h);
+            out << "<polygon points=\"" << points << "\"" << attributes << ">" << inner << "</polygon>\n";
+            break;
+        }
+        for (const Point& point : shape.points) {
+            points += number(point.x) + "," + number(point.y) + " ";
+        }
+        points.pop_back();
+        std::string lineAttributes = attributes;
+        if (!stroked) {
+            lineAttributes = " data-element=\"" + xmlEscaped(shape.element) + "\""
+                + (missing ? " data-missing=\"true\"" : "") + " fill=\"none\" stroke=\"" + paint
+                + "\" stroke-width=\"2\"";
+        }
+        out << "<polyline points=\"" << points << "\"" << lineAttributes << ">" << inner << "</polyline>\n";
+        break;
+    }
+    case ShapeKind::Arc: {
+        const double cx = shape.x + shape.w / 2;
+        const double cy = shape.y + shape.h / 2;
+        const double r = shape.w / 2;
+        const double pi = 3.14159265358979323846;
+        const double start = shape.startAngle * pi / 180;
+        const double end = (shape.startAngle + shape.spanAngle) * pi / 180;
+        out << "<path d=\"M " << number(cx + r * std::cos(start)) << " " << number(cy - r * std::sin(start)) << " A "
+            << number(r) << " " << number(r) << " 0 " << (shape.spanAngle > 180 ? 1 : 0) << " 0 "
+            << number(cx + r * std::cos(end)) << " " << number(cy - r * std::sin(end)) << "\"" << attributes << ">"
+            << inner << "</path>\n";
+        break;
+    }
+    case ShapeKind::Text:
+        out << "<text x=\"" << number(shape.x) << "\" y=\"" << number(shape.y)
+            << "\" font-family=\"sans-serif\" font-size=\"" << number(shape.h) << "\"" << attributes << ">" << inner
+            << xmlEscaped(shape.text) << "</text>\n";
+        break;
+    }
+}
+
+} // namespace
+
+std::string hexColor(const theme::RgbTriple& rgb)
+{
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex = "#";
+    for (const std::uint8_t part : {rgb.R, rgb.G, rgb.B}) {
+        hex += kDigits[part >> 4];
+        hex += kDigits[part & 0xF];
+    }
+    return hex;
+}
+
+ElementColors elementColors(const std::vector<std::pair<std::string, theme::RgbTriple>>& entries)
+{
+    ElementColors colors;
+    int number = 0;
+    for (const auto& [item, rgb] : entries) {
+        colors.emplace(withoutBrackets(item), ElementColor {rgb, ++number});
+    }
+    return colors;
+}
+
+ElementColors elementColors(const theme::ThemeContent& theme)
+{
+    std::vector<std::pair<std::string, theme::RgbTriple>> entries;
+    for (const theme::ColorEntry& entry : theme.entries) {
+        entries.emplace_back(entry.item, theme::SplitColor(entry.oldColor));
+    }
+    return elementColors(entries);
+}
+
+Coverage coverage(const ElementColors& colors)
+{
+    std::set<std::string> painted;
+    for (const Scene& scene : bothScenes()) {
+        for (const Shape& shape : scene.shapes) {
+            painted.insert(shape.element);
+        }
+    }
+    Coverage result;
+    for (const std::string& element : painted) {
+        if (colors.find(element) == colors.end()) {
+            result.missing.push_back(element);
+        }
+    }
+    for (const auto& [element, color] : colors) {
+        if (painted.count(element) == 0) {
+            result.notDrawn.push_back(element);
+        }
+    }
+    return result;
+}
+
+std::string svgDocument(const std::vector<Scene>& scenes, const ElementColors& colors)
+{
+    double height = 0;
+    double width = 0;
+    for (const Scene& scene : scenes) {
+        height += scene.height;
+        width = std::max(width, scene.width);
+    }
+    std::ostringstream out;
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" << number(width) << "\" height=\""
+        << number(height) << "\" viewBox=\"0 0 " << number(width) << " " << number(height) << "\">\n"
+        << "<title>A sketch of Ableton Live 10's window in this theme's colours</title>\n"
+        << "<defs><pattern id=\"missing\" width=\"8\" height=\"8\" patternUnits=\"userSpaceOnUse\">"
+        << "<rect width=\"8\" height=\"8\" fill=\"#ffffff\"/><path d=\"M0 8 L8 0\" stroke=\"#ff00ff\" "
+           "stroke-width=\"2\"/>"
+        << "</pattern></defs>\n";
+    double top = 0;
+    for (const Scene& scene : scenes) {
+        out << "<g id=\"" << xmlEscaped(scene.name) << "\" transform=\"translate(0 " << number(top) << ")\">\n";
+        for (const Shape& shape : scene.shapes) {
+            writeShape(out, shape, colors);
+        }
+        out << "</g>\n";
+        top += scene.height;
+    }
+    out << "</svg>\n";
+    return out.str();
+}
+
+std::vector<ContrastPair> contrastPairs(const ElementColors& colors)
+{
+    std::set<std::pair<std::string, std::string>> seen;
+    std::vector<ContrastPair> pairs;
+    for (const Scene& scene : bothScenes()) {
+        for (const Shape& shape : scene.shapes) {
+            if (shape.standsOn < 0) {
+                continue;
+            }
+            const Shape& under = scene.shapes[static_cast<std::size_t>(shape.standsOn)];
+            const auto foreground = colors.find(shape.element);
+            const auto background = colors.find(under.element);
+            if (foreground == colors.end() || background == colors.end()
+                || !seen.insert({shape.element, under.element}).second) {
+                continue;
+            }
+            ContrastPair pair;
+            pair.foreground = shape.element;
+            pair.background = under.element;
+            pair.text = !shape.glyph;
+            pair.foregroundRgb = foreground->second.rgb;
+            pair.backgroundRgb = background->second.rgb;
+            pair.ratio = contrastRatio(pair.foregroundRgb, pair.backgroundRgb);
+            pairs.push_back(pair);
+        }
+    }
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const ContrastPair& a, const ContrastPair& b) { return a.ratio < b.ratio; });
+    return pairs;
+}
+
+} // namespace tintwright::sketch

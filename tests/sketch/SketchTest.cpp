@@ -1,0 +1,108 @@
+#include "sketch/Sketch.h"
+#include "sketch/ColorMath.h"
+#include "sketch/ElementTable.h"
+#include "sketch/Scene.h"
+#include "theme/ThemeReader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <regex>
+#include <set>
+
+namespace tintwright::sketch {
+namespace {
+
+std::vector<std::string> liveElements()
+{
+    std::ifstream list(TINTWRIGHT_SKETCH_TEST_DATA "/live10-elements.txt");
+    std::vector<std::string> names;
+    for (std::string name; std::getline(list, name);) {
+        if (!name.empty()) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+TEST(SketchTest, everyLiveElementIsDescribedAndPaintedOrListedAsPlacedNowhere)
+{
+    const std::vector<std::string> names = liveElements();
+    ASSERT_EQ(names.size(), 162u);
+    ASSERT_EQ(elementTable().size(), names.size());
+    const std::vector<std::string_view> nowhere = elementsPlacedNowhere();
+    std::set<std::string> painted;
+    for (const Scene& scene : {sessionScene(), arrangementScene()}) {
+        for (const Shape& shape : scene.shapes) {
+            EXPECT_NE(findElement(shape.element), nullptr) << shape.element << " is no Live 10 element";
+            painted.insert(shape.element);
+        }
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(elementTable()[i].name, names[i]);
+        EXPECT_FALSE(elementTable()[i].description.empty()) << names[i];
+        const bool listed = std::find(nowhere.begin(), nowhere.end(), names[i]) != nowhere.end();
+        EXPECT_NE(painted.count(names[i]) != 0, listed) << names[i];
+    }
+    EXPECT_TRUE(nowhere.empty()) << "the sketch places every element";
+}
+
+TEST(SketchTest, svgIsWellFormedAndPaintsEachElementInItsColour)
+{
+    const auto theme = theme::readThemeFile(TINTWRIGHT_SAMPLES "/Midnight.ask");
+    ASSERT_TRUE(theme);
+    ElementColors colors = elementColors(*theme);
+    colors["SurfaceArea"] = {{1, 2, 3}, 99};
+    const std::string svg = svgDocument({sessionScene()}, colors);
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("</svg>\n"), std::string::npos);
+    // Every opened element is closed in order.
+    std::vector<std::string> open;
+    const std::regex tag("<(/?)([a-z]+)[^>]*?(/?)>");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), tag); it != std::sregex_iterator(); ++it) {
+        const std::string name = (*it)[2];
+        if ((*it)[3] == "/") {
+            continue;
+        }
+        if ((*it)[1] == "/") {
+            ASSERT_FALSE(open.empty());
+            ASSERT_EQ(open.back(), name);
+            open.pop_back();
+        } else {
+            open.push_back(name);
+        }
+    }
+    EXPECT_TRUE(open.empty());
+    const std::regex painted("data-element=\"([A-Za-z0-9]+)\"( data-missing=\"true\")? "
+                             "(fill|stroke)[^>]*?\"(#[0-9a-f]{6}|url\\(#missing\\))\"");
+    int shapes = 0;
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), painted); it != std::sregex_iterator(); ++it) {
+        ++shapes;
+        const auto found = colors.find((*it)[1].str());
+        if (found == colors.end()) {
+            EXPECT_EQ((*it)[4], "url(#missing)");
+        } else {
+            EXPECT_EQ((*it)[4], hexColor(found->second.rgb)) << (*it)[1];
+        }
+    }
+    EXPECT_EQ(static_cast<std::size_t>(shapes), sessionScene().shapes.size());
+    EXPECT_NE(svg.find("<title>SurfaceArea — #010203 — entry 99</title>"), std::string::npos);
+}
+
+TEST(SketchTest, contrastRatioIsWcags)
+{
+    // White on black is 21; #777777 on white, worked by hand: L = 0.1845, (1.05) / (0.2345) = 4.48.
+    EXPECT_DOUBLE_EQ(contrastRatio({255, 255, 255}, {0, 0, 0}), 21.0);
+    EXPECT_NEAR(contrastRatio({0x77, 0x77, 0x77}, {255, 255, 255}), 4.48, 0.005);
+    const ElementColors colors =
+        elementColors({{"<ControlForeground>", {255, 255, 255}}, {"<SurfaceBackground>", {0, 0, 0}}});
+    const std::vector<ContrastPair> pairs = contrastPairs(colors);
+    ASSERT_FALSE(pairs.empty());
+    EXPECT_EQ(pairs.front().foreground, "ControlForeground");
+    EXPECT_EQ(pairs.front().background, "SurfaceBackground");
+    EXPECT_DOUBLE_EQ(pairs.front().ratio, 21.0);
+}
+
+} // namespace
+} // namespace tintwright::sketch
