@@ -93,6 +93,30 @@ public:
         return index;
     }
 
+    std::size_t size() const { return m_scene.shapes.size(); }
+
+    // Stretches the shapes from `first` on downwards from `top` by `factor`;
+    // circles, arcs and text keep their size and only move.
+    void stretchDown(std::size_t first, double top, double factor)
+    {
+        for (std::size_t i = first; i < m_scene.shapes.size(); ++i) {
+            Shape& shape = m_scene.shapes[i];
+            const bool rigid =
+                shape.kind == ShapeKind::Circle || shape.kind == ShapeKind::Arc || shape.kind == ShapeKind::Text;
+            const double anchor = rigid && shape.kind != ShapeKind::Text ? shape.y + shape.h / 2 : shape.y;
+            const double moved = top + (anchor - top) * factor;
+            if (rigid) {
+                shape.y += moved - anchor;
+            } else {
+                shape.y = moved;
+                shape.h *= factor;
+            }
+            for (Point& point : shape.points) {
+                point.y = top + (point.y - top) * factor;
+            }
+        }
+    }
+
     Scene take() { return std::move(m_scene); }
 
 private:
@@ -432,6 +456,19 @@ void arrangement(Builder& b)
     b.rect("AutomationTransformToolFrameActive", 700, 236, 100, 60, Paint::Stroke);
     b.rect("AutomationTransformToolHandle", 460, 232, 8, 8);
     b.rect("AutomationTransformToolHandleActive", 696, 232, 8, 8);
+
+    // Track headers on the right, as the Arrangement has them.
+    const char* names[] = {"1 Break", "2 Chords", "Volume"};
+    const double tops[] = {90, 160, 230};
+    const double heights[] = {60, 60, 80};
+    for (int track = 0; track < 3; ++track) {
+        const int header = b.rect("SurfaceBackground", 1106, tops[track], 90, heights[track]);
+        b.text("ControlForeground", 1110, tops[track] + 14, 10, names[track], header);
+        if (track < 2) {
+            const int arm = b.rounded(track == 1 ? "ChosenRecord" : "ControlBackground", 1172, tops[track] + 20, 18, 14);
+            b.glyph("ControlForeground", 1177, tops[track] + 23, 8, 8, arm, ShapeKind::Circle);
+        }
+    }
 }
 
 // The clip editor below the Arrangement: waveform with warp markers, notes, velocities, modulation.
@@ -488,7 +525,10 @@ Scene sessionScene()
     sessionTracks(b);
     mixer(b);
     preferences(b);
+    const std::size_t devices = b.size();
     deviceChain(b);
+    // The devices were laid out 130 high; the Detail View below the mixer has room for twice that.
+    b.stretchDown(devices + 1, 474, 2.0);
     return b.take();
 }
 
