@@ -1,6 +1,7 @@
 // The theme core's whole save road against a plain copy of the same bytes.
 
 #include "BenchThemes.h"
+#include "sketch/Sketch.h"
 #include "theme/PlatformFile.h"
 #include "theme/ThemeReader.h"
 #include "theme/ThemeWriter.h"
@@ -81,6 +82,18 @@ void BM_CopyBytesBaseline(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_CopyBytesBaseline)->Unit(benchmark::kMicrosecond);
+
+// The whole sketch of a read theme: its colours by element and both views as SVG.
+void BM_SketchOfThemeAsSvg(benchmark::State& state)
+{
+    const auto theme = tintwright::theme::readThemeFile(TINTWRIGHT_BENCH_SAMPLES "/Midnight.ask");
+    for (auto _ : state) {
+        const auto colors = tintwright::sketch::elementColors(*theme);
+        benchmark::DoNotOptimize(tintwright::sketch::svgDocument(
+            {&tintwright::sketch::sessionScene(), &tintwright::sketch::arrangementScene()}, colors));
+    }
+}
+BENCHMARK(BM_SketchOfThemeAsSvg)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

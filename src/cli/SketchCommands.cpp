@@ -33,12 +33,12 @@ std::string twoDecimals(double value)
 
 void previewTheme(const theme::ThemeContent& theme, const std::string& view, std::ostream& out, std::ostream& err)
 {
-    std::vector<sketch::Scene> scenes;
+    std::vector<const sketch::Scene*> scenes;
     if (view != "arrangement") {
-        scenes.push_back(sketch::sessionScene());
+        scenes.push_back(&sketch::sessionScene());
     }
     if (view != "session") {
-        scenes.push_back(sketch::arrangementScene());
+        scenes.push_back(&sketch::arrangementScene());
     }
     const sketch::ElementColors colors = sketch::elementColors(theme);
     out << sketch::svgDocument(scenes, colors);

@@ -513,9 +513,7 @@ void clipEditor(Builder& b)
     b.circle("ModulationMouseOver", 640, 740, 4);
 }
 
-} // namespace
-
-Scene sessionScene()
+Scene buildSession()
 {
     Builder b("Session");
     b.rect("Desktop", 0, 0, 1200, 760);
@@ -532,7 +530,7 @@ Scene sessionScene()
     return b.take();
 }
 
-Scene arrangementScene()
+Scene buildArrangement()
 {
     Builder b("Arrangement");
     b.rect("Desktop", 0, 0, 1200, 760);
@@ -541,6 +539,20 @@ Scene arrangementScene()
     arrangement(b);
     clipEditor(b);
     return b.take();
+}
+
+} // namespace
+
+const Scene& sessionScene()
+{
+    static const Scene scene = buildSession();
+    return scene;
+}
+
+const Scene& arrangementScene()
+{
+    static const Scene scene = buildArrangement();
+    return scene;
 }
 
 int shapeAt(const Scene& scene, double x, double y)
@@ -559,8 +571,8 @@ int shapeAt(const Scene& scene, double x, double y)
 std::vector<std::string_view> elementsPlacedNowhere()
 {
     std::set<std::string> painted;
-    for (const Scene& scene : {sessionScene(), arrangementScene()}) {
-        for (const Shape& shape : scene.shapes) {
+    for (const Scene* scene : {&sessionScene(), &arrangementScene()}) {
+        for (const Shape& shape : scene->shapes) {
             painted.insert(shape.element);
         }
     }

@@ -37,8 +37,9 @@ struct Scene {
     std::vector<Shape> shapes; // in painting order
 };
 
-Scene sessionScene();
-Scene arrangementScene();
+// The two views of Live's window; built once, they never change.
+const Scene& sessionScene();
+const Scene& arrangementScene();
 
 // The index of the topmost shape at (x, y), or -1.
 int shapeAt(const Scene& scene, double x, double y);

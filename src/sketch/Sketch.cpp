@@ -45,16 +45,22 @@ std::string xmlEscaped(const std::string& text)
     return out;
 }
 
+// One decimal at most, and none where it is 0: "12", "12.5", "-3.2".
 std::string number(double value)
 {
-    std::ostringstream out;
-    out << std::round(value * 10) / 10;
-    return out.str();
+    const long tenths = std::lround(value * 10);
+    const unsigned long magnitude = static_cast<unsigned long>(tenths < 0 ? -tenths : tenths);
+    std::string text = (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10);
+    if (magnitude % 10 != 0) {
+        text += '.';
+        text += static_cast<char>('0' + magnitude % 10);
+    }
+    return text;
 }
 
-std::vector<Scene> bothScenes()
+std::vector<const Scene*> bothScenes()
 {
-    return {sessionScene(), arrangementScene()};
+    return {&sessionScene(), &arrangementScene()};
 }
 
 void writeShape(std::ostream& out, const Shape& shape, const ElementColors& colors)
@@ -162,8 +168,8 @@ ElementColors elementColors(const theme::ThemeContent& theme)
 Coverage coverage(const ElementColors& colors)
 {
     std::set<std::string> painted;
-    for (const Scene& scene : bothScenes()) {
-        for (const Shape& shape : scene.shapes) {
+    for (const Scene* scene : bothScenes()) {
+        for (const Shape& shape : scene->shapes) {
             painted.insert(shape.element);
         }
     }
@@ -181,13 +187,13 @@ Coverage coverage(const ElementColors& colors)
     return result;
 }
 
-std::string svgDocument(const std::vector<Scene>& scenes, const ElementColors& colors)
+std::string svgDocument(const std::vector<const Scene*>& scenes, const ElementColors& colors)
 {
     double height = 0;
     double width = 0;
-    for (const Scene& scene : scenes) {
-        height += scene.height;
-        width = std::max(width, scene.width);
+    for (const Scene* scene : scenes) {
+        height += scene->height;
+        width = std::max(width, scene->width);
     }
     std::ostringstream out;
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -199,13 +205,13 @@ std::string svgDocument(const std::vector<Scene>& scenes, const ElementColors& c
            "stroke-width=\"2\"/>"
         << "</pattern></defs>\n";
     double top = 0;
-    for (const Scene& scene : scenes) {
-        out << "<g id=\"" << xmlEscaped(scene.name) << "\" transform=\"translate(0 " << number(top) << ")\">\n";
-        for (const Shape& shape : scene.shapes) {
+    for (const Scene* scene : scenes) {
+        out << "<g id=\"" << xmlEscaped(scene->name) << "\" transform=\"translate(0 " << number(top) << ")\">\n";
+        for (const Shape& shape : scene->shapes) {
             writeShape(out, shape, colors);
         }
         out << "</g>\n";
-        top += scene.height;
+        top += scene->height;
     }
     out << "</svg>\n";
     return out.str();
@@ -215,12 +221,12 @@ std::vector<ContrastPair> contrastPairs(const ElementColors& colors)
 {
     std::set<std::pair<std::string, std::string>> seen;
     std::vector<ContrastPair> pairs;
-    for (const Scene& scene : bothScenes()) {
-        for (const Shape& shape : scene.shapes) {
+    for (const Scene* scene : bothScenes()) {
+        for (const Shape& shape : scene->shapes) {
             if (shape.standsOn < 0) {
                 continue;
             }
-            const Shape& under = scene.shapes[static_cast<std::size_t>(shape.standsOn)];
+            const Shape& under = scene->shapes[static_cast<std::size_t>(shape.standsOn)];
             const auto foreground = colors.find(shape.element);
             const auto background = colors.find(under.element);
             if (foreground == colors.end() || background == colors.end()

@@ -32,7 +32,7 @@ struct Coverage {
 Coverage coverage(const ElementColors& colors);
 
 // The scenes as one SVG 1.1 document, one above the other.
-std::string svgDocument(const std::vector<Scene>& scenes, const ElementColors& colors);
+std::string svgDocument(const std::vector<const Scene*>& scenes, const ElementColors& colors);
 
 // "#rrggbb".
 std::string hexColor(const theme::RgbTriple& rgb);

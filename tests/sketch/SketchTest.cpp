@@ -33,8 +33,8 @@ TEST(SketchTest, everyLiveElementIsDescribedAndPaintedOrListedAsPlacedNowhere)
     ASSERT_EQ(elementTable().size(), names.size());
     const std::vector<std::string_view> nowhere = elementsPlacedNowhere();
     std::set<std::string> painted;
-    for (const Scene& scene : {sessionScene(), arrangementScene()}) {
-        for (const Shape& shape : scene.shapes) {
+    for (const Scene* scene : {&sessionScene(), &arrangementScene()}) {
+        for (const Shape& shape : scene->shapes) {
             EXPECT_NE(findElement(shape.element), nullptr) << shape.element << " is no Live 10 element";
             painted.insert(shape.element);
         }
@@ -54,7 +54,7 @@ TEST(SketchTest, svgIsWellFormedAndPaintsEachElementInItsColour)
     ASSERT_TRUE(theme);
     ElementColors colors = elementColors(*theme);
     colors["SurfaceArea"] = {{1, 2, 3}, 99};
-    const std::string svg = svgDocument({sessionScene()}, colors);
+    const std::string svg = svgDocument({&sessionScene()}, colors);
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
     EXPECT_NE(svg.find("</svg>\n"), std::string::npos);
     // Every opened element is closed in order.
