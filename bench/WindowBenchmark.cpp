@@ -60,6 +60,32 @@ void BM_OpenThemeToListedGrid(benchmark::State& state)
 }
 BENCHMARK(BM_OpenThemeToListedGrid)->Unit(benchmark::kMillisecond);
 
+// From a colour picked in the grid (the dialog answering at once) to the preview's
+// sketch repainted in it, on a 1280 x 1024 screen.
+void BM_PickToRepaintedSketch(benchmark::State& state)
+{
+    FormDriver driver;
+    driver.openTheme(QStringLiteral(TINTWRIGHT_BENCH_SAMPLES "/Midnight.ask"));
+    driver.button("okpreview")->click();
+    auto* preview = driver.form->findChild<QWidget*>(QStringLiteral("PreviewWindow"));
+    auto* sketch = driver.form->findChild<QWidget*>(QStringLiteral("sketch"));
+    if (!sketch || !QTest::qWaitForWindowExposed(preview)) {
+        state.SkipWithError("the preview did not open");
+        return;
+    }
+    int shade = 0;
+    for (auto _ : state) {
+        driver.desktop.answerColor(QColor(shade % 256, 40, 90));
+        driver.grid()->clickCellAt(7, 6);
+        sketch->repaint();
+        ++shade;
+    }
+    if (driver.document().ColorTable[7][tintwright::theme::Changed] != 1) {
+        state.SkipWithError("no colour was picked");
+    }
+}
+BENCHMARK(BM_PickToRepaintedSketch)->Unit(benchmark::kMillisecond);
+
 // From the window's creation to its first paint, inside a running application.
 void BM_WindowCreatedToShown(benchmark::State& state)
 {

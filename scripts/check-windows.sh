@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Cross-builds the theme core, its tests and tintwright-cli for 64-bit Windows
+# Cross-builds the theme core, the sketch, their tests and tintwright-cli for 64-bit Windows
 # with MinGW-w64 into build/windows/, then runs the core and CLI test suites
 # and the program itself, in a folder with a non-ASCII name, under Wine.
 set -euo pipefail
@@ -17,6 +17,8 @@ bin=build/windows/bin
 
 echo "== The theme core's tests under Wine"
 "$wine" "$bin/theme_tests.exe" --gtest_brief=1
+echo "== The sketch's tests under Wine"
+"$wine" "$bin/sketch_tests.exe" --gtest_brief=1
 echo "== tintwright-cli's tests under Wine"
 "$wine" "$bin/cli_tests.exe" --gtest_brief=1
 
@@ -32,4 +34,6 @@ cp samples/Midnight.ask "$themes/Dünkel.ask"
 differs=0
 "$wine" "$bin/tintwright-cli.exe" diff "$themes/Dünkel.ask" "$themes/myDünkel.ask" || differs=$?
 [ "$differs" -eq 1 ]
+"$wine" "$bin/tintwright-cli.exe" preview "$themes/Dünkel.ask" -o "$themes/Dünkel.svg" 2>/dev/null
+grep -q 'data-element="ControlForeground"' "$themes/Dünkel.svg"
 echo "Windows build checked: $bin/tintwright-cli.exe"

@@ -570,6 +570,20 @@ void CellGrid::keyboardSearch(const QString& search)
     }
 }
 
+void CellGrid::setCurrentCell(int row, int col)
+{
+    checkCell(row, col);
+    const QModelIndex index = m_model->index(row - 1, col - 1);
+    setCurrentIndex(index);
+    scrollTo(index);
+}
+
+void CellGrid::clickCellAt(int row, int col)
+{
+    checkCell(row, col);
+    clickCell(m_model->index(row - 1, col - 1));
+}
+
 void CellGrid::clickCell(const QModelIndex& index)
 {
     if (!index.isValid()) {

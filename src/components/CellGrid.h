@@ -71,6 +71,11 @@ public:
     theme::ColorValue foreColorAt(int row, int col) const;
     // Where cell (row, col) is drawn, in viewport coordinates; empty for a fixed cell.
     QRect cellRect(int row, int col) const;
+    // Makes a cell below the header row and right of the fixed column the
+    // current cell, scrolled into view, as a keyboard user would.
+    void setCurrentCell(int row, int col);
+    // Acts as a click on that cell does.
+    void clickCellAt(int row, int col);
 
 signals:
     // The user clicked a cell below the header row and right of the fixed

@@ -465,7 +465,8 @@ void arrangement(Builder& b)
         const int header = b.rect("SurfaceBackground", 1106, tops[track], 90, heights[track]);
         b.text("ControlForeground", 1110, tops[track] + 14, 10, names[track], header);
         if (track < 2) {
-            const int arm = b.rounded(track == 1 ? "ChosenRecord" : "ControlBackground", 1172, tops[track] + 20, 18, 14);
+            const int arm =
+                b.rounded(track == 1 ? "ChosenRecord" : "ControlBackground", 1172, tops[track] + 20, 18, 14);
             b.glyph("ControlForeground", 1177, tops[track] + 23, 8, 8, arm, ShapeKind::Circle);
         }
     }
@@ -555,13 +556,44 @@ const Scene& arrangementScene()
     return scene;
 }
 
+namespace {
+
+double distanceToSegment(const Point& p, const Point& a, const Point& b)
+{
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length = dx * dx + dy * dy;
+    const double t = length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0, 1.0) : 0.0;
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+bool contains(const Shape& shape, double x, double y)
+{
+    constexpr double kReach = 3; // how near a line the pointer must be
+    if ((shape.kind == ShapeKind::Line || shape.kind == ShapeKind::Polyline) && shape.points.size() >= 2) {
+        for (std::size_t i = 1; i < shape.points.size(); ++i) {
+            if (distanceToSegment({x, y}, shape.points[i - 1], shape.points[i]) <= kReach) {
+                return true;
+            }
+        }
+        return false;
+    }
+    const double slack = shape.paint == Paint::Stroke ? kReach : 0;
+    const double top = shape.kind == ShapeKind::Text ? shape.y - shape.h : shape.y;
+    const auto within = [&](double margin) {
+        return x >= shape.x - margin && x <= shape.x + shape.w + margin && y >= top - margin
+            && y <= top + shape.h + margin;
+    };
+    // An outline is hit on its line, not in the area it encloses.
+    return within(slack) && !(shape.paint == Paint::Stroke && shape.w > 2 * kReach && within(-kReach));
+}
+
+} // namespace
+
 int shapeAt(const Scene& scene, double x, double y)
 {
     for (int i = static_cast<int>(scene.shapes.size()) - 1; i >= 0; --i) {
-        const Shape& shape = scene.shapes[static_cast<std::size_t>(i)];
-        const double slack = shape.kind == ShapeKind::Line || shape.kind == ShapeKind::Polyline ? 2 : 0;
-        const double top = shape.kind == ShapeKind::Text ? shape.y - shape.h : shape.y;
-        if (x >= shape.x - slack && x <= shape.x + shape.w + slack && y >= top - slack && y <= top + shape.h + slack) {
+        if (contains(scene.shapes[static_cast<std::size_t>(i)], x, y)) {
             return i;
         }
     }

@@ -5,10 +5,12 @@
 #include "GraphicalButton.h"
 #include "PathLabel.h"
 #include "Pictures.h"
+#include "PreviewWindow.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
 #include "components/SystemColors.h"
+#include "sketch/ElementTable.h"
 #include "theme/DisplayText.h"
 #include "theme/ThemeReader.h"
 #include "theme/ThemeWriter.h"
@@ -24,6 +26,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -125,6 +128,14 @@ QAccessibleInterface* silentLabelFactory(const QString& className, QObject* obje
         return new SilentLabelAccessible(static_cast<QWidget*>(object));
     }
     return nullptr;
+}
+
+// The element an ITEM text names: the text without its angle brackets.
+QString elementOf(const QString& item)
+{
+    return item.size() >= 2 && item.startsWith(QLatin1Char('<')) && item.endsWith(QLatin1Char('>'))
+        ? item.mid(1, item.size() - 2)
+        : item;
 }
 
 QString sentence(QString reason)
@@ -233,8 +244,12 @@ void Form1::createControls()
         makeButton("okhelpenglish", twips(10440, 8760, 1575, 495), "", 0x00E0E0E0u, 8.25, texts::kEnglishHelpTip);
     okhelpenglish->setPicture(
         renderPicture(QStringLiteral(":/resources/flag_uk.svg"), QSize(106, 34), devicePixelRatioF()));
+    // Beyond the window's own controls: the preview, in the free space below Exit.
+    okpreview = makeButton("okpreview", twips(10440, 11280, 1575, 735), texts::kPreviewCaption, 0x00F0D8B0u, 9.75,
+                           texts::kPreviewTip);
     oksave->setEnabled(false);
     okquick->setEnabled(false);
+    okpreview->setEnabled(false);
     // The flags have no caption; a screen reader says the words of their tooltips.
     okhelpgerman->setAccessibleName(text(texts::kGermanHelpTip).simplified());
     okhelpenglish->setAccessibleName(text(texts::kEnglishHelpTip).simplified());
@@ -266,6 +281,7 @@ void Form1::createControls()
     setTabOrder(oksave, okhelpgerman);
     setTabOrder(okhelpgerman, okquick);
     setTabOrder(okquick, okhelpenglish);
+    setTabOrder(okhelpenglish, okpreview);
     Tabelle2->setFocus();
 
     connect(okopendatei, &QAbstractButton::clicked, this, &Form1::okopendatei_Click);
@@ -277,6 +293,9 @@ void Form1::createControls()
     connect(okende, &QAbstractButton::clicked, this, &Form1::okende_Click);
     connect(okhelpgerman, &QAbstractButton::clicked, this, &Form1::okhelpgerman_Click);
     connect(okhelpenglish, &QAbstractButton::clicked, this, &Form1::okhelpenglish_Click);
+    connect(okpreview, &QAbstractButton::clicked, this, &Form1::okpreview_Click);
+    auto* previewKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(previewKey, &QShortcut::activated, okpreview, &QAbstractButton::animateClick);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -367,6 +386,9 @@ void Form1::fitToScreen()
 // The outer area scrolls just enough to show the whole current cell.
 void Form1::showCurrentCell(int row, int col)
 {
+    if (m_preview && row <= m_document.EntryCount) {
+        m_preview->setOutlined(elementOf(Tabelle2->textAt(row, Item)).toStdString());
+    }
     const QRect cell = Tabelle2->cellRect(row, col);
     if (cell.isEmpty()) {
         return;
@@ -498,6 +520,7 @@ void Form1::readChosenTheme()
     Tabelle2->setRows(m_document.EntryCount + 1);
     okopendatei->setEnabled(false);
     oksave->setEnabled(true);
+    okpreview->setEnabled(true);
     Tabelle2->setFocus(); // not to the next button, which would take Space and Enter
     if (m_document.HasMyPrefix == 0) {
         dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
@@ -521,6 +544,11 @@ void Form1::listEntry(int number, const theme::ColorEntry& entry)
     Tabelle2->setCellBackColor(entry.oldColor);
     Tabelle2->setCol(NewColor);
     Tabelle2->setCellAccessibleText(text(texts::kNoNewColorSpoken));
+    if (const sketch::ElementInfo* info = sketch::findElement(theme::displayText(entry.item))) {
+        Tabelle2->setCol(Item);
+        Tabelle2->setCellToolTip(
+            QString::fromUtf8(info->description.data(), static_cast<int>(info->description.size())));
+    }
 }
 
 void Form1::oksave_Click(int /*Index*/)
@@ -563,6 +591,7 @@ void Form1::Tabelle2_Click()
         } else if (col == NewColor) {
             pickNewColor(Tabelle2->rowSel());
         }
+        updatePreview();
     });
 }
 
@@ -636,10 +665,86 @@ bool Form1::confirmExit()
 void Form1::closeEvent(QCloseEvent* event)
 {
     if (confirmExit()) {
+        if (m_preview) {
+            m_preview->close();
+        }
         event->accept();
     } else {
         event->ignore();
     }
+}
+
+void Form1::okpreview_Click()
+{
+    if (m_document.ThemeLoaded == 0) {
+        return;
+    }
+    if (!m_preview) {
+        m_preview = new PreviewWindow(this);
+        m_preview->setAttribute(Qt::WA_DeleteOnClose);
+        m_preview->setThemeName(QString::fromStdString(m_document.ThemeTitle));
+        connect(m_preview, &PreviewWindow::elementClicked, this, &Form1::findEntryOf);
+        connect(m_preview, &PreviewWindow::elementDoubleClicked, this, [this](const QString& element) {
+            const int row = rowOfElement(element);
+            if (row > 0) {
+                findEntryOf(element);
+                Tabelle2->clickCellAt(row, NewColor);
+            }
+        });
+        updatePreview();
+        const QModelIndex current = Tabelle2->currentIndex();
+        if (current.isValid()) {
+            showCurrentCell(current.row() + 1, current.column() + 1);
+        }
+    }
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+}
+
+sketch::ElementColors Form1::sketchColors() const
+{
+    std::vector<std::pair<std::string, theme::RgbTriple>> entries;
+    for (int row = 1; row <= m_document.EntryCount; ++row) {
+        const theme::ColorTableRow& entry = m_document.ColorTable[static_cast<std::size_t>(row)];
+        const std::string& item = m_document.ThemeLines[static_cast<std::size_t>(entry[theme::RecordSlot] - 1)];
+        theme::RgbTriple rgb = theme::SplitColor(Tabelle2->backColorAt(row, OldColor));
+        if (entry[theme::Changed] == 1) {
+            rgb = theme::SplitColor(theme::composeColor(entry[theme::Red], entry[theme::Green], entry[theme::Blue]));
+        }
+        entries.emplace_back(theme::displayText(item), rgb);
+    }
+    return sketch::elementColors(entries);
+}
+
+void Form1::updatePreview()
+{
+    if (m_preview) {
+        m_preview->setColors(sketchColors());
+    }
+}
+
+int Form1::rowOfElement(const QString& element) const
+{
+    for (int row = 1; row <= m_document.EntryCount; ++row) {
+        if (elementOf(Tabelle2->textAt(row, Item)) == element) {
+            return row;
+        }
+    }
+    return 0;
+}
+
+// From the sketch to the grid: the element's row becomes current, in view and focused.
+void Form1::findEntryOf(const QString& element)
+{
+    const int row = rowOfElement(element);
+    if (row == 0) {
+        return;
+    }
+    Tabelle2->setCurrentCell(row, NewColor);
+    Tabelle2->setFocus();
+    raise();
+    activateWindow();
 }
 
 void Form1::okhelpgerman_Click()

@@ -2,7 +2,10 @@
 
 #include "theme/ThemeDocument.h"
 
+#include "sketch/Sketch.h"
+
 #include <QMargins>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -22,6 +25,7 @@ class CommonDialog;
 class Desktop;
 class GraphicalButton;
 class PathLabel;
+class PreviewWindow;
 
 // The one window: the colour grid of the opened theme, the command buttons,
 // and the theme document behind them.
@@ -54,12 +58,19 @@ private slots:
     void okende_Click();
     void okhelpgerman_Click();
     void okhelpenglish_Click();
+    void okpreview_Click();
 
 private:
     void createControls();
     void paintShapes();
     void fitToScreen();
     void showCurrentCell(int row, int col);
+    // The entries' current colours (the new colour where one was picked), by element.
+    sketch::ElementColors sketchColors() const;
+    void updatePreview();
+    // The grid row of the first entry of `element`, or 0.
+    int rowOfElement(const QString& element) const;
+    void findEntryOf(const QString& element);
     void readChosenTheme();
     void listEntry(int number, const theme::ColorEntry& entry);
     void revertToOldColor(int row);
@@ -86,6 +97,7 @@ private:
     GraphicalButton* okhelpgerman = nullptr;
     GraphicalButton* okquick = nullptr;
     GraphicalButton* okhelpenglish = nullptr;
+    GraphicalButton* okpreview = nullptr;
     QLabel* Label1 = nullptr;
     PathLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
@@ -95,6 +107,7 @@ private:
     QWidget* m_client = nullptr; // the fixed layout's client area
     QScrollArea* m_scrollArea = nullptr; // scrolls it on a screen too small for it
     QMargins m_fittedFrame; // the window frame fitToScreen() allowed for
+    QPointer<PreviewWindow> m_preview;
 };
 
 } // namespace tintwright::ui

@@ -66,6 +66,18 @@ inline constexpr char kHelpNoViewer[] = "this desktop has no program that shows 
 inline constexpr char kNoNewColorSpoken[] = "no new colour";
 inline constexpr char kMarkerSpoken[] = "changed";
 
+inline constexpr char kPreviewCaption[] = "Preview";
+inline constexpr char kPreviewTip[] = "Show a sketch of Live's window in this theme's colours";
+inline constexpr char kPreviewTitle[] = "Preview – "; // followed by the theme's file name
+inline constexpr char kPreviewName[] = "Preview of the theme"; // for screen readers
+inline constexpr char kSketchName[] = "Sketch of Live's window";
+inline constexpr char kSessionView[] = "Session";
+inline constexpr char kArrangementView[] = "Arrangement";
+inline constexpr char kHoverHint[] = "Point at an area to see which entry paints it; click to find its row, "
+                                     "double-click to pick its colour.";
+// "<Name>" then this, for an area of an element the theme does not have.
+inline constexpr char kMissingElement[] = " is missing from this theme: Live uses its default colour here";
+
 inline constexpr char kEnglishHelpFile[] = "readme.pdf";
 inline constexpr char kGermanHelpFile[] = "liesmich.pdf";
 

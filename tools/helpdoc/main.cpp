@@ -1,6 +1,6 @@
 // Turns a help text written in Markdown into a PDF document. A picture the
-// text shows as "window.png" is taken from the file given for it.
-// Usage: helpdoc <input.md> <output.pdf> <title> [window.png]
+// text shows by a file name ("window.png") is taken from the file of that name given.
+// Usage: helpdoc <input.md> <output.pdf> <title> [picture.png...]
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +28,7 @@ bool showPicture(QTextDocument& document, const QString& path)
     if (picture.isNull()) {
         return false;
     }
-    const QUrl name(QStringLiteral("window.png"));
+    const QUrl name(QFileInfo(path).fileName());
     document.addResource(QTextDocument::ImageResource, name, picture);
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
@@ -51,8 +51,8 @@ bool showPicture(QTextDocument& document, const QString& path)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: helpdoc <input.md> <output.pdf> <title> [window.png]\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: helpdoc <input.md> <output.pdf> <title> [picture.png...]\n");
         return 2;
     }
     // Laying out text needs fonts, not a screen.
@@ -75,9 +75,11 @@ int main(int argc, char* argv[])
     document.setDefaultFont(font);
     document.setDocumentMargin(0);
     document.setMarkdown(QString::fromUtf8(source.readAll()));
-    if (argc == 5 && !showPicture(document, QString::fromLocal8Bit(argv[4]))) {
-        std::fprintf(stderr, "helpdoc: cannot read the picture %s\n", argv[4]);
-        return 1;
+    for (int picture = 4; picture < argc; ++picture) {
+        if (!showPicture(document, QString::fromLocal8Bit(argv[picture]))) {
+            std::fprintf(stderr, "helpdoc: cannot read the picture %s\n", argv[picture]);
+            return 1;
+        }
     }
 
     {

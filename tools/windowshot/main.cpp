@@ -1,9 +1,11 @@
 // Draws the program's window as a user sees it after opening a theme and
 // picking a colour, for the help documents: the picture always shows the
 // window as it is built.
-// Usage: windowshot <theme.ask> <output.png> [device pixels per pixel, 2 by default]
+// Usage: windowshot <theme.ask> <output.png> [device pixels per pixel, 2 by default] [preview.png]
+// With preview.png it also draws the preview window, pointing at the entry picked.
 
 #include "components/Desktop.h"
+#include "components/SketchView.h"
 #include "window/Application.h"
 #include "window/Form1.h"
 
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -56,13 +59,13 @@ void press(QWidget* widget, Qt::Key key)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: windowshot <theme.ask> <output.png> [device pixels per pixel]\n");
+    if (argc < 3 || argc > 5) {
+        std::fprintf(stderr, "usage: windowshot <theme.ask> <output.png> [device pixels per pixel] [preview.png]\n");
         return 2;
     }
     // An offscreen screen large enough for the whole window, by default at
     // twice the pixels so that the picture stays sharp in print.
-    const QByteArray scale = argc == 4 ? QByteArray(argv[3]) : QByteArray("2");
+    const QByteArray scale = argc >= 4 ? QByteArray(argv[3]) : QByteArray("2");
     QTemporaryDir folder;
     const QString screen = folder.filePath(QStringLiteral("screen.json"));
     {
@@ -105,6 +108,31 @@ int main(int argc, char* argv[])
     if (!window.grab().save(output, "PNG")) {
         std::fprintf(stderr, "windowshot: cannot write %s\n", argv[2]);
         return 1;
+    }
+    if (argc == 5) {
+        window.findChild<QAbstractButton*>(QStringLiteral("okpreview"))->click();
+        auto* preview = window.findChild<QWidget*>(QStringLiteral("PreviewWindow"));
+        auto* sketch = preview ? preview->findChild<SketchView*>(QStringLiteral("sketch")) : nullptr;
+        if (!sketch) {
+            std::fprintf(stderr, "windowshot: the preview did not open\n");
+            return 1;
+        }
+        preview->resize(1000, 760);
+        // The pointer over an area of the entry just picked, so the line below names it.
+        const std::string element = sketch->outlined();
+        for (const tintwright::sketch::Shape& shape : sketch->scene().shapes) {
+            if (shape.element == element) {
+                const QPointF at = sketch->toWidget({shape.x + shape.w / 2, shape.y + shape.h / 2});
+                QMouseEvent move(QEvent::MouseMove, at, sketch->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                                 Qt::NoModifier);
+                QCoreApplication::sendEvent(sketch, &move);
+                break;
+            }
+        }
+        if (!preview->grab().save(QString::fromLocal8Bit(argv[4]), "PNG")) {
+            std::fprintf(stderr, "windowshot: cannot write %s\n", argv[4]);
+            return 1;
+        }
     }
     return 0;
 }

@@ -1,0 +1,97 @@
+#include "PreviewWindow.h"
+
+#include "Form1Texts.h"
+#include "components/SketchView.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace tintwright::ui {
+
+namespace {
+
+QString text(const char* constant)
+{
+    return QString::fromUtf8(constant);
+}
+
+} // namespace
+
+PreviewWindow::PreviewWindow(QWidget* owner)
+    : QWidget(owner, Qt::Window)
+    , m_sketch(new SketchView(this))
+    , m_view(new QTabBar(this))
+    , m_hoverInfo(new QLabel(this))
+{
+    setObjectName(QStringLiteral("PreviewWindow"));
+    setAccessibleName(text(texts::kPreviewName));
+    m_sketch->setObjectName(QStringLiteral("sketch"));
+    m_sketch->setAccessibleName(text(texts::kSketchName));
+    m_view->setObjectName(QStringLiteral("previewView"));
+    m_view->setExpanding(false);
+    m_view->addTab(text(texts::kSessionView));
+    m_view->addTab(text(texts::kArrangementView));
+    m_hoverInfo->setObjectName(QStringLiteral("hoverInfo"));
+    m_hoverInfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    showHovered(QString());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_view);
+    layout->addWidget(m_sketch, 1);
+    layout->addWidget(m_hoverInfo);
+    resize(960, 700);
+
+    connect(m_view, &QTabBar::currentChanged, this, [this](int index) {
+        m_sketch->setScene(index == 1 ? sketch::arrangementScene() : sketch::sessionScene());
+        showHovered(QString());
+    });
+    connect(m_sketch, &SketchView::hovered, this, &PreviewWindow::showHovered);
+    connect(m_sketch, &SketchView::clicked, this, &PreviewWindow::elementClicked);
+    connect(m_sketch, &SketchView::doubleClicked, this, &PreviewWindow::elementDoubleClicked);
+}
+
+void PreviewWindow::setThemeName(const QString& fileName)
+{
+    setWindowTitle(text(texts::kPreviewTitle) + fileName);
+}
+
+void PreviewWindow::setColors(sketch::ElementColors colors)
+{
+    m_sketch->setColors(std::move(colors));
+}
+
+void PreviewWindow::setOutlined(const std::string& element)
+{
+    m_sketch->setOutlined(element);
+}
+
+// "36 <ChosenPlay> R 43 G 209 B 79", or what Live does for an element the theme lacks.
+void PreviewWindow::showHovered(const QString& element)
+{
+    QString info = text(texts::kHoverHint);
+    if (!element.isEmpty()) {
+        const auto found = m_sketch->colors().find(element.toStdString());
+        if (found == m_sketch->colors().end()) {
+            info = QLatin1Char('<') + element + QLatin1Char('>') + text(texts::kMissingElement);
+        } else {
+            const theme::RgbTriple& rgb = found->second.rgb;
+            info = QStringLiteral("%1 <%2> R %3 G %4 B %5")
+                       .arg(found->second.entry)
+                       .arg(element)
+                       .arg(rgb.R)
+                       .arg(rgb.G)
+                       .arg(rgb.B);
+        }
+    }
+    m_hoverInfo->setText(info);
+    m_sketch->setToolTip(element.isEmpty() ? QString() : info);
+    // A screen reader announces the line as its name changes.
+    m_hoverInfo->setAccessibleName(info);
+    QAccessibleEvent changed(m_hoverInfo, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+} // namespace tintwright::ui
