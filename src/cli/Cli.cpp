@@ -3,6 +3,7 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "SketchCommands.h"
+#include "sketch/ColorMath.h"
 #include "theme/ThemeError.h"
 #include "theme/ThemeWriter.h"
 
@@ -36,6 +37,8 @@ struct Options {
     bool all = false;
     double minimumText = 4.5;
     double minimumGraphic = 3.0;
+    sketch::Adjustment adjustment;
+    std::vector<std::string> patterns;
 };
 
 // The options of set and replace: the theme, its pairs, and where the result goes.
@@ -68,9 +71,12 @@ void writeResult(const std::string& target, const std::string& bytes, std::ostre
     }
 }
 
-int edit(const Options& options, bool byColor, StandardInput& input, std::ostream& out, std::ostream& err)
+// set, replace and adjust: the theme read, the entries `change` names given
+// their new colours, and the result written where the options say.
+template<typename Change>
+int edit(const Options& options, const char* command, Change&& change, StandardInput& input, std::ostream& out,
+         std::ostream& err)
 {
-    const char* command = byColor ? "replace" : "set";
     if (options.output.empty() && !options.inPlace) {
         throw CliError("", std::string(command) + " needs -o OUT, -o - or --in-place");
     }
@@ -78,8 +84,7 @@ int edit(const Options& options, bool byColor, StandardInput& input, std::ostrea
         throw CliError("", "--in-place needs a theme file; standard input cannot be replaced");
     }
     const theme::ThemeContent theme = loadTheme(options.theme, input);
-    const NewColors colors = byColor ? colorsToReplace(theme, options.theme, options.pairs)
-                                     : colorsToSet(theme, options.theme, options.pairs);
+    const NewColors colors = change(theme);
     // A theme that would not change stays as it is, bytes and all; -o still writes the file asked for.
     if (!colors.empty() || !options.inPlace) {
         writeResult(options.inPlace ? options.theme : options.output, savedTheme(theme, colors), out);
@@ -173,6 +178,28 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     CLI::App* replace = addEditCommand(app, "replace", "Give every entry of one colour another colour", "COLOR=COLOR",
                                        "tintwright-cli replace Dark.ask '#ff8000=#0080ff' -o -", options);
 
+    CLI::App* adjust = app.add_subcommand("adjust", "Shift the colours of THEME in OKLCH: hue, chroma, lightness");
+    adjust->add_option("THEME", options.theme, "the theme to read")->required();
+    adjust->add_option("--hue", options.adjustment.hue, "degrees to turn the hue by (0)");
+    adjust->add_option("--chroma", options.adjustment.chroma, "factor for the chroma (1)");
+    adjust->add_option("--lightness", options.adjustment.lightness, "to add to the lightness, -1..1 (0)");
+    adjust->add_flag("--invert-lightness", options.adjustment.invertLightness, "lightness L becomes 1 - L first");
+    adjust->add_option("--only", options.patterns, "adjust only elements matching PATTERN (* and ?); repeatable")
+        ->type_name("PATTERN")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    CLI::Option* adjustOutput =
+        adjust->add_option("-o,--output", options.output, "save the result to OUT; - writes it to standard output");
+    adjustOutput->type_name("OUT");
+    adjust->add_flag("--in-place", options.inPlace, "replace THEME with the result")->excludes(adjustOutput);
+    adjust->footer("A colour outside sRGB keeps its lightness and hue and loses chroma until it fits.\n"
+                   "Example:\n  tintwright-cli adjust Dark.ask --hue 30 --chroma 0.8 --only 'Clip*' -o Warm.ask");
+
+    CLI::App* palette = app.add_subcommand("palette", "List the distinct colours of THEME, most used first");
+    palette->add_option("THEME", options.theme, "the theme to read")->required();
+    palette->add_option("--format", options.format, "text (the default), csv or json")
+        ->check(CLI::IsMember(kListFormats));
+    palette->footer("Example:\n  tintwright-cli palette Dark.ask --format json");
+
     CLI::App* diff = app.add_subcommand(
         "diff", "Compare two themes: the colour entries by name, then every other line (exit 1 when they differ)");
     diff->add_option("THEME_A THEME_B", options.themes, "the two themes")->required()->expected(2);
@@ -241,8 +268,29 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
             listEntries(loadTheme(options.theme, input), kListFormats.at(options.format), out);
             return kNothingFound;
         }
-        if (set->parsed() || replace->parsed()) {
-            return edit(options, replace->parsed(), input, out, err);
+        if (set->parsed()) {
+            return edit(
+                options, "set",
+                [&](const theme::ThemeContent& theme) { return colorsToSet(theme, options.theme, options.pairs); },
+                input, out, err);
+        }
+        if (replace->parsed()) {
+            return edit(
+                options, "replace",
+                [&](const theme::ThemeContent& theme) { return colorsToReplace(theme, options.theme, options.pairs); },
+                input, out, err);
+        }
+        if (adjust->parsed()) {
+            return edit(
+                options, "adjust",
+                [&](const theme::ThemeContent& theme) {
+                    return colorsToAdjust(theme, options.adjustment, options.patterns);
+                },
+                input, out, err);
+        }
+        if (palette->parsed()) {
+            listPalette(loadTheme(options.theme, input), kListFormats.at(options.format), out);
+            return kNothingFound;
         }
         if (diff->parsed()) {
             return compareThemes(options, input, out);

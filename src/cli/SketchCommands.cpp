@@ -4,9 +4,11 @@
 #include "Commands.h"
 #include "sketch/ElementTable.h"
 #include "sketch/Sketch.h"
+#include "theme/DisplayText.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tintwright::cli {
@@ -128,6 +130,87 @@ bool reportContrast(const theme::ThemeContent& theme, double minimumText, double
         out << list.dump(2) << '\n';
     }
     return below;
+}
+
+void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostream& out)
+{
+    struct Color {
+        theme::ColorValue value;
+        std::vector<int> entries;
+    };
+    std::vector<Color> colors; // in order of first appearance
+    for (std::size_t i = 0; i < theme.entries.size(); ++i) {
+        const theme::ColorValue value = theme.entries[i].oldColor & 0xFFFFFFu;
+        auto found = std::find_if(colors.begin(), colors.end(), [value](const Color& c) { return c.value == value; });
+        if (found == colors.end()) {
+            colors.push_back({value, {}});
+            found = colors.end() - 1;
+        }
+        found->entries.push_back(static_cast<int>(i) + 1);
+    }
+    std::stable_sort(colors.begin(), colors.end(),
+                     [](const Color& a, const Color& b) { return a.entries.size() > b.entries.size(); });
+    const auto item = [&](int number) {
+        return theme::displayText(theme.entries[static_cast<std::size_t>(number - 1)].item);
+    };
+    const auto name = [&](int number) {
+        const std::string text = item(number);
+        return text.size() >= 2 && text.front() == '<' && text.back() == '>' ? text.substr(1, text.size() - 2) : text;
+    };
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    if (format == ListFormat::Csv) {
+        out << "hex,count,entries\n";
+    }
+    for (const Color& color : colors) {
+        const std::string hex = hexColor(theme::SplitColor(color.value));
+        std::string numbers;
+        nlohmann::ordered_json entries = nlohmann::ordered_json::array();
+        for (const int number : color.entries) {
+            numbers += (numbers.empty() ? "" : " ") + std::to_string(number);
+            entries.push_back({{"number", number}, {"item", name(number)}});
+        }
+        switch (format) {
+        case ListFormat::Json:
+            list.push_back({{"hex", hex}, {"count", color.entries.size()}, {"entries", entries}});
+            break;
+        case ListFormat::Csv:
+            out << hex << ',' << color.entries.size() << ',' << numbers << '\n';
+            break;
+        case ListFormat::Text: {
+            out << hex << "  " << color.entries.size() << "  ";
+            std::string names;
+            for (const int number : color.entries) {
+                names += (names.empty() ? "" : ", ") + std::to_string(number) + " " + escaped(item(number));
+            }
+            out << names << '\n';
+            break;
+        }
+        }
+    }
+    if (format == ListFormat::Json) {
+        out << list.dump(2) << '\n';
+    }
+}
+
+NewColors colorsToAdjust(const theme::ThemeContent& theme, const sketch::Adjustment& adjustment,
+                         const std::vector<std::string>& patterns)
+{
+    NewColors colors;
+    for (std::size_t i = 0; i < theme.entries.size(); ++i) {
+        std::string element = theme::displayText(theme.entries[i].item);
+        if (element.size() >= 2 && element.front() == '<' && element.back() == '>') {
+            element = element.substr(1, element.size() - 2);
+        }
+        if (!sketch::matchesAny(element, patterns)) {
+            continue;
+        }
+        const theme::RgbTriple old = theme::SplitColor(theme.entries[i].oldColor);
+        const theme::RgbTriple adjusted = sketch::adjustColor(old, adjustment);
+        if (adjusted.R != old.R || adjusted.G != old.G || adjusted.B != old.B) {
+            colors[static_cast<int>(i) + 1] = adjusted;
+        }
+    }
+    return colors;
 }
 
 std::string liveVersionNote(const theme::ThemeContent& theme)

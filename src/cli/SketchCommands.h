@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Commands.h"
+#include "sketch/ColorMath.h"
 #include "theme/ThemeReader.h"
 
 #include <ostream>
@@ -8,8 +10,6 @@
 
 // The commands of tintwright-cli that show where Live paints a theme's colours.
 namespace tintwright::cli {
-
-enum class ListFormat;
 
 // The SVG sketch of the views ("session", "arrangement" or "both") to `out`;
 // missing and undrawn elements, one line each, to `err`.
@@ -22,6 +22,15 @@ void explainAll(ListFormat format, std::ostream& out);
 // Every contrast pair, lowest first; true when one is below its minimum.
 bool reportContrast(const theme::ThemeContent& theme, double minimumText, double minimumGraphic, ListFormat format,
                     std::ostream& out);
+
+// The distinct colours of the theme, most used first (ties in order of first
+// appearance), each with its count and its entries.
+void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostream& out);
+
+// The entries whose element matches `patterns` (all, where there are none)
+// and whose colour the adjustment changes, with their new colours.
+NewColors colorsToAdjust(const theme::ThemeContent& theme, const sketch::Adjustment& adjustment,
+                         const std::vector<std::string>& patterns);
 
 // For `check`: a line when the theme lacks the elements Live 10.1 added, or nothing.
 std::string liveVersionNote(const theme::ThemeContent& theme);

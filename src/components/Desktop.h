@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace tintwright::ui {
@@ -44,6 +45,8 @@ public:
     virtual MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) = 0;
     // Opens a local document with the desktop's viewer; false when that fails.
     virtual bool openDocument(const QString& path) = 0;
+    // Shows one of the program's own modal dialogs; true when it was accepted.
+    virtual bool runDialog(QDialog& dialog) = 0;
 };
 
 } // namespace tintwright::ui

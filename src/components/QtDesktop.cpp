@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -81,6 +82,15 @@ bool QtDesktop::openDocument(const QString& path)
     }
 #endif
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace tintwright::ui
+
+namespace tintwright::ui {
+
+bool QtDesktop::runDialog(QDialog& dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace tintwright::ui

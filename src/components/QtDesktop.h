@@ -12,6 +12,7 @@ public:
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
     bool openDocument(const QString& path) override;
+    bool runDialog(QDialog& dialog) override;
 };
 
 } // namespace tintwright::ui

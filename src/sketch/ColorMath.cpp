@@ -30,3 +30,129 @@ double contrastRatio(const theme::RgbTriple& a, const theme::RgbTriple& b)
 }
 
 } // namespace tintwright::sketch
+
+namespace tintwright::sketch {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// The sRGB transfer function, as IEC 61966-2-1 gives it.
+double toLinear(double c)
+{
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double fromLinear(double c)
+{
+    return c <= 0.0031308 ? 12.92 * c : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
+}
+
+struct LinearRgb {
+    double r, g, b;
+};
+
+// OKLCH to linear sRGB with the matrices of Ottosson's OKLab.
+LinearRgb toLinearRgb(const Oklch& color)
+{
+    const double a = color.C * std::cos(color.h * kPi / 180);
+    const double b = color.C * std::sin(color.h * kPi / 180);
+    const double l = std::pow(color.L + 0.3963377774 * a + 0.2158037573 * b, 3);
+    const double m = std::pow(color.L - 0.1055613458 * a - 0.0638541728 * b, 3);
+    const double s = std::pow(color.L - 0.0894841775 * a - 1.2914855480 * b, 3);
+    return {+4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
+            -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
+            -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};
+}
+
+bool inGamut(const LinearRgb& rgb)
+{
+    constexpr double kSlack = 1e-5; // the matrices' own rounding; far below one step of a channel
+    return rgb.r >= -kSlack && rgb.r <= 1 + kSlack && rgb.g >= -kSlack && rgb.g <= 1 + kSlack && rgb.b >= -kSlack
+        && rgb.b <= 1 + kSlack;
+}
+
+std::uint8_t channel(double linear)
+{
+    return static_cast<std::uint8_t>(std::lround(std::clamp(fromLinear(std::clamp(linear, 0.0, 1.0)), 0.0, 1.0) * 255));
+}
+
+bool globMatches(std::string_view name, std::string_view pattern)
+{
+    if (pattern.empty()) {
+        return name.empty();
+    }
+    if (pattern.front() == '*') {
+        for (std::size_t skip = 0; skip <= name.size(); ++skip) {
+            if (globMatches(name.substr(skip), pattern.substr(1))) {
+                return true;
+            }
+        }
+        return false;
+    }
+    return !name.empty() && (pattern.front() == '?' || pattern.front() == name.front())
+        && globMatches(name.substr(1), pattern.substr(1));
+}
+
+} // namespace
+
+Oklch toOklch(const theme::RgbTriple& rgb)
+{
+    const double r = toLinear(rgb.R / 255.0);
+    const double g = toLinear(rgb.G / 255.0);
+    const double b = toLinear(rgb.B / 255.0);
+    const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
+    const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
+    const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
+    const double L = 0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s;
+    const double A = 1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s;
+    const double B = 0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s;
+    if (rgb.R == rgb.G && rgb.G == rgb.B) {
+        return {L, 0, 0};
+    }
+    const double hue = std::atan2(B, A) * 180 / kPi;
+    return {L, std::hypot(A, B), hue < 0 ? hue + 360 : hue};
+}
+
+theme::RgbTriple fromOklch(const Oklch& color)
+{
+    LinearRgb rgb = toLinearRgb(color);
+    if (!inGamut(rgb)) {
+        double inside = 0;
+        double outside = color.C;
+        while (outside - inside > 1e-4) {
+            const double middle = (inside + outside) / 2;
+            (inGamut(toLinearRgb({color.L, middle, color.h})) ? inside : outside) = middle;
+        }
+        rgb = toLinearRgb({color.L, inside, color.h});
+    }
+    return {channel(rgb.r), channel(rgb.g), channel(rgb.b)};
+}
+
+theme::RgbTriple adjustColor(const theme::RgbTriple& rgb, const Adjustment& adjustment)
+{
+    const Oklch color = toOklch(rgb);
+    const double lightness =
+        std::clamp((adjustment.invertLightness ? 1 - color.L : color.L) + adjustment.lightness, 0.0, 1.0);
+    double hue = std::fmod(color.h + adjustment.hue, 360);
+    if (hue < 0) {
+        hue += 360;
+    }
+    const theme::RgbTriple result = fromOklch({lightness, color.C * std::max(adjustment.chroma, 0.0), hue});
+    // A grey stays grey: its three channels come out alike whatever the hue.
+    if (color.C == 0) {
+        return {result.G, result.G, result.G};
+    }
+    return result;
+}
+
+bool matchesAny(std::string_view name, const std::vector<std::string>& patterns)
+{
+    if (patterns.empty()) {
+        return true;
+    }
+    return std::any_of(patterns.begin(), patterns.end(),
+                       [name](const std::string& pattern) { return globMatches(name, pattern); });
+}
+
+} // namespace tintwright::sketch

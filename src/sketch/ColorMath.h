@@ -2,6 +2,10 @@
 
 #include "theme/ColorValue.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace tintwright::sketch {
 
 // Relative luminance of an sRGB colour, 0..1, as WCAG 2.x defines it.
@@ -9,5 +13,38 @@ double relativeLuminance(const theme::RgbTriple& rgb);
 
 // WCAG 2.x contrast ratio of two colours, 1..21.
 double contrastRatio(const theme::RgbTriple& a, const theme::RgbTriple& b);
+
+} // namespace tintwright::sketch
+
+namespace tintwright::sketch {
+
+// A colour in OKLCH: lightness 0..1, chroma from 0, hue in degrees.
+struct Oklch {
+    double L = 0;
+    double C = 0;
+    double h = 0;
+};
+
+// sRGB (with its standard transfer function) to OKLCH and back, after Björn
+// Ottosson's OKLab ("A perceptual color space for image processing", 2020).
+// An exact grey has chroma 0.
+Oklch toOklch(const theme::RgbTriple& rgb);
+// A colour outside sRGB keeps its lightness and hue and loses chroma until it
+// fits (bisection to 1e-4); channels are rounded to the nearest integer.
+theme::RgbTriple fromOklch(const Oklch& color);
+
+// A change of many colours at once, in OKLCH.
+struct Adjustment {
+    double hue = 0; // degrees added
+    double chroma = 1; // factor
+    double lightness = 0; // added, after inverting
+    bool invertLightness = false;
+};
+
+// L' = (1 - L if inverted, else L) + lightness, held to 0..1; C' = C * chroma; h' = h + hue.
+theme::RgbTriple adjustColor(const theme::RgbTriple& rgb, const Adjustment& adjustment);
+
+// Whether `name` matches one of the glob patterns (`*`, `?`); no patterns match everything.
+bool matchesAny(std::string_view name, const std::vector<std::string>& patterns);
 
 } // namespace tintwright::sketch

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "AdjustDialog.h"
 #include "DevicePixels.h"
 #include "Form1Texts.h"
 #include "GraphicalButton.h"
@@ -17,6 +18,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -296,6 +298,28 @@ void Form1::createControls()
     connect(okpreview, &QAbstractButton::clicked, this, &Form1::okpreview_Click);
     auto* previewKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(previewKey, &QShortcut::activated, okpreview, &QAbstractButton::animateClick);
+
+    // Changes of many colours and their history, in the grid's context menu and on keys.
+    const auto makeAction = [this](const char* name, const char* caption, const QList<QKeySequence>& keys) {
+        auto* action = new QAction(text(caption), this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setEnabled(false);
+        Tabelle2->addAction(action);
+        return action;
+    };
+    actionChangeAll =
+        makeAction("actionChangeAll", texts::kChangeAllText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+    actionAdjust = makeAction("actionAdjust", texts::kAdjustText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
+    actionUndo = makeAction("actionUndo", texts::kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    actionRedo = makeAction("actionRedo", texts::kRedoText,
+                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    Tabelle2->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(actionChangeAll, &QAction::triggered, this, &Form1::changeAllOfColor);
+    connect(actionAdjust, &QAction::triggered, this, &Form1::adjustColors);
+    connect(actionUndo, &QAction::triggered, this, &Form1::undoEdit);
+    connect(actionRedo, &QAction::triggered, this, &Form1::redoEdit);
+    updateEditActions();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -386,6 +410,7 @@ void Form1::fitToScreen()
 // The outer area scrolls just enough to show the whole current cell.
 void Form1::showCurrentCell(int row, int col)
 {
+    updateEditActions();
     if (m_preview && row <= m_document.EntryCount) {
         m_preview->setOutlined(elementOf(Tabelle2->textAt(row, Item)).toStdString());
     }
@@ -521,6 +546,7 @@ void Form1::readChosenTheme()
     okopendatei->setEnabled(false);
     oksave->setEnabled(true);
     okpreview->setEnabled(true);
+    updateEditActions();
     Tabelle2->setFocus(); // not to the next button, which would take Space and Enter
     if (m_document.HasMyPrefix == 0) {
         dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
@@ -586,12 +612,16 @@ void Form1::Tabelle2_Click()
     }
     runCommand(texts::kColorFailed, {}, [this] {
         const int col = Tabelle2->colSel();
+        if (col != OldColor && col != NewColor) {
+            return;
+        }
+        EditState before = captureState();
         if (col == OldColor) {
             revertToOldColor(Tabelle2->rowSel());
-        } else if (col == NewColor) {
-            pickNewColor(Tabelle2->rowSel());
+        } else {
+            pickNewColor(Tabelle2->rowSel()); // a cancelled dialog ends the command here
         }
-        updatePreview();
+        recordEdit(std::move(before));
     });
 }
 
@@ -626,9 +656,29 @@ void Form1::pickNewColor(int row)
         return;
     }
     m_document.WorkColor = dialog->color();
-    const theme::RgbTriple rgb = theme::SplitColor(m_document.WorkColor);
-    Tabelle2->setCellBackColor(m_document.WorkColor);
+    giveNewColor(row, m_document.WorkColor);
+    markRow(row);
+}
+
+// The entry's NEW COLOR swatch shows `color`, and the entry is saved in it.
+void Form1::giveNewColor(int row, ColorValue color)
+{
+    Tabelle2->setCol(NewColor);
+    Tabelle2->setRow(row);
+    Tabelle2->setCellBackColor(color);
     Tabelle2->setCellAccessibleText(QString());
+    const theme::RgbTriple rgb = theme::SplitColor(color);
+    theme::ColorTableRow& entry = theme::colorTableRow(m_document, row);
+    entry[theme::Red] = rgb.R;
+    entry[theme::Green] = rgb.G;
+    entry[theme::Blue] = rgb.B;
+    entry[theme::Changed] = 1;
+}
+
+// The "#" marker moves to the row last given a colour.
+void Form1::markRow(int row)
+{
+    Tabelle2->setRow(row);
     Tabelle2->setCol(Marker);
     Tabelle2->setText(text(texts::kMarker));
     Tabelle2->setCellAccessibleText(text(texts::kMarkerSpoken));
@@ -638,11 +688,179 @@ void Form1::pickNewColor(int row)
         Tabelle2->setCellAccessibleText(QString());
     }
     m_document.MarkedRow = static_cast<std::int16_t>(row);
-    theme::ColorTableRow& entry = theme::colorTableRow(m_document, row);
-    entry[theme::Red] = rgb.R;
-    entry[theme::Green] = rgb.G;
-    entry[theme::Blue] = rgb.B;
-    entry[theme::Changed] = 1;
+}
+
+ColorValue Form1::currentColor(int row) const
+{
+    const theme::ColorTableRow& entry = m_document.ColorTable[static_cast<std::size_t>(row)];
+    if (entry[theme::Changed] == 1) {
+        return theme::composeColor(entry[theme::Red], entry[theme::Green], entry[theme::Blue]);
+    }
+    return Tabelle2->backColorAt(row, OldColor) & 0xFFFFFFu;
+}
+
+int Form1::currentRow() const
+{
+    const QModelIndex current = Tabelle2->currentIndex();
+    return current.isValid() && current.row() + 1 <= m_document.EntryCount ? current.row() + 1 : 0;
+}
+
+int Form1::entriesOfColor(ColorValue color) const
+{
+    int count = 0;
+    for (int row = 1; row <= m_document.EntryCount; ++row) {
+        count += currentColor(row) == color ? 1 : 0;
+    }
+    return count;
+}
+
+void Form1::updateEditActions()
+{
+    const int row = currentRow();
+    actionChangeAll->setEnabled(m_document.ThemeLoaded != 0 && row > 0);
+    actionChangeAll->setText(text(texts::kChangeAllText).arg(row > 0 ? entriesOfColor(currentColor(row)) : 0));
+    actionAdjust->setEnabled(m_document.ThemeLoaded != 0);
+    actionUndo->setEnabled(!m_undo.empty());
+    actionRedo->setEnabled(!m_redo.empty());
+}
+
+Form1::EditState Form1::captureState() const
+{
+    EditState state;
+    for (int row = 1; row <= m_document.EntryCount; ++row) {
+        const theme::ColorTableRow& entry = m_document.ColorTable[static_cast<std::size_t>(row)];
+        state.table.push_back(entry);
+        const auto slot = static_cast<std::size_t>(entry[theme::RecordSlot]);
+        state.records.push_back(
+            {m_document.ThemeLines[slot], m_document.ThemeLines[slot + 1], m_document.ThemeLines[slot + 2]});
+        state.newColors.push_back(Tabelle2->backColorAt(row, NewColor));
+        if (!Tabelle2->textAt(row, Marker).isEmpty()) {
+            state.markerRow = row;
+        }
+    }
+    state.markedRow = m_document.MarkedRow;
+    return state;
+}
+
+void Form1::restoreState(const EditState& state)
+{
+    for (int row = 1; row <= m_document.EntryCount; ++row) {
+        const auto index = static_cast<std::size_t>(row - 1);
+        theme::colorTableRow(m_document, row) = state.table[index];
+        const auto slot = static_cast<std::size_t>(state.table[index][theme::RecordSlot]);
+        for (std::size_t record = 0; record < 3; ++record) {
+            m_document.ThemeLines[slot + record] = state.records[index][record];
+        }
+        Tabelle2->setRow(row);
+        Tabelle2->setCol(NewColor);
+        Tabelle2->setCellBackColor(state.newColors[index]);
+        Tabelle2->setCellAccessibleText(
+            state.newColors[index] == theme::kMenuBackground ? text(texts::kNoNewColorSpoken) : QString());
+        Tabelle2->setCol(Marker);
+        const bool marked = row == state.markerRow;
+        Tabelle2->setText(marked ? text(texts::kMarker) : QString());
+        Tabelle2->setCellAccessibleText(marked ? text(texts::kMarkerSpoken) : QString());
+    }
+    m_document.MarkedRow = state.markedRow;
+}
+
+// An edit is done: what was before it can be had back.
+void Form1::recordEdit(EditState before)
+{
+    m_undo.push_back(std::move(before));
+    m_redo.clear();
+    updatePreview();
+    updateEditActions();
+}
+
+void Form1::undoEdit()
+{
+    if (m_undo.empty()) {
+        return;
+    }
+    m_redo.push_back(captureState());
+    restoreState(m_undo.back());
+    m_undo.pop_back();
+    updatePreview();
+    updateEditActions();
+}
+
+void Form1::redoEdit()
+{
+    if (m_redo.empty()) {
+        return;
+    }
+    m_undo.push_back(captureState());
+    restoreState(m_redo.back());
+    m_redo.pop_back();
+    updatePreview();
+    updateEditActions();
+}
+
+// One colour dialog; every entry whose current colour is the current row's gets the colour picked.
+void Form1::changeAllOfColor()
+{
+    const int row = currentRow();
+    if (m_document.ThemeLoaded == 0 || row == 0) {
+        return;
+    }
+    runCommand(texts::kColorFailed, {}, [this, row] {
+        const ColorValue color = currentColor(row);
+        dialog->setCancelError(true);
+        dialog->setFlags(CommonDialog::kRgbInit);
+        if (!dialog->ShowColor()) {
+            return;
+        }
+        EditState before = captureState();
+        m_document.WorkColor = dialog->color();
+        for (int other = 1; other <= m_document.EntryCount; ++other) {
+            if (currentColor(other) == color) {
+                giveNewColor(other, m_document.WorkColor);
+            }
+        }
+        markRow(row);
+        recordEdit(std::move(before));
+    });
+}
+
+// Gives each entry whose element matches the patterns its current colour adjusted, where that differs.
+void Form1::applyAdjustment(const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns)
+{
+    for (int row = 1; row <= m_document.EntryCount; ++row) {
+        if (!sketch::matchesAny(elementOf(Tabelle2->textAt(row, Item)).toStdString(), patterns)) {
+            continue;
+        }
+        const ColorValue color = currentColor(row);
+        const theme::RgbTriple rgb = sketch::adjustColor(theme::SplitColor(color), adjustment);
+        const ColorValue adjusted = theme::composeColor(rgb.R, rgb.G, rgb.B);
+        if (adjusted != color) {
+            giveNewColor(row, adjusted);
+        }
+    }
+}
+
+// The dialog shows its result in the grid and the preview while it is open;
+// OK keeps it as one edit, Cancel puts everything back.
+void Form1::adjustColors()
+{
+    if (m_document.ThemeLoaded == 0) {
+        return;
+    }
+    EditState before = captureState();
+    AdjustDialog adjust(this);
+    const auto showResult = [&] {
+        restoreState(before);
+        applyAdjustment(adjust.adjustment(), adjust.patterns());
+        updatePreview();
+    };
+    connect(&adjust, &AdjustDialog::changed, this, showResult);
+    const bool accepted = m_desktop.runDialog(adjust);
+    restoreState(before);
+    if (accepted) {
+        applyAdjustment(adjust.adjustment(), adjust.patterns());
+        recordEdit(std::move(before));
+    }
+    updatePreview();
 }
 
 void Form1::okcolor_Click()
@@ -708,11 +926,7 @@ sketch::ElementColors Form1::sketchColors() const
     for (int row = 1; row <= m_document.EntryCount; ++row) {
         const theme::ColorTableRow& entry = m_document.ColorTable[static_cast<std::size_t>(row)];
         const std::string& item = m_document.ThemeLines[static_cast<std::size_t>(entry[theme::RecordSlot] - 1)];
-        theme::RgbTriple rgb = theme::SplitColor(Tabelle2->backColorAt(row, OldColor));
-        if (entry[theme::Changed] == 1) {
-            rgb = theme::SplitColor(theme::composeColor(entry[theme::Red], entry[theme::Green], entry[theme::Blue]));
-        }
-        entries.emplace_back(theme::displayText(item), rgb);
+        entries.emplace_back(theme::displayText(item), theme::SplitColor(currentColor(row)));
     }
     return sketch::elementColors(entries);
 }

@@ -2,6 +2,7 @@
 
 #include "theme/ThemeDocument.h"
 
+#include "sketch/ColorMath.h"
 #include "sketch/Sketch.h"
 
 #include <QMargins>
@@ -9,8 +10,12 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <filesystem>
+#include <string>
+#include <vector>
 
+class QAction;
 class QLabel;
 class QScrollArea;
 
@@ -71,6 +76,32 @@ private:
     // The grid row of the first entry of `element`, or 0.
     int rowOfElement(const QString& element) const;
     void findEntryOf(const QString& element);
+
+    void giveNewColor(int row, theme::ColorValue color);
+    void markRow(int row);
+    // The colour the entry is saved in: its new colour where it was changed, else the file's.
+    theme::ColorValue currentColor(int row) const;
+    int currentRow() const; // the grid's current entry row, or 0
+    int entriesOfColor(theme::ColorValue color) const;
+    void updateEditActions();
+    void changeAllOfColor();
+    void adjustColors();
+    void applyAdjustment(const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns);
+
+    // What an edit changes: the entries' table rows and records, their NEW
+    // COLOR swatches and the "#" marker.
+    struct EditState {
+        std::vector<theme::ColorTableRow> table;
+        std::vector<std::array<std::string, 3>> records;
+        std::vector<theme::ColorValue> newColors;
+        int markerRow = 0;
+        std::int16_t markedRow = 0;
+    };
+    EditState captureState() const;
+    void restoreState(const EditState& state);
+    void recordEdit(EditState before);
+    void undoEdit();
+    void redoEdit();
     void readChosenTheme();
     void listEntry(int number, const theme::ColorEntry& entry);
     void revertToOldColor(int row);
@@ -108,6 +139,12 @@ private:
     QScrollArea* m_scrollArea = nullptr; // scrolls it on a screen too small for it
     QMargins m_fittedFrame; // the window frame fitToScreen() allowed for
     QPointer<PreviewWindow> m_preview;
+    QAction* actionChangeAll = nullptr;
+    QAction* actionAdjust = nullptr;
+    QAction* actionUndo = nullptr;
+    QAction* actionRedo = nullptr;
+    std::vector<EditState> m_undo; // unlimited within a run
+    std::vector<EditState> m_redo;
 };
 
 } // namespace tintwright::ui

@@ -78,6 +78,19 @@ inline constexpr char kHoverHint[] = "Point at an area to see which entry paints
 // "<Name>" then this, for an area of an element the theme does not have.
 inline constexpr char kMissingElement[] = " is missing from this theme: Live uses its default colour here";
 
+// "%1" is the number of entries that have the current row's colour.
+inline constexpr char kChangeAllText[] = "Change every entry of this colour (%1)…";
+inline constexpr char kAdjustText[] = "Adjust colours…";
+inline constexpr char kUndoText[] = "Undo";
+inline constexpr char kRedoText[] = "Redo";
+inline constexpr char kAdjustTitle[] = "Adjust colours";
+inline constexpr char kAdjustHue[] = "Turn the hue by";
+inline constexpr char kAdjustChroma[] = "Multiply the chroma by";
+inline constexpr char kAdjustLightness[] = "Add to the lightness";
+inline constexpr char kAdjustInvert[] = "Invert the lightness first (dark becomes light)";
+inline constexpr char kAdjustOnly[] = "Only the elements";
+inline constexpr char kAdjustOnlyHint[] = "all; or patterns such as Clip* Surface?rea";
+
 inline constexpr char kEnglishHelpFile[] = "readme.pdf";
 inline constexpr char kGermanHelpFile[] = "liesmich.pdf";
 

@@ -2,6 +2,7 @@
 #include "support/ThemeTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sstream>
 
@@ -130,6 +131,20 @@ TEST_F(CliEdgeTest, namesAreEscapedAndWideCharactersTakeTwoColumns)
     const Outcome listed = run({"list", path("Named.ask")});
     EXPECT_NE(listed.out.find("  2  <E\\x1b[2J>           "), std::string::npos) << listed.out;
     EXPECT_NE(listed.out.find("  3  <\xE8\x89\xB2>                "), std::string::npos) << listed.out;
+}
+
+TEST_F(CliEdgeTest, paletteListsMostUsedFirstAndAdjustTouchesOnlyMatches)
+{
+    const nlohmann::json palette = nlohmann::json::parse(run({"palette", path("Theme.ask"), "--format", "json"}).out);
+    EXPECT_EQ(palette, nlohmann::json::parse(R"([
+        {"hex": "#000000", "count": 2, "entries": [{"number": 2, "item": "Element2"}, {"number": 3, "item": "Element3"}]},
+        {"hex": "#010203", "count": 1, "entries": [{"number": 1, "item": "ControlForeground"}]}])"));
+
+    const Outcome adjusted = run({"adjust", path("Theme.ask"), "--lightness", "0.5", "--only", "*t2", "-o", "-"});
+    EXPECT_EQ(adjusted.err, "1 entry changed\n");
+    const Outcome listed = run({"list", "-", "--format", "csv"}, adjusted.out);
+    EXPECT_NE(listed.out.find("2,<Element2>,99,99,99,#636363\n3,<Element3>,0,0,0,#000000"), std::string::npos)
+        << listed.out;
 }
 
 #ifndef _WIN32

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <regex>
 #include <set>
+#include <tuple>
 
 namespace tintwright::sketch {
 namespace {
@@ -102,6 +103,68 @@ TEST(SketchTest, contrastRatioIsWcags)
     EXPECT_EQ(pairs.front().foreground, "ControlForeground");
     EXPECT_EQ(pairs.front().background, "SurfaceBackground");
     EXPECT_DOUBLE_EQ(pairs.front().ratio, 21.0);
+}
+
+} // namespace
+} // namespace tintwright::sketch
+
+namespace tintwright::sketch {
+namespace {
+
+TEST(ColorMathTest, oklchMatchesPublishedValuesAndRoundTrips)
+{
+    // sRGB red is oklch(62.8% 0.2577 29.23) in Ottosson's OKLab.
+    const Oklch red = toOklch({255, 0, 0});
+    EXPECT_NEAR(red.L, 0.62796, 1e-4);
+    EXPECT_NEAR(red.C, 0.25768, 1e-4);
+    EXPECT_NEAR(red.h, 29.234, 1e-2);
+    EXPECT_NEAR(toOklch({255, 255, 255}).L, 1.0, 1e-6);
+    for (int r = 0; r < 256; r += 15) {
+        for (int g = 0; g < 256; g += 15) {
+            for (int b = 0; b < 256; b += 15) {
+                const theme::RgbTriple rgb {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                                            static_cast<std::uint8_t>(b)};
+                const theme::RgbTriple back = fromOklch(toOklch(rgb));
+                ASSERT_EQ(std::make_tuple(back.R, back.G, back.B), std::make_tuple(rgb.R, rgb.G, rgb.B));
+            }
+        }
+    }
+}
+
+struct AdjustCase {
+    const char* name;
+    theme::RgbTriple input;
+    Adjustment adjustment;
+    theme::RgbTriple expected;
+};
+
+class AdjustTest : public ::testing::TestWithParam<AdjustCase> { };
+
+TEST_P(AdjustTest, givesTheWorkedColour)
+{
+    const theme::RgbTriple out = adjustColor(GetParam().input, GetParam().adjustment);
+    EXPECT_NEAR(out.R, GetParam().expected.R, 1);
+    EXPECT_NEAR(out.G, GetParam().expected.G, 1);
+    EXPECT_NEAR(out.B, GetParam().expected.B, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Colors, AdjustTest,
+    ::testing::Values(AdjustCase {"greyStaysGreyUnderAHueTurn", {128, 128, 128}, {123, 2.5, 0, false}, {128, 128, 128}},
+                      AdjustCase {"nothingChangesNothing", {12, 200, 99}, {}, {12, 200, 99}},
+                      // Red is at the edge of sRGB: more chroma cannot fit, so it stays red.
+                      AdjustCase {"outOfGamutLosesChromaOnly", {255, 0, 0}, {0, 3, 0, false}, {255, 0, 0}},
+                      AdjustCase {"blackInvertedIsWhite", {0, 0, 0}, {0, 1, 0, true}, {255, 255, 255}},
+                      AdjustCase {"lightnessHeldToOne", {200, 200, 200}, {0, 1, 0.9, false}, {255, 255, 255}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ColorMathTest, onlyPatternsAreGlobs)
+{
+    EXPECT_TRUE(matchesAny("Clip12", {}));
+    EXPECT_TRUE(matchesAny("Clip12", {"Surface*", "Clip*"}));
+    EXPECT_TRUE(matchesAny("SurfaceArea", {"Surface?rea"}));
+    EXPECT_FALSE(matchesAny("SurfaceArea", {"Surface?"}));
+    EXPECT_FALSE(matchesAny("ClipText", {"Clip?"}));
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 
 #include "components/Desktop.h"
 
+#include <QDialog>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
 #include <QTest>
 
+#include <functional>
 #include <utility>
 
 namespace tintwright::ui::testing {
@@ -22,12 +24,16 @@ public:
     void answerColor(const std::optional<QColor>& color) { m_colorAnswers.enqueue(color); }
     void answerMessage(MessageAnswer answer) { m_messageAnswers.enqueue(answer); }
     void setDocumentsOpen(bool open) { m_documentsOpen = open; }
+    // The next dialog of the program's own is handed to `answer`, which may
+    // fill it in; its result accepts or rejects the dialog.
+    void answerDialog(std::function<bool(QDialog&)> answer) { m_dialogAnswers.enqueue(std::move(answer)); }
 
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
     QList<QColor> colorRequests; // the colour each colour dialog started from
     QList<MessageRequest> messages;
     QStringList documents;
+    QStringList dialogs; // the objectNames of the program's own dialogs shown
 
     // What was shown without a scripted answer, by every scripted desktop
     // since the last call.
@@ -61,6 +67,13 @@ public:
         documents << path;
         return m_documentsOpen;
     }
+    bool runDialog(QDialog& dialog) override
+    {
+        dialogs << dialog.objectName();
+        const auto answer = next(m_dialogAnswers, std::function<bool(QDialog&)>(),
+                                 QStringLiteral("dialog \"%1\"").arg(dialog.objectName()));
+        return answer && answer(dialog);
+    }
 
 private:
     template<typename Answer> Answer next(QQueue<Answer>& answers, const Answer& cancel, const QString& what)
@@ -76,6 +89,7 @@ private:
     QQueue<std::optional<QString>> m_saveAnswers;
     QQueue<std::optional<QColor>> m_colorAnswers;
     QQueue<MessageAnswer> m_messageAnswers;
+    QQueue<std::function<bool(QDialog&)>> m_dialogAnswers;
     bool m_documentsOpen = true;
     inline static QStringList s_unscripted;
 };

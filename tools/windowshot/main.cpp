@@ -42,6 +42,7 @@ public:
         return MessageAnswer::Cancel;
     }
     bool openDocument(const QString&) override { return false; }
+    bool runDialog(QDialog&) override { return false; }
 
     int messages = 0;
 

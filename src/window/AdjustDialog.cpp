@@ -1,0 +1,86 @@
+#include "AdjustDialog.h"
+
+#include "Form1Texts.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace tintwright::ui {
+
+namespace {
+
+QString text(const char* constant)
+{
+    return QString::fromUtf8(constant);
+}
+
+} // namespace
+
+AdjustDialog::AdjustDialog(QWidget* parent)
+    : QDialog(parent)
+    , m_hue(new QSpinBox(this))
+    , m_chroma(new QDoubleSpinBox(this))
+    , m_lightness(new QDoubleSpinBox(this))
+    , m_invert(new QCheckBox(text(texts::kAdjustInvert), this))
+    , m_only(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("AdjustDialog"));
+    setWindowTitle(text(texts::kAdjustTitle));
+    m_hue->setObjectName(QStringLiteral("hue"));
+    m_hue->setRange(-180, 180);
+    m_hue->setSuffix(QStringLiteral("°"));
+    m_chroma->setObjectName(QStringLiteral("chroma"));
+    m_chroma->setRange(0, 3);
+    m_chroma->setDecimals(2);
+    m_chroma->setSingleStep(0.05);
+    m_chroma->setValue(1);
+    m_lightness->setObjectName(QStringLiteral("lightness"));
+    m_lightness->setRange(-1, 1);
+    m_lightness->setDecimals(3);
+    m_lightness->setSingleStep(0.01);
+    m_invert->setObjectName(QStringLiteral("invertLightness"));
+    m_only->setObjectName(QStringLiteral("only"));
+    m_only->setPlaceholderText(text(texts::kAdjustOnlyHint));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* form = new QFormLayout(this);
+    form->addRow(text(texts::kAdjustHue), m_hue);
+    form->addRow(text(texts::kAdjustChroma), m_chroma);
+    form->addRow(text(texts::kAdjustLightness), m_lightness);
+    form->addRow(QString(), m_invert);
+    form->addRow(text(texts::kAdjustOnly), m_only);
+    form->addRow(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_hue, qOverload<int>(&QSpinBox::valueChanged), this, &AdjustDialog::changed);
+    connect(m_chroma, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &AdjustDialog::changed);
+    connect(m_lightness, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &AdjustDialog::changed);
+    connect(m_invert, &QCheckBox::toggled, this, &AdjustDialog::changed);
+    connect(m_only, &QLineEdit::textChanged, this, &AdjustDialog::changed);
+}
+
+sketch::Adjustment AdjustDialog::adjustment() const
+{
+    sketch::Adjustment adjustment;
+    adjustment.hue = m_hue->value();
+    adjustment.chroma = m_chroma->value();
+    adjustment.lightness = m_lightness->value();
+    adjustment.invertLightness = m_invert->isChecked();
+    return adjustment;
+}
+
+std::vector<std::string> AdjustDialog::patterns() const
+{
+    std::vector<std::string> patterns;
+    for (const QString& pattern : m_only->text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        patterns.push_back(pattern.toStdString());
+    }
+    return patterns;
+}
+
+} // namespace tintwright::ui

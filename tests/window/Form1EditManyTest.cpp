@@ -1,0 +1,141 @@
+#include "components/SystemColors.h"
+#include "support/FormDriver.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tintwright::ui;
+using namespace tintwright::ui::testing;
+
+namespace {
+
+const QString kMidnight = QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask");
+
+// What tintwright-cli writes to standard output for these arguments.
+QByteArray cliOutput(const QStringList& arguments)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(TINTWRIGHT_CLI), arguments);
+    cli.waitForFinished();
+    return cli.readAllStandardOutput();
+}
+
+} // namespace
+
+class Form1EditManyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_driver = std::make_unique<FormDriver>();
+        m_driver->openTheme(kMidnight);
+    }
+    void cleanup()
+    {
+        m_driver.reset();
+        verifyEverythingWasScripted();
+    }
+
+    void changeAll_savesWhatReplaceWrites();
+    void undoAndRedo_saveThePicksThatRemain();
+    void adjust_savesWhatAdjustWrites();
+    void adjust_cancelled_changesNothing();
+
+private:
+    QAction* action(const char* name) const { return m_driver->form->findChild<QAction*>(QString::fromLatin1(name)); }
+    QByteArray saved()
+    {
+        const QString path = m_folder->filePath(QStringLiteral("saved.ask"));
+        QFile::remove(path);
+        m_driver->saveAs(path);
+        return fileBytes(path);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<FormDriver> m_driver;
+};
+
+void Form1EditManyTest::changeAll_savesWhatReplaceWrites()
+{
+    FormDriver& driver = *m_driver;
+    // Give rows 3 and 9 one colour, then change every entry of it at once from row 3.
+    driver.pick(3, QColor(1, 2, 3));
+    driver.pick(9, QColor(1, 2, 3));
+    driver.grid()->setCurrentCell(3, 6);
+    QCOMPARE(action("actionChangeAll")->text(), QStringLiteral("Change every entry of this colour (2)…"));
+    driver.desktop.answerColor(QColor(0xab, 0xcd, 0xef));
+    action("actionChangeAll")->trigger();
+    QCOMPARE(driver.grid()->textAt(3, 7), QStringLiteral("#"));
+    QCOMPARE(driver.grid()->textAt(9, 7), QString());
+    QCOMPARE(saved(), cliOutput({"set", kMidnight, "3=#abcdef", "9=#abcdef", "-o", "-"}));
+}
+
+void Form1EditManyTest::undoAndRedo_saveThePicksThatRemain()
+{
+    FormDriver& driver = *m_driver;
+    const QByteArray untouched = saved();
+    driver.pick(4, QColor(10, 20, 30));
+    driver.pick(5, QColor(40, 50, 60));
+    driver.revert(6);
+    QVERIFY(action("actionUndo")->isEnabled());
+    action("actionUndo")->trigger(); // the revert
+    action("actionUndo")->trigger(); // row 5
+    QCOMPARE(driver.grid()->textAt(4, 7), QStringLiteral("#"));
+    QCOMPARE(saved(), cliOutput({"set", kMidnight, "4=#0a141e", "-o", "-"}));
+    action("actionRedo")->trigger();
+    QCOMPARE(saved(), cliOutput({"set", kMidnight, "4=#0a141e", "5=#28323c", "-o", "-"}));
+    // Undoing every change after a save leaves the theme as it was read.
+    for (int i = 0; i < 2; ++i) {
+        action("actionUndo")->trigger();
+    }
+    QVERIFY(!action("actionUndo")->isEnabled());
+    QCOMPARE(saved(), untouched);
+}
+
+void Form1EditManyTest::adjust_savesWhatAdjustWrites()
+{
+    FormDriver& driver = *m_driver;
+    QColor shownWhileOpen;
+    driver.desktop.answerDialog([&](QDialog& dialog) {
+        dialog.findChild<QSpinBox*>(QStringLiteral("hue"))->setValue(40);
+        dialog.findChild<QDoubleSpinBox*>(QStringLiteral("chroma"))->setValue(1.5);
+        dialog.findChild<QDoubleSpinBox*>(QStringLiteral("lightness"))->setValue(-0.1);
+        dialog.findChild<QCheckBox*>(QStringLiteral("invertLightness"))->setChecked(true);
+        dialog.findChild<QLineEdit*>(QStringLiteral("only"))->setText(QStringLiteral("Clip* Surface*"));
+        shownWhileOpen = toQColor(driver.grid()->backColorAt(6, 6)); // <SurfaceArea>
+        return true;
+    });
+    action("actionAdjust")->trigger();
+    QCOMPARE(driver.desktop.dialogs, QStringList {"AdjustDialog"});
+    QCOMPARE(toQColor(driver.grid()->backColorAt(6, 6)), shownWhileOpen);
+    QCOMPARE(saved(),
+             cliOutput({"adjust", kMidnight, "--hue", "40", "--chroma", "1.5", "--lightness", "-0.1",
+                        "--invert-lightness", "--only", "Clip*", "--only", "Surface*", "-o", "-"}));
+    action("actionUndo")->trigger();
+    QCOMPARE(driver.grid()->backColorAt(6, 6), tintwright::theme::kMenuBackground);
+}
+
+void Form1EditManyTest::adjust_cancelled_changesNothing()
+{
+    FormDriver& driver = *m_driver;
+    const QByteArray untouched = saved();
+    driver.desktop.answerDialog([](QDialog& dialog) {
+        dialog.findChild<QSpinBox*>(QStringLiteral("hue"))->setValue(90);
+        return false;
+    });
+    action("actionAdjust")->trigger();
+    QCOMPARE(driver.grid()->backColorAt(6, 6), tintwright::theme::kMenuBackground);
+    QVERIFY(!action("actionUndo")->isEnabled());
+    QCOMPARE(saved(), untouched);
+}
+
+QTEST_MAIN(Form1EditManyTest)
+#include "Form1EditManyTest.moc"
