@@ -88,17 +88,6 @@ theme::RgbTriple parseColor(std::string_view text)
     }
 }
 
-std::string hexColor(const theme::RgbTriple& rgb)
-{
-    constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex = "#";
-    for (const std::uint8_t part : {rgb.R, rgb.G, rgb.B}) {
-        hex += kDigits[part >> 4];
-        hex += kDigits[part & 0xF];
-    }
-    return hex;
-}
-
 EntryName parseEntryName(std::string_view text)
 {
     EntryName name;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sketch/Sketch.h"
 #include "theme/ColorValue.h"
 
 #include <algorithm>
@@ -39,8 +40,7 @@ private:
 // "#RRGGBB" (either case) or "R,G,B" with each part 0..255. Throws std::invalid_argument.
 theme::RgbTriple parseColor(std::string_view text);
 
-// "#rrggbb".
-std::string hexColor(const theme::RgbTriple& rgb);
+using sketch::hexColor;
 
 // An entry named on the command line: a number, or an element name with or
 // without its angle brackets.

@@ -11,15 +11,6 @@
 
 namespace tintwright::ui {
 
-namespace {
-
-QString text(const char* constant)
-{
-    return QString::fromUtf8(constant);
-}
-
-} // namespace
-
 AdjustDialog::AdjustDialog(QWidget* parent)
     : QDialog(parent)
     , m_hue(new QSpinBox(this))

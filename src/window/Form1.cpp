@@ -63,11 +63,6 @@ QRect twips(int left, int top, int width, int height)
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-QString text(const char* constant)
-{
-    return QString::fromUtf8(constant);
-}
-
 // The window's fonts are MS Sans Serif; where it is missing, the platform's sans-serif.
 QFont sansSerif(qreal points, bool bold)
 {
@@ -317,8 +312,8 @@ void Form1::createControls()
     Tabelle2->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(actionChangeAll, &QAction::triggered, this, &Form1::changeAllOfColor);
     connect(actionAdjust, &QAction::triggered, this, &Form1::adjustColors);
-    connect(actionUndo, &QAction::triggered, this, &Form1::undoEdit);
-    connect(actionRedo, &QAction::triggered, this, &Form1::redoEdit);
+    connect(actionUndo, &QAction::triggered, this, [this] { stepThroughHistory(m_undo, m_redo); });
+    connect(actionRedo, &QAction::triggered, this, [this] { stepThroughHistory(m_redo, m_undo); });
     updateEditActions();
 }
 
@@ -773,26 +768,15 @@ void Form1::recordEdit(EditState before)
     updateEditActions();
 }
 
-void Form1::undoEdit()
+// Undo and redo: the state on top of `from` comes back, and the present goes onto `to`.
+void Form1::stepThroughHistory(std::vector<EditState>& from, std::vector<EditState>& to)
 {
-    if (m_undo.empty()) {
+    if (from.empty()) {
         return;
     }
-    m_redo.push_back(captureState());
-    restoreState(m_undo.back());
-    m_undo.pop_back();
-    updatePreview();
-    updateEditActions();
-}
-
-void Form1::redoEdit()
-{
-    if (m_redo.empty()) {
-        return;
-    }
-    m_undo.push_back(captureState());
-    restoreState(m_redo.back());
-    m_redo.pop_back();
+    to.push_back(captureState());
+    restoreState(from.back());
+    from.pop_back();
     updatePreview();
     updateEditActions();
 }

@@ -100,8 +100,7 @@ private:
     EditState captureState() const;
     void restoreState(const EditState& state);
     void recordEdit(EditState before);
-    void undoEdit();
-    void redoEdit();
+    void stepThroughHistory(std::vector<EditState>& from, std::vector<EditState>& to);
     void readChosenTheme();
     void listEntry(int number, const theme::ColorEntry& entry);
     void revertToOldColor(int row);

@@ -2,6 +2,8 @@
 
 #include "theme/ThemeReader.h"
 
+#include <QString>
+
 // Every text the main window shows, exactly as the user sees it: the blanks
 // inside and around them belong to the texts.
 namespace tintwright::ui::texts {
@@ -95,3 +97,13 @@ inline constexpr char kEnglishHelpFile[] = "readme.pdf";
 inline constexpr char kGermanHelpFile[] = "liesmich.pdf";
 
 } // namespace tintwright::ui::texts
+
+namespace tintwright::ui {
+
+// One of the texts above, for Qt.
+inline QString text(const char* constant)
+{
+    return QString::fromUtf8(constant);
+}
+
+} // namespace tintwright::ui

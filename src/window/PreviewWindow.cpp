@@ -10,15 +10,6 @@
 
 namespace tintwright::ui {
 
-namespace {
-
-QString text(const char* constant)
-{
-    return QString::fromUtf8(constant);
-}
-
-} // namespace
-
 PreviewWindow::PreviewWindow(QWidget* owner)
     : QWidget(owner, Qt::Window)
     , m_sketch(new SketchView(this))

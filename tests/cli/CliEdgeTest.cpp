@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "cli/Cli.h"
 #include "support/ThemeTestSupport.h"
 
@@ -22,20 +23,8 @@ using theme::testing::TemporaryFolder;
 using theme::testing::themeLines;
 using theme::testing::writeBytes;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments, const std::string& input = "")
-{
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(arguments, in, out, err);
-    return {code, out.str(), err.str()};
-}
+using testing::Outcome;
+using testing::run;
 
 class CliEdgeTest : public ::testing::Test {
 protected:

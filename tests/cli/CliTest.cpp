@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "CliRun.h"
 #include "support/ThemeTestSupport.h"
 #include "theme/ThemeReader.h"
 #include "theme/ThemeWriter.h"
@@ -18,19 +19,8 @@ using theme::testing::TemporaryFolder;
 using theme::testing::themeLines;
 using theme::testing::writeBytes;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
+using testing::Outcome;
+using testing::run;
 
 // A theme in a folder of its own; entry 2 and 3 are named as `second` and `third`.
 class CliTest : public ::testing::Test {
