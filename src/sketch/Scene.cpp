@@ -161,8 +161,8 @@ void controlBar(Builder& b)
     b.text("ControlForeground", 1124, 25, 10, "CPU 12 %", bar);
     b.rect("Alert", 1186, 12, 8, 16);
     b.glyph("AbletonColor", 1170, 14, 6, 6, bar, ShapeKind::Circle);
-    b.line("ShadowLight", 0, 40, 1200, 40);
-    b.line("ShadowDark", 0, 41, 1200, 41);
+    b.line("ShadowLight", 0, 38, 1200, 38);
+    b.line("ShadowDark", 0, 42, 1200, 42);
 }
 
 // Categories, the list with its column heads, a selection and search matches.
@@ -489,15 +489,15 @@ void clipEditor(Builder& b)
     }
     b.rect("BackgroundClip", 160, 452, 1036, 150);
     b.rect("BackgroundClipFrame", 160, 452, 1036, 150, Paint::Stroke);
-    for (int tile = 0; tile < 8; tile += 2) {
-        b.rect("DetailGridTiles", 160 + tile * 128, 530, 128, 72);
-    }
     std::vector<Point> wave;
     for (int i = 0; i <= 258; ++i) {
         wave.push_back({162 + i * 4.0, 490 + 26 * std::sin(i * 0.7) * std::fabs(std::cos(i * 0.05))});
     }
     b.polyline("WaveformColor", wave);
     const int notes = b.rect("BackgroundClip", 160, 530, 1036, 72);
+    for (int tile = 0; tile < 8; tile += 2) {
+        b.rect("DetailGridTiles", 160 + tile * 128, 530, 128, 72);
+    }
     for (int note = 0; note < 10; ++note) {
         const int shape = b.glyph("MidiNoteMaxVelocity", 170 + note * 100, 540 + (note % 5) * 10, 80, 7, notes);
         (void)shape;

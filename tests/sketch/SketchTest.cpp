@@ -49,6 +49,22 @@ TEST(SketchTest, everyLiveElementIsDescribedAndPaintedOrListedAsPlacedNowhere)
     EXPECT_TRUE(nowhere.empty()) << "the sketch places every element";
 }
 
+TEST(SketchTest, pointingAcrossBothViewsReachesEveryElement)
+{
+    std::set<std::string> reached;
+    for (const Scene* scene : {&sessionScene(), &arrangementScene()}) {
+        for (double x = 0; x < scene->width; x += 4) {
+            for (double y = 0; y < scene->height; y += 4) {
+                const int shape = shapeAt(*scene, x, y);
+                if (shape >= 0) {
+                    reached.insert(scene->shapes[static_cast<std::size_t>(shape)].element);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(reached.size(), elementTable().size());
+}
+
 TEST(SketchTest, svgIsWellFormedAndPaintsEachElementInItsColour)
 {
     const auto theme = theme::readThemeFile(TINTWRIGHT_SAMPLES "/Midnight.ask");
