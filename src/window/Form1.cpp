@@ -1,7 +1,7 @@
 #include "Form1.h"
 
-#include "AdjustDialog.h"
 #include "DevicePixels.h"
+#include "Form1Grid.h"
 #include "Form1Texts.h"
 #include "GraphicalButton.h"
 #include "PathLabel.h"
@@ -39,12 +39,11 @@
 
 namespace tintwright::ui {
 
+using namespace grid;
+
 namespace {
 
 using theme::ColorValue;
-
-// Grid columns.
-enum Column : int { Number = 0, Item = 1, Red = 2, Green = 3, Blue = 4, OldColor = 5, NewColor = 6, Marker = 7 };
 
 constexpr int kGridRows = 170; // the header row and rows 1 to 169
 constexpr int kGridCols = 8;
@@ -125,14 +124,6 @@ QAccessibleInterface* silentLabelFactory(const QString& className, QObject* obje
         return new SilentLabelAccessible(static_cast<QWidget*>(object));
     }
     return nullptr;
-}
-
-// The element an ITEM text names: the text without its angle brackets.
-QString elementOf(const QString& item)
-{
-    return item.size() >= 2 && item.startsWith(QLatin1Char('<')) && item.endsWith(QLatin1Char('>'))
-        ? item.mid(1, item.size() - 2)
-        : item;
 }
 
 QString sentence(QString reason)
@@ -457,8 +448,8 @@ void Form1::Form_Load()
     }
 }
 
-template<typename Body>
-void Form1::runCommand(const char* failureHeadline, const std::filesystem::path& path, Body&& body)
+void Form1::runCommand(const char* failureHeadline, const std::filesystem::path& path,
+                       const std::function<void()>& body)
 {
     try {
         body();
@@ -685,168 +676,6 @@ void Form1::markRow(int row)
     m_document.MarkedRow = static_cast<std::int16_t>(row);
 }
 
-ColorValue Form1::currentColor(int row) const
-{
-    const theme::ColorTableRow& entry = m_document.ColorTable[static_cast<std::size_t>(row)];
-    if (entry[theme::Changed] == 1) {
-        return theme::composeColor(entry[theme::Red], entry[theme::Green], entry[theme::Blue]);
-    }
-    return Tabelle2->backColorAt(row, OldColor) & 0xFFFFFFu;
-}
-
-int Form1::currentRow() const
-{
-    const QModelIndex current = Tabelle2->currentIndex();
-    return current.isValid() && current.row() + 1 <= m_document.EntryCount ? current.row() + 1 : 0;
-}
-
-int Form1::entriesOfColor(ColorValue color) const
-{
-    int count = 0;
-    for (int row = 1; row <= m_document.EntryCount; ++row) {
-        count += currentColor(row) == color ? 1 : 0;
-    }
-    return count;
-}
-
-void Form1::updateEditActions()
-{
-    const int row = currentRow();
-    actionChangeAll->setEnabled(m_document.ThemeLoaded != 0 && row > 0);
-    actionChangeAll->setText(text(texts::kChangeAllText).arg(row > 0 ? entriesOfColor(currentColor(row)) : 0));
-    actionAdjust->setEnabled(m_document.ThemeLoaded != 0);
-    actionUndo->setEnabled(!m_undo.empty());
-    actionRedo->setEnabled(!m_redo.empty());
-}
-
-Form1::EditState Form1::captureState() const
-{
-    EditState state;
-    for (int row = 1; row <= m_document.EntryCount; ++row) {
-        const theme::ColorTableRow& entry = m_document.ColorTable[static_cast<std::size_t>(row)];
-        state.table.push_back(entry);
-        const auto slot = static_cast<std::size_t>(entry[theme::RecordSlot]);
-        state.records.push_back(
-            {m_document.ThemeLines[slot], m_document.ThemeLines[slot + 1], m_document.ThemeLines[slot + 2]});
-        state.newColors.push_back(Tabelle2->backColorAt(row, NewColor));
-        if (!Tabelle2->textAt(row, Marker).isEmpty()) {
-            state.markerRow = row;
-        }
-    }
-    state.markedRow = m_document.MarkedRow;
-    return state;
-}
-
-void Form1::restoreState(const EditState& state)
-{
-    for (int row = 1; row <= m_document.EntryCount; ++row) {
-        const auto index = static_cast<std::size_t>(row - 1);
-        theme::colorTableRow(m_document, row) = state.table[index];
-        const auto slot = static_cast<std::size_t>(state.table[index][theme::RecordSlot]);
-        for (std::size_t record = 0; record < 3; ++record) {
-            m_document.ThemeLines[slot + record] = state.records[index][record];
-        }
-        Tabelle2->setRow(row);
-        Tabelle2->setCol(NewColor);
-        Tabelle2->setCellBackColor(state.newColors[index]);
-        Tabelle2->setCellAccessibleText(
-            state.newColors[index] == theme::kMenuBackground ? text(texts::kNoNewColorSpoken) : QString());
-        Tabelle2->setCol(Marker);
-        const bool marked = row == state.markerRow;
-        Tabelle2->setText(marked ? text(texts::kMarker) : QString());
-        Tabelle2->setCellAccessibleText(marked ? text(texts::kMarkerSpoken) : QString());
-    }
-    m_document.MarkedRow = state.markedRow;
-}
-
-// An edit is done: what was before it can be had back.
-void Form1::recordEdit(EditState before)
-{
-    m_undo.push_back(std::move(before));
-    m_redo.clear();
-    updatePreview();
-    updateEditActions();
-}
-
-// Undo and redo: the state on top of `from` comes back, and the present goes onto `to`.
-void Form1::stepThroughHistory(std::vector<EditState>& from, std::vector<EditState>& to)
-{
-    if (from.empty()) {
-        return;
-    }
-    to.push_back(captureState());
-    restoreState(from.back());
-    from.pop_back();
-    updatePreview();
-    updateEditActions();
-}
-
-// One colour dialog; every entry whose current colour is the current row's gets the colour picked.
-void Form1::changeAllOfColor()
-{
-    const int row = currentRow();
-    if (m_document.ThemeLoaded == 0 || row == 0) {
-        return;
-    }
-    runCommand(texts::kColorFailed, {}, [this, row] {
-        const ColorValue color = currentColor(row);
-        dialog->setCancelError(true);
-        dialog->setFlags(CommonDialog::kRgbInit);
-        if (!dialog->ShowColor()) {
-            return;
-        }
-        EditState before = captureState();
-        m_document.WorkColor = dialog->color();
-        for (int other = 1; other <= m_document.EntryCount; ++other) {
-            if (currentColor(other) == color) {
-                giveNewColor(other, m_document.WorkColor);
-            }
-        }
-        markRow(row);
-        recordEdit(std::move(before));
-    });
-}
-
-// Gives each entry whose element matches the patterns its current colour adjusted, where that differs.
-void Form1::applyAdjustment(const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns)
-{
-    for (int row = 1; row <= m_document.EntryCount; ++row) {
-        if (!sketch::matchesAny(elementOf(Tabelle2->textAt(row, Item)).toStdString(), patterns)) {
-            continue;
-        }
-        const ColorValue color = currentColor(row);
-        const theme::RgbTriple rgb = sketch::adjustColor(theme::SplitColor(color), adjustment);
-        const ColorValue adjusted = theme::composeColor(rgb.R, rgb.G, rgb.B);
-        if (adjusted != color) {
-            giveNewColor(row, adjusted);
-        }
-    }
-}
-
-// The dialog shows its result in the grid and the preview while it is open;
-// OK keeps it as one edit, Cancel puts everything back.
-void Form1::adjustColors()
-{
-    if (m_document.ThemeLoaded == 0) {
-        return;
-    }
-    EditState before = captureState();
-    AdjustDialog adjust(this);
-    const auto showResult = [&] {
-        restoreState(before);
-        applyAdjustment(adjust.adjustment(), adjust.patterns());
-        updatePreview();
-    };
-    connect(&adjust, &AdjustDialog::changed, this, showResult);
-    const bool accepted = m_desktop.runDialog(adjust);
-    restoreState(before);
-    if (accepted) {
-        applyAdjustment(adjust.adjustment(), adjust.patterns());
-        recordEdit(std::move(before));
-    }
-    updatePreview();
-}
-
 void Form1::okcolor_Click()
 {
     runCommand(texts::kColorFailed, {}, [this] { dialog->ShowColor(); });
@@ -874,75 +703,6 @@ void Form1::closeEvent(QCloseEvent* event)
     } else {
         event->ignore();
     }
-}
-
-void Form1::okpreview_Click()
-{
-    if (m_document.ThemeLoaded == 0) {
-        return;
-    }
-    if (!m_preview) {
-        m_preview = new PreviewWindow(this);
-        m_preview->setAttribute(Qt::WA_DeleteOnClose);
-        m_preview->setThemeName(QString::fromStdString(m_document.ThemeTitle));
-        connect(m_preview, &PreviewWindow::elementClicked, this, &Form1::findEntryOf);
-        connect(m_preview, &PreviewWindow::elementDoubleClicked, this, [this](const QString& element) {
-            const int row = rowOfElement(element);
-            if (row > 0) {
-                findEntryOf(element);
-                Tabelle2->clickCellAt(row, NewColor);
-            }
-        });
-        updatePreview();
-        const QModelIndex current = Tabelle2->currentIndex();
-        if (current.isValid()) {
-            showCurrentCell(current.row() + 1, current.column() + 1);
-        }
-    }
-    m_preview->show();
-    m_preview->raise();
-    m_preview->activateWindow();
-}
-
-sketch::ElementColors Form1::sketchColors() const
-{
-    std::vector<std::pair<std::string, theme::RgbTriple>> entries;
-    for (int row = 1; row <= m_document.EntryCount; ++row) {
-        const theme::ColorTableRow& entry = m_document.ColorTable[static_cast<std::size_t>(row)];
-        const std::string& item = m_document.ThemeLines[static_cast<std::size_t>(entry[theme::RecordSlot] - 1)];
-        entries.emplace_back(theme::displayText(item), theme::SplitColor(currentColor(row)));
-    }
-    return sketch::elementColors(entries);
-}
-
-void Form1::updatePreview()
-{
-    if (m_preview) {
-        m_preview->setColors(sketchColors());
-    }
-}
-
-int Form1::rowOfElement(const QString& element) const
-{
-    for (int row = 1; row <= m_document.EntryCount; ++row) {
-        if (elementOf(Tabelle2->textAt(row, Item)) == element) {
-            return row;
-        }
-    }
-    return 0;
-}
-
-// From the sketch to the grid: the element's row becomes current, in view and focused.
-void Form1::findEntryOf(const QString& element)
-{
-    const int row = rowOfElement(element);
-    if (row == 0) {
-        return;
-    }
-    Tabelle2->setCurrentCell(row, NewColor);
-    Tabelle2->setFocus();
-    raise();
-    activateWindow();
 }
 
 void Form1::okhelpgerman_Click()

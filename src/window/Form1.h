@@ -12,6 +12,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -113,8 +114,7 @@ private:
     // Runs a command. A dialog cancelled while CancelError is set ends it
     // quietly; any other failure ends it with one message box naming `path`,
     // which is read only then, so it may be filled by the command itself.
-    template<typename Body>
-    void runCommand(const char* failureHeadline, const std::filesystem::path& path, Body&& body);
+    void runCommand(const char* failureHeadline, const std::filesystem::path& path, const std::function<void()>& body);
 
     Desktop& m_desktop;
     theme::ThemeDocument m_document;
