@@ -19,6 +19,7 @@ public:
     CliError(std::string file, const std::string& problem, bool unreadable = false)
         : std::runtime_error(problem)
         , m_file(std::move(file))
+        , m_problem(problem)
         , m_unreadable(unreadable)
     {
     }
@@ -27,13 +28,14 @@ public:
     // The problem without the blanks some of the program's messages begin with.
     std::string_view problem() const
     {
-        std::string_view text = what();
+        std::string_view text = m_problem;
         text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
         return text;
     }
 
 private:
     std::string m_file;
+    std::string m_problem; // all of it, NUL bytes included
     bool m_unreadable;
 };
 

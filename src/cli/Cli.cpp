@@ -67,7 +67,7 @@ void writeResult(const std::string& target, const std::string& bytes, std::ostre
     try {
         theme::replaceFile(pathFromArgument(target), bytes);
     } catch (const theme::ThemeError& error) {
-        throw CliError(target, error.what());
+        throw CliError(target, error.message());
     }
 }
 

@@ -235,7 +235,7 @@ theme::ThemeContent loadTheme(const std::string& file, StandardInput& input)
     try {
         content = file == "-" ? theme::readThemeText(input.bytes()) : theme::readThemeFile(pathFromArgument(file));
     } catch (const theme::ThemeError& error) {
-        throw CliError(file, error.what(), error.number() == theme::ErrorNumber::FileNotFound);
+        throw CliError(file, error.message(), error.number() == theme::ErrorNumber::FileNotFound);
     }
     if (!content) {
         throw CliError(file, theme::kWrongFormatMessage);

@@ -17,4 +17,9 @@ ThemeError::ThemeError(ErrorNumber number, const std::string& reason, int line)
 {
 }
 
+std::string ThemeError::message() const
+{
+    return describe(m_reason, m_line);
+}
+
 } // namespace tintwright::theme

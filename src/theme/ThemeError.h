@@ -21,6 +21,9 @@ public:
 
     ErrorNumber number() const { return m_number; }
     const std::string& reason() const { return m_reason; }
+    // The whole message, "Line N: " and the reason, with every byte of the
+    // reason (what() ends at a NUL byte a record may hold).
+    std::string message() const;
     int line() const { return m_line; }
 
 private:

@@ -13,6 +13,7 @@
 #include "components/SystemColors.h"
 #include "sketch/ElementTable.h"
 #include "theme/DisplayText.h"
+#include "theme/ThemeError.h"
 #include "theme/ThemeReader.h"
 #include "theme/ThemeWriter.h"
 
@@ -126,8 +127,15 @@ QAccessibleInterface* silentLabelFactory(const QString& className, QObject* obje
     return nullptr;
 }
 
+// A reason may quote a theme line; its control characters are shown as \xHH.
 QString sentence(QString reason)
 {
+    for (qsizetype i = reason.size() - 1; i >= 0; --i) {
+        const char16_t c = reason[i].unicode();
+        if (c < 0x20 && c != u'\n') {
+            reason.replace(i, 1, QStringLiteral("\\x%1").arg(static_cast<int>(c), 2, 16, QLatin1Char('0')));
+        }
+    }
     if (!reason.isEmpty()) {
         reason[0] = reason[0].toUpper();
     }
@@ -454,7 +462,9 @@ void Form1::runCommand(const char* failureHeadline, const std::filesystem::path&
     try {
         body();
     } catch (const DialogCancelled&) {
-    } catch (const std::exception& error) { // a theme error above all, with its line where it has one
+    } catch (const theme::ThemeError& error) { // with its line where it has one
+        reportFailure(failureHeadline, path, QString::fromStdString(error.message()));
+    } catch (const std::exception& error) {
         reportFailure(failureHeadline, path, QString::fromStdString(error.what()));
     }
 }

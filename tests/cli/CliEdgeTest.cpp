@@ -122,6 +122,16 @@ TEST_F(CliEdgeTest, namesAreEscapedAndWideCharactersTakeTwoColumns)
     EXPECT_NE(listed.out.find("  3  <\xE8\x89\xB2>                "), std::string::npos) << listed.out;
 }
 
+TEST_F(CliEdgeTest, aNulByteInAMessageIsShownNotCutOff)
+{
+    std::string broken = m_themeBytes;
+    broken.replace(broken.find("<R Value=\"1\""), 13, std::string("<R Value=\"\0\"", 13));
+    writeBytes(m_folder.file("Nul.ask"), broken);
+    const Outcome listed = run({"list", path("Nul.ask")});
+    EXPECT_EQ(listed.code, 2);
+    EXPECT_NE(listed.err.find("the R value \"\\x00\" is not a number."), std::string::npos) << listed.err;
+}
+
 TEST_F(CliEdgeTest, paletteListsMostUsedFirstAndAdjustTouchesOnlyMatches)
 {
     const nlohmann::json palette = nlohmann::json::parse(run({"palette", path("Theme.ask"), "--format", "json"}).out);
