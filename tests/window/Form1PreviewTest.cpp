@@ -58,6 +58,10 @@ void Form1PreviewTest::preview_waitsForATheme()
     QCOMPARE(driver.button("okpreview")->text(), QStringLiteral("Preview"));
     driver.openTheme(kMidnight);
     QVERIFY(driver.button("okpreview")->isEnabled());
+    // The ITEM cells say where Live paints their element.
+    const QModelIndex desktopItem = driver.grid()->model()->index(6, 0);
+    QVERIFY(desktopItem.data(Qt::ToolTipRole).toString().startsWith("The gaps between Live's panels"));
+    QCOMPARE(desktopItem.data(Qt::AccessibleDescriptionRole), desktopItem.data(Qt::ToolTipRole));
 }
 
 void Form1PreviewTest::preview_namesPointsFindsAndFollowsTheGrid()
