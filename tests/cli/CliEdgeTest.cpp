@@ -125,9 +125,10 @@ TEST_F(CliEdgeTest, namesAreEscapedAndWideCharactersTakeTwoColumns)
 TEST_F(CliEdgeTest, aNulByteInAMessageIsShownNotCutOff)
 {
     std::string broken = m_themeBytes;
-    broken.replace(broken.find("<R Value=\"1\""), 13, std::string("<R Value=\"\0\"", 13));
-    writeBytes(m_folder.file("Nul.ask"), broken);
-    const Outcome listed = run({"list", path("Nul.ask")});
+    const std::string value = "<R Value=\"1\"";
+    broken.replace(broken.find(value), value.size(), std::string("<R Value=\"\0\"", value.size()));
+    writeBytes(m_folder.file("Zero.ask"), broken); // not "Nul.ask": Windows keeps that name for a device
+    const Outcome listed = run({"list", path("Zero.ask")});
     EXPECT_EQ(listed.code, 2);
     EXPECT_NE(listed.err.find("the R value \"\\x00\" is not a number."), std::string::npos) << listed.err;
 }
