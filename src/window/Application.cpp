@@ -36,10 +36,6 @@ std::optional<int> answerCommandLine(int argc, char* argv[])
             std::fputs("tintwright " TINTWRIGHT_VERSION "\n", stdout);
             return std::fflush(stdout) == 0 ? 0 : 2;
         }
-        if (argument.rfind("--", 0) == 0) {
-            std::fprintf(stderr, "tintwright: unknown option '%s' (see tintwright --help)\n", argument.c_str());
-            return 2;
-        }
     }
     return std::nullopt;
 }

@@ -7,9 +7,9 @@
 
 namespace tintwright::ui {
 
-// Answers `tintwright --help` and `--version` on standard output, and refuses
-// an unknown option on standard error, before any window or display is
-// needed: the exit code then. Nothing when the window is to start.
+// Answers `tintwright --help` and `--version` on standard output before any
+// window or display is needed: the exit code then. Nothing when the window is
+// to start; other options are Qt's own (-platform, -style, ...).
 std::optional<int> answerCommandLine(int argc, char* argv[]);
 
 // The theme named on the command line (Qt's own options already taken out), or empty.
