@@ -153,10 +153,6 @@ void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostre
     const auto item = [&](int number) {
         return theme::displayText(theme.entries[static_cast<std::size_t>(number - 1)].item);
     };
-    const auto name = [&](int number) {
-        const std::string text = item(number);
-        return text.size() >= 2 && text.front() == '<' && text.back() == '>' ? text.substr(1, text.size() - 2) : text;
-    };
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     if (format == ListFormat::Csv) {
         out << "hex,count,entries\n";
@@ -167,7 +163,7 @@ void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostre
         nlohmann::ordered_json entries = nlohmann::ordered_json::array();
         for (const int number : color.entries) {
             numbers += (numbers.empty() ? "" : " ") + std::to_string(number);
-            entries.push_back({{"number", number}, {"item", name(number)}});
+            entries.push_back({{"number", number}, {"item", std::string(sketch::elementName(item(number)))}});
         }
         switch (format) {
         case ListFormat::Json:
@@ -197,11 +193,8 @@ NewColors colorsToAdjust(const theme::ThemeContent& theme, const sketch::Adjustm
 {
     NewColors colors;
     for (std::size_t i = 0; i < theme.entries.size(); ++i) {
-        std::string element = theme::displayText(theme.entries[i].item);
-        if (element.size() >= 2 && element.front() == '<' && element.back() == '>') {
-            element = element.substr(1, element.size() - 2);
-        }
-        if (!sketch::matchesAny(element, patterns)) {
+        const std::string item = theme::displayText(theme.entries[i].item);
+        if (!sketch::matchesAny(sketch::elementName(item), patterns)) {
             continue;
         }
         const theme::RgbTriple old = theme::SplitColor(theme.entries[i].oldColor);

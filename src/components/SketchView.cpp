@@ -192,24 +192,23 @@ void SketchView::leaveEvent(QEvent* event)
     QWidget::leaveEvent(event);
 }
 
+QString SketchView::clickedElement(const QMouseEvent& event) const
+{
+    return event.button() == Qt::LeftButton ? QString::fromStdString(elementAt(event.position().toPoint())) : QString();
+}
+
 void SketchView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        const std::string element = elementAt(event->position().toPoint());
-        if (!element.empty()) {
-            emit clicked(QString::fromStdString(element));
-        }
+    if (const QString element = clickedElement(*event); !element.isEmpty()) {
+        emit clicked(element);
     }
     QWidget::mousePressEvent(event);
 }
 
 void SketchView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        const std::string element = elementAt(event->position().toPoint());
-        if (!element.empty()) {
-            emit doubleClicked(QString::fromStdString(element));
-        }
+    if (const QString element = clickedElement(*event); !element.isEmpty()) {
+        emit doubleClicked(element);
     }
     QWidget::mouseDoubleClickEvent(event);
 }

@@ -46,6 +46,8 @@ protected:
 
 private:
     QTransform sceneToWidget() const;
+    // The element under a left-button click, or empty.
+    QString clickedElement(const QMouseEvent& event) const;
 
     const sketch::Scene* m_scene;
     sketch::ElementColors m_colors;

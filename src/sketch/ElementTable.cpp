@@ -203,11 +203,14 @@ const std::vector<ElementInfo>& elementTable()
     return kElements;
 }
 
+std::string_view elementName(std::string_view item)
+{
+    return item.size() >= 2 && item.front() == '<' && item.back() == '>' ? item.substr(1, item.size() - 2) : item;
+}
+
 const ElementInfo* findElement(std::string_view name)
 {
-    if (name.size() >= 2 && name.front() == '<' && name.back() == '>') {
-        name = name.substr(1, name.size() - 2);
-    }
+    name = elementName(name);
     const auto found =
         std::find_if(kElements.begin(), kElements.end(), [name](const ElementInfo& info) { return info.name == name; });
     return found == kElements.end() ? nullptr : &*found;

@@ -1,6 +1,7 @@
 #include "Sketch.h"
 
 #include "ColorMath.h"
+#include "ElementTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,14 +11,6 @@
 namespace tintwright::sketch {
 
 namespace {
-
-std::string withoutBrackets(const std::string& item)
-{
-    if (item.size() >= 2 && item.front() == '<' && item.back() == '>') {
-        return item.substr(1, item.size() - 2);
-    }
-    return item;
-}
 
 std::string xmlEscaped(const std::string& text)
 {
@@ -151,7 +144,7 @@ ElementColors elementColors(const std::vector<std::pair<std::string, theme::RgbT
     ElementColors colors;
     int number = 0;
     for (const auto& [item, rgb] : entries) {
-        colors.emplace(withoutBrackets(item), ElementColor {rgb, ++number});
+        colors.emplace(std::string(elementName(item)), ElementColor {rgb, ++number});
     }
     return colors;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "theme/ColorValue.h"
+#include "sketch/ElementTable.h"
+
+#include <string>
 
 #include <QString>
 
@@ -10,12 +12,11 @@ namespace tintwright::ui::grid {
 // Grid columns.
 enum Column : int { Number = 0, Item = 1, Red = 2, Green = 3, Blue = 4, OldColor = 5, NewColor = 6, Marker = 7 };
 
-// The element an ITEM text names: the text without its angle brackets.
+// The element an ITEM text names, as the sketch names it.
 inline QString elementOf(const QString& item)
 {
-    return item.size() >= 2 && item.startsWith(QLatin1Char('<')) && item.endsWith(QLatin1Char('>'))
-        ? item.mid(1, item.size() - 2)
-        : item;
+    const std::string text = item.toStdString();
+    return QString::fromStdString(std::string(sketch::elementName(text)));
 }
 
 } // namespace tintwright::ui::grid
