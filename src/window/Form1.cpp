@@ -102,11 +102,19 @@ QString fromRecord(const std::string& record)
     return QString::fromStdString(theme::displayText(record));
 }
 
-// Labels 3 and 4 never show: they lie beneath the save buttons only to lend
-// them their tooltips, so a screen reader gets no name for them.
-class SilentLabelAccessible final : public QAccessibleWidget {
+// Labels 3 and 4 lie wholly beneath the save buttons, only to lend them their
+// tooltips: they paint nothing, and a screen reader gets no name for them.
+class CoveredLabel final : public QLabel {
 public:
-    explicit SilentLabelAccessible(QWidget* label)
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override { }
+};
+
+class CoveredLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit CoveredLabelAccessible(QWidget* label)
         : QAccessibleWidget(label, QAccessible::StaticText)
     {
     }
@@ -116,13 +124,10 @@ public:
     }
 };
 
-constexpr char kSilentProperty[] = "tintwrightSilent";
-
-QAccessibleInterface* silentLabelFactory(const QString& className, QObject* object)
+QAccessibleInterface* coveredLabelFactory(const QString&, QObject* object)
 {
-    if (object != nullptr && object->isWidgetType() && className == QLatin1String("QLabel")
-        && object->property(kSilentProperty).toBool()) {
-        return new SilentLabelAccessible(static_cast<QWidget*>(object));
+    if (auto* label = dynamic_cast<CoveredLabel*>(object)) {
+        return new CoveredLabelAccessible(label);
     }
     return nullptr;
 }
@@ -161,6 +166,9 @@ void Form1::createControls()
     setWindowIcon(programIcon());
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setColors(this, kThreeDLight, kWindowText);
+    // The form's own font, which every control without a font of its own takes
+    // (Labels 3 and 4, the grid's headers before the grid gets its font).
+    setFont(sansSerif(8.25, false));
 
     // The controls stand at fixed places on a client area of fixed size. It
     // fills the window wherever the screen has room for it, and scrolls inside
@@ -184,22 +192,20 @@ void Form1::createControls()
 
     // Labels 3 and 4 lie beneath the save buttons, so that a disabled button
     // still explains itself through the tooltip of the label under it.
-    static const bool factoryInstalled = (QAccessible::installFactory(silentLabelFactory), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(coveredLabelFactory), true);
     Q_UNUSED(factoryInstalled);
-    const auto makeLabel = [this](const char* name, const QRect& geometry, const char* caption, bool silent = false) {
-        auto* label = new QLabel(m_client);
-        label->setProperty(kSilentProperty, silent); // before anything asks for its accessible interface
+    const auto makeLabel = [this](QLabel* label, const char* name, const QRect& geometry, const char* caption) {
         label->setObjectName(QString::fromLatin1(name));
         label->setText(text(caption));
         label->setGeometry(geometry);
         return label;
     };
-    Label3 = makeLabel("Label3", twips(10650, 4320, 1335, 495), texts::kLabel3Caption, true);
+    Label3 = makeLabel(new CoveredLabel(m_client), "Label3", twips(10650, 4320, 1335, 495), texts::kLabel3Caption);
     Label3->setToolTip(text(texts::kLabel3Tip));
-    Label4 = makeLabel("Label4", twips(10680, 3120, 1215, 495), texts::kLabel4Caption, true);
+    Label4 = makeLabel(new CoveredLabel(m_client), "Label4", twips(10680, 3120, 1215, 495), texts::kLabel4Caption);
     Label4->setToolTip(text(texts::kSaveThemeTip));
 
-    Label1 = makeLabel("Label1", twips(2280, 360, 5295, 495), texts::kTitleLine);
+    Label1 = makeLabel(new QLabel(m_client), "Label1", twips(2280, 360, 5295, 495), texts::kTitleLine);
     Label1->setFont(sansSerif(12, true));
     setColors(Label1, kThreeDLight, kDarkGrey);
     Label2 = new PathLabel(m_client);

@@ -1,10 +1,9 @@
 #include "Pictures.h"
 
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-
-#include <utility>
 
 namespace tintwright::ui {
 
@@ -22,37 +21,48 @@ QPixmap renderPicture(const QString& resource, const QSize& size, qreal devicePi
 
 namespace {
 
-// Draws the icon at the size asked for, when it is asked for: rendering it at
-// every size up front made start-up measurably slower.
-class SvgIconEngine final : public QIconEngine {
+// The icon is one image of 192 x 192 pixels, drawn from its SVG the first time
+// a desktop asks for it and scaled from there: a window system that asked for
+// several sizes, each parsed and drawn anew, made start-up measurably slower.
+class ProgramIconEngine final : public QIconEngine {
 public:
-    explicit SvgIconEngine(QString resource)
-        : m_resource(std::move(resource))
-    {
-    }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
     {
-        QSvgRenderer(m_resource).render(painter, rect);
+        painter->save();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        painter->drawImage(rect, image());
+        painter->restore();
     }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
-        QPixmap picture(size);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        paint(&painter, picture.rect(), mode, state);
-        return picture;
+        const QImage& picture = image();
+        return QPixmap::fromImage(
+            size == picture.size() ? picture : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
-    QIconEngine* clone() const override { return new SvgIconEngine(m_resource); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {kSize}; }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
 
 private:
-    QString m_resource;
+    static constexpr QSize kSize {192, 192};
+
+    static const QImage& image()
+    {
+        static const QImage picture = [] {
+            QImage drawn(kSize, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            QSvgRenderer(QStringLiteral(":/resources/tintwright.svg")).render(&painter);
+            return drawn;
+        }();
+        return picture;
+    }
 };
 
 } // namespace
 
 QIcon programIcon()
 {
-    return QIcon(new SvgIconEngine(QStringLiteral(":/resources/tintwright.svg")));
+    return QIcon(new ProgramIconEngine);
 }
 
 } // namespace tintwright::ui

@@ -15,6 +15,7 @@ private slots:
     void cleanup() { verifyEverythingWasScripted(); }
 
     void window_hasFixedClientAreaOf848By824();
+    void icon_isOneImageOf192Pixels();
     void controls_standWhereTheLayoutPutsThem_data();
     void controls_standWhereTheLayoutPutsThem();
     void tooltips_areVerbatim_data();
@@ -35,6 +36,20 @@ void Form1StartUpTest::window_hasFixedClientAreaOf848By824()
     QCOMPARE(driver.form->minimumSize(), QSize(848, 824));
     QCOMPARE(driver.form->maximumSize(), QSize(848, 824));
     QCOMPARE(driver.form->objectName(), QStringLiteral("Form1"));
+}
+
+// A window system asks for every size an icon offers; the icon offers its one
+// image, drawn once however often it is asked for.
+void Form1StartUpTest::icon_isOneImageOf192Pixels()
+{
+    FormDriver driver;
+    const QIcon icon = driver.form->windowIcon();
+    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(192, 192)}));
+    const QImage picture = icon.pixmap(QSize(192, 192)).toImage();
+    QCOMPARE(picture.size(), QSize(192, 192));
+    QCOMPARE(qAlpha(picture.pixel(0, 0)), 0); // transparent ground
+    QCOMPARE(qAlpha(picture.pixel(96, 130)), 255); // inside the red hexagon
+    QCOMPARE(icon.pixmap(QSize(32, 32)).size(), QSize(32, 32));
 }
 
 void Form1StartUpTest::controls_standWhereTheLayoutPutsThem_data()
