@@ -101,13 +101,16 @@ void BM_WindowCreatedToShown(benchmark::State& state)
 }
 BENCHMARK(BM_WindowCreatedToShown)->Unit(benchmark::kMillisecond);
 
-// One run of the start-up probe with `argument` (or none): its seconds and
-// peak memory, or nothing when it failed.
-std::optional<std::pair<double, long>> runProbe(const char* argument)
+// One run of the start-up probe with `argument` (or none), on Qt's `platform`
+// (or the benchmark's own): its seconds and peak memory, or nothing when it failed.
+std::optional<std::pair<double, long>> runProbe(const char* argument, const char* platform = nullptr)
 {
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = ::fork();
     if (child == 0) {
+        if (platform != nullptr) {
+            ::setenv("QT_QPA_PLATFORM", platform, 1);
+        }
         ::execl(TINTWRIGHT_STARTUP_PROBE, TINTWRIGHT_STARTUP_PROBE, argument, nullptr);
         ::_exit(127);
     }
@@ -142,13 +145,13 @@ void programStart(benchmark::State& state, bool openTheme)
 
 // The program's start against a bare Qt window of the same size, in pairs run
 // one right after the other, so both meet the same machine: the ratio of their medians.
-void BM_ProgramStartAgainstBareWindow(benchmark::State& state)
+void startAgainstBareWindow(benchmark::State& state, const char* platform)
 {
     std::vector<double> program;
     std::vector<double> bare;
     for (auto _ : state) {
-        const auto plain = runProbe("--bare");
-        const auto ours = runProbe(nullptr);
+        const auto plain = runProbe("--bare", platform);
+        const auto ours = runProbe(nullptr, platform);
         if (!plain || !ours) {
             state.SkipWithError("the start-up probe failed");
             break;
@@ -164,7 +167,25 @@ void BM_ProgramStartAgainstBareWindow(benchmark::State& state)
     state.counters["bare_ms"] = median(bare) * 1000.0;
     state.counters["ratio"] = median(bare) > 0.0 ? median(program) / median(bare) : 0.0;
 }
+
+// On the offscreen screen, where no window system takes part.
+void BM_ProgramStartAgainstBareWindow(benchmark::State& state)
+{
+    startAgainstBareWindow(state, nullptr);
+}
 BENCHMARK(BM_ProgramStartAgainstBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+
+// On an X11 display, as users start it: the window system asks for the title,
+// the icon and the first picture (run under `xvfb-run -a` where there is none).
+void BM_ProgramStartAgainstBareWindowOnX11(benchmark::State& state)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        state.SkipWithError("no X11 display (DISPLAY is empty): run under xvfb-run -a");
+        return;
+    }
+    startAgainstBareWindow(state, "xcb");
+}
+BENCHMARK(BM_ProgramStartAgainstBareWindowOnX11)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 void BM_ProgramStartToFirstPaint(benchmark::State& state)
 {
