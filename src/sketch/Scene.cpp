@@ -192,13 +192,12 @@ void browser(Builder& b, double height)
     const int standby = b.rect("SearchIndicationStandby", 82, 142, 40, 16);
     b.text("ControlForeground", 86, 154, 10, "Dust", standby);
     b.text("BrowserDisabledItem", 86, 172, 10, "Missing.vst", list);
-    const int preview = b.rect("MeterBackground", 84, height - 30, 126, 24);
+    b.rect("MeterBackground", 84, height - 30, 126, 24);
     std::vector<Point> wave;
     for (int i = 0; i <= 30; ++i) {
         wave.push_back({86 + i * 4.0, height - 18 + 8 * std::sin(i * 1.3) * (1 - i / 36.0)});
     }
     b.polyline("BrowserSampleWaveform", wave);
-    (void)preview;
     b.rect("ScrollbarInnerTrack", 212, 68, 8, height - 68);
     b.rect("ScrollbarInnerHandle", 213, 90, 6, 60);
 }
