@@ -1,7 +1,9 @@
 #include "Arguments.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
+#include <cstdio>
 
 namespace tintwright::cli {
 
@@ -58,6 +60,36 @@ std::uint8_t component(std::string_view text)
 }
 
 } // namespace
+
+double parseNumber(std::string_view option, std::string_view text, double least, double most)
+{
+    const auto bound = [](double value) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%g", value);
+        return std::string(buffer);
+    };
+    const std::string problem = std::string(option) + " takes a number from " + bound(least) + " to " + bound(most)
+        + ", not \"" + std::string(text) + "\"";
+    std::string_view digits = text;
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+        digits.remove_prefix(1);
+    }
+    const std::size_t point = digits.find('.');
+    const std::string_view whole = digits.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : digits.substr(point + 1);
+    const auto allDigits = [](std::string_view part) { return std::all_of(part.begin(), part.end(), isDigit); };
+    if (whole.size() + fraction.size() == 0 || !allDigits(whole) || !allDigits(fraction)) {
+        throw CliError("", problem);
+    }
+    // from_chars reads no sign of its own accord for "+", and never by the locale.
+    const std::string_view number = text.front() == '+' ? text.substr(1) : text;
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size() || !(value >= least && value <= most)) {
+        throw CliError("", problem);
+    }
+    return value;
+}
 
 theme::RgbTriple parseColor(std::string_view text)
 {

@@ -25,6 +25,9 @@ public:
     }
     const std::string& file() const { return m_file; }
     bool unreadable() const { return m_unreadable; }
+    // A second sentence that helps further, or empty.
+    const std::string& detail() const { return m_detail; }
+    void setDetail(std::string detail) { m_detail = std::move(detail); }
     // The problem without the blanks some of the program's messages begin with.
     std::string_view problem() const
     {
@@ -37,7 +40,13 @@ private:
     std::string m_file;
     std::string m_problem; // all of it, NUL bytes included
     bool m_unreadable;
+    std::string m_detail;
 };
+
+// A number an option is given: a finite decimal (an optional sign, digits, at
+// most one point; no exponent, hexadecimal, "nan" or "inf") from `least` to
+// `most`. Throws CliError naming the option, the text and the range.
+double parseNumber(std::string_view option, std::string_view text, double least, double most);
 
 // "#RRGGBB" (either case) or "R,G,B" with each part 0..255. Throws std::invalid_argument.
 theme::RgbTriple parseColor(std::string_view text);

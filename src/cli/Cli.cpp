@@ -9,6 +9,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
@@ -35,11 +37,31 @@ struct Options {
     std::string view = "both";
     std::vector<std::string> elements;
     bool all = false;
-    double minimumText = 4.5;
-    double minimumGraphic = 3.0;
-    sketch::Adjustment adjustment;
+    std::string minimumText = "4.5";
+    std::string minimumGraphic = "3.0";
+    std::string hue = "0";
+    std::string chroma = "1";
+    std::string lightness = "0";
+    bool invertLightness = false;
     std::vector<std::string> patterns;
 };
+
+// The ranges of the numeric options, as --help and the man page state them.
+constexpr double kHueRange = 360; // degrees either way
+constexpr double kMostChroma = 10; // a factor; sRGB's most colourful colours need less than 3
+constexpr double kLightnessRange = 1;
+constexpr double kLeastRatio = 1;
+constexpr double kMostRatio = 21; // WCAG's ratios run from 1 to 21
+
+sketch::Adjustment adjustment(const Options& options)
+{
+    sketch::Adjustment result;
+    result.hue = parseNumber("--hue", options.hue, -kHueRange, kHueRange);
+    result.chroma = parseNumber("--chroma", options.chroma, 0, kMostChroma);
+    result.lightness = parseNumber("--lightness", options.lightness, -kLightnessRange, kLightnessRange);
+    result.invertLightness = options.invertLightness;
+    return result;
+}
 
 // The options of set and replace: the theme, its pairs, and where the result goes.
 CLI::App* addEditCommand(CLI::App& app, const char* name, const char* description, const char* pairs,
@@ -71,6 +93,21 @@ void writeResult(const std::string& target, const std::string& bytes, std::ostre
     }
 }
 
+// --in-place reads the theme and puts the result in its place, which only a
+// regular file has: a pipe would be read empty and a device written through.
+void refuseUnreplaceable(const std::string& file)
+{
+    std::error_code error;
+    const std::filesystem::file_type type = std::filesystem::status(pathFromArgument(file), error).type();
+    const char* what = type == std::filesystem::file_type::fifo                                      ? "a pipe"
+        : type == std::filesystem::file_type::character || type == std::filesystem::file_type::block ? "a device"
+        : type == std::filesystem::file_type::socket                                                 ? "a socket"
+                                                                                                     : nullptr;
+    if (what != nullptr) {
+        throw CliError(file, std::string(what) + " cannot be replaced in place; write the result with -o OUT");
+    }
+}
+
 // set, replace and adjust: the theme read, the entries `change` names given
 // their new colours, and the result written where the options say.
 template<typename Change>
@@ -82,6 +119,9 @@ int edit(const Options& options, const char* command, Change&& change, StandardI
     }
     if (options.inPlace && options.theme == "-") {
         throw CliError("", "--in-place needs a theme file; standard input cannot be replaced");
+    }
+    if (options.inPlace) {
+        refuseUnreplaceable(options.theme);
     }
     const theme::ThemeContent theme = loadTheme(options.theme, input);
     const NewColors colors = change(theme);
@@ -180,12 +220,16 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
 
     CLI::App* adjust = app.add_subcommand("adjust", "Shift the colours of THEME in OKLCH: hue, chroma, lightness");
     adjust->add_option("THEME", options.theme, "the theme to read")->required();
-    adjust->add_option("--hue", options.adjustment.hue, "degrees to turn the hue by (0)");
-    adjust->add_option("--chroma", options.adjustment.chroma, "factor for the chroma (1)");
-    adjust->add_option("--lightness", options.adjustment.lightness, "to add to the lightness, -1..1 (0)");
-    adjust->add_flag("--invert-lightness", options.adjustment.invertLightness, "lightness L becomes 1 - L first");
-    adjust->add_option("--only", options.patterns, "adjust only elements matching PATTERN (* and ?); repeatable")
+    adjust->add_option("--hue", options.hue, "degrees to turn the hue by, -360..360 (0)")->type_name("DEG");
+    adjust->add_option("--chroma", options.chroma, "factor for the chroma, 0..10 (1)")->type_name("FACTOR");
+    adjust->add_option("--lightness", options.lightness, "to add to the lightness, -1..1 (0)")->type_name("DELTA");
+    adjust->add_flag("--invert-lightness", options.invertLightness, "lightness L becomes 1 - L first");
+    adjust
+        ->add_option("--only", options.patterns,
+                     "adjust only elements matching PATTERN (* and ?, brackets optional); one pattern each, "
+                     "repeatable; a pattern that matches nothing is an error")
         ->type_name("PATTERN")
+        ->allow_extra_args(false)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     CLI::Option* adjustOutput =
         adjust->add_option("-o,--output", options.output, "save the result to OUT; - writes it to standard output");
@@ -223,15 +267,16 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     CLI::App* explain = app.add_subcommand("explain", "Tell where Live 10 paints each ELEMENT");
     explain->add_option("ELEMENT", options.elements, "element names, with or without angle brackets");
     explain->add_flag("--all", options.all, "the whole table");
-    explain->add_option("--format", options.format, "with --all: text (the default), csv or json")
+    explain->add_option("--format", options.format, "text (the default), csv or json")
         ->check(CLI::IsMember(kListFormats));
     explain->footer("Example:\n  tintwright-cli explain ChosenAlternative SurfaceArea");
 
     CLI::App* contrast =
         app.add_subcommand("contrast", "Contrast ratios of text and marks on their backgrounds (exit 1 when too low)");
     contrast->add_option("THEME", options.theme, "the theme to read")->required();
-    contrast->add_option("--min", options.minimumText, "least ratio for text (4.5)");
-    contrast->add_option("--min-graphic", options.minimumGraphic, "least ratio for graphics (3.0)");
+    contrast->add_option("--min", options.minimumText, "least ratio for text, 1..21 (4.5)")->type_name("RATIO");
+    contrast->add_option("--min-graphic", options.minimumGraphic, "least ratio for graphics, 1..21 (3.0)")
+        ->type_name("RATIO");
     contrast->add_option("--format", options.format, "text (the default), csv or json")
         ->check(CLI::IsMember(kListFormats));
     contrast->footer("Example:\n  tintwright-cli contrast Dark.ask --min 3");
@@ -245,13 +290,28 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         return kTrouble;
     }
     try {
-        std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+        std::vector<std::string> reversed;
+        bool optionsEnded = false;
+        for (const std::string& argument : arguments) {
+            optionsEnded = optionsEnded || argument == "--";
+            // CLI11 would take the next argument for an empty "--name=": the option is given empty text.
+            if (!optionsEnded && argument.size() > 3 && argument.rfind("--", 0) == 0 && argument.back() == '=') {
+                reversed.insert(reversed.begin(), argument.substr(0, argument.size() - 1));
+                reversed.insert(reversed.begin(), std::string());
+            } else {
+                reversed.insert(reversed.begin(), argument);
+            }
+        }
         app.parse(reversed);
         for (const CLI::App* command : app.get_subcommands({})) {
-            if (command->parsed() && !command->remaining().empty()) {
-                const std::string extra = command->remaining().front();
-                err << kProgram << ": " << (extra.rfind('-', 0) == 0 ? "unknown option '" : "unexpected argument '")
-                    << escaped(extra) << "' (see " << kProgram << " " << command->get_name() << " --help)\n";
+            // "--" ends the options; CLI11 keeps it among what it did not take.
+            const std::vector<std::string> extras = command->remaining();
+            const auto extra =
+                std::find_if(extras.begin(), extras.end(), [](const std::string& e) { return e != "--"; });
+            if (command->parsed() && extra != extras.end()) {
+                const bool option = extra->rfind('-', 0) == 0 && std::find(extras.begin(), extra, "--") == extra;
+                err << kProgram << ": " << (option ? "unknown option '" : "unexpected argument '") << escaped(*extra)
+                    << "' (see " << kProgram << " " << command->get_name() << " --help)\n";
                 return kTrouble;
             }
         }
@@ -283,8 +343,8 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         if (adjust->parsed()) {
             return edit(
                 options, "adjust",
-                [&](const theme::ThemeContent& theme) {
-                    return colorsToAdjust(theme, options.adjustment, options.patterns);
+                [&, change = adjustment(options)](const theme::ThemeContent& theme) {
+                    return colorsToAdjust(theme, options.theme, change, options.patterns);
                 },
                 input, out, err);
         }
@@ -302,25 +362,30 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
             return kNothingFound;
         }
         if (explain->parsed()) {
-            if (options.all) {
-                explainAll(kListFormats.at(options.format), out);
-            } else if (options.elements.empty()) {
-                throw CliError("", "explain needs an ELEMENT or --all");
-            } else {
-                explainElements(options.elements, out);
+            if (options.all && !options.elements.empty()) {
+                throw CliError("", "explain takes ELEMENT names or --all, not both");
             }
+            if (!options.all && options.elements.empty()) {
+                throw CliError("", "explain needs an ELEMENT or --all");
+            }
+            explainElements(options.all ? std::vector<std::string>() : options.elements,
+                            kListFormats.at(options.format), out);
             return kNothingFound;
         }
         if (contrast->parsed()) {
-            return reportContrast(loadTheme(options.theme, input), options.minimumText, options.minimumGraphic,
-                                  kListFormats.at(options.format), out)
+            const double text = parseNumber("--min", options.minimumText, kLeastRatio, kMostRatio);
+            const double graphic = parseNumber("--min-graphic", options.minimumGraphic, kLeastRatio, kMostRatio);
+            return reportContrast(loadTheme(options.theme, input), text, graphic, kListFormats.at(options.format), out)
                 ? kFound
                 : kNothingFound;
         }
         return checkThemes(options, input, out, err);
     } catch (const CliError& error) {
-        err << kProgram << ": " << (error.file().empty() ? "" : escaped(error.file()) + ": ")
-            << escaped(error.problem()) << '\n';
+        const std::string where = error.file().empty() ? "" : escaped(error.file()) + ": ";
+        err << kProgram << ": " << where << escaped(error.problem()) << '\n';
+        if (!error.detail().empty()) {
+            err << kProgram << ": " << where << escaped(error.detail()) << '\n';
+        }
         return kTrouble;
     }
 }

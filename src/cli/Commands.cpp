@@ -10,11 +10,16 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <system_error>
 
 namespace tintwright::cli {
 
@@ -220,13 +225,65 @@ int diffOtherRecords(const theme::ThemeContent& first, const std::string& firstF
 
 const std::string& StandardInput::bytes()
 {
-    if (!m_bytes) {
-        m_bytes = std::string(std::istreambuf_iterator<char>(m_in), std::istreambuf_iterator<char>());
-        if (m_in.bad()) {
-            throw CliError("-", "standard input cannot be read");
+    if (m_bytes) {
+        return *m_bytes;
+    }
+    // Read as a named file is: the same limits, and nothing past the point
+    // where the text shows it is no theme, so an endless input ends soon.
+    std::string bytes;
+    theme::RecordCutter cutter;
+    std::string chunk(64 * 1024, '\0');
+    errno = 0;
+    try {
+        for (;;) {
+            m_in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+            const auto got = static_cast<std::size_t>(m_in.gcount());
+            if (got == 0) {
+                break;
+            }
+            bytes.append(chunk.data(), got);
+            if (!theme::feedTheme(cutter, std::string_view(chunk.data(), got))) {
+                break;
+            }
+        }
+    } catch (const theme::ThemeError& error) {
+        throw CliError("-", error.message());
+    }
+    // A closed standard input reads as empty; only the C stream behind std::cin knows it failed.
+    const int reason = errno;
+    if (m_in.bad() || (&m_in == &std::cin && std::ferror(stdin))) {
+        throw CliError("-",
+                       "standard input cannot be read"
+                           + (reason != 0 ? ": " + std::generic_category().message(reason) : std::string()) + ".",
+                       true);
+    }
+    m_bytes = std::move(bytes);
+    return *m_bytes;
+}
+
+bool looksLikeLaterLiveTheme(std::string_view head)
+{
+    theme::RecordCutter cutter;
+    try {
+        cutter.feed(head);
+    } catch (const theme::ThemeError&) {
+        return false;
+    }
+    constexpr std::size_t kHeaderRecords = 8; // the colours begin within the first few lines
+    constexpr std::string_view kValue = " Value=\"#";
+    const std::vector<std::string>& records = cutter.records();
+    for (std::size_t i = 0; i < std::min(records.size(), kHeaderRecords); ++i) {
+        const std::string& record = records[i];
+        const std::size_t at = record.find(kValue);
+        const std::size_t digits = at + kValue.size();
+        if (at != std::string::npos && record.front() == '<' && record.size() >= digits + 7 && record[digits + 6] == '"'
+            && std::all_of(record.begin() + static_cast<std::ptrdiff_t>(digits),
+                           record.begin() + static_cast<std::ptrdiff_t>(digits + 6),
+                           [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; })) {
+            return true;
         }
     }
-    return *m_bytes;
+    return false;
 }
 
 theme::ThemeContent loadTheme(const std::string& file, StandardInput& input)
@@ -238,7 +295,21 @@ theme::ThemeContent loadTheme(const std::string& file, StandardInput& input)
         throw CliError(file, error.message(), error.number() == theme::ErrorNumber::FileNotFound);
     }
     if (!content) {
-        throw CliError(file, theme::kWrongFormatMessage);
+        CliError error(file, theme::kWrongFormatMessage);
+        std::string head;
+        if (file == "-") {
+            head = input.bytes();
+        } else {
+            std::ifstream stream(pathFromArgument(file), std::ios::binary);
+            head.resize(64 * 1024);
+            stream.read(head.data(), static_cast<std::streamsize>(head.size()));
+            head.resize(static_cast<std::size_t>(stream.gcount()));
+        }
+        if (looksLikeLaterLiveTheme(head)) {
+            error.setDetail("it looks like a theme of Live 11 or 12, which gives each colour as one "
+                            "Value=\"#rrggbb\"; a Live 10 theme gives R, G and B lines");
+        }
+        throw error;
     }
     return std::move(*content);
 }
@@ -263,6 +334,15 @@ NewColors colorsToSet(const theme::ThemeContent& theme, const std::string& file,
 {
     const std::vector<Row> entries = rows(theme);
     NewColors colors;
+    // An entry named twice, by number or by name, must be given one colour.
+    const auto give = [&](const Row& row, const theme::RgbTriple& rgb) {
+        const auto [at, added] = colors.emplace(row.number, rgb);
+        if (!added && hexColor(at->second) != hexColor(rgb)) {
+            throw CliError(file,
+                           "entry " + std::to_string(row.number) + " " + row.item + " is given two colours, "
+                               + hexColor(at->second) + " and " + hexColor(rgb));
+        }
+    };
     for (const std::string& assignment : assignments) {
         try {
             const auto [entry, color] = splitAssignment(assignment, "ENTRY=COLOR");
@@ -274,13 +354,13 @@ NewColors colorsToSet(const theme::ThemeContent& theme, const std::string& file,
                                    "there is no colour entry " + entry + ": the theme has "
                                        + counted(entries.size(), "colour entry", "colour entries"));
                 }
-                colors[name.number] = rgb;
+                give(entries[static_cast<std::size_t>(name.number - 1)], rgb);
                 continue;
             }
             bool found = false;
             for (const Row& row : entries) {
                 if (row.item == name.item) {
-                    colors[row.number] = rgb;
+                    give(row, rgb);
                     found = true;
                 }
             }
@@ -302,7 +382,16 @@ NewColors colorsToReplace(const theme::ThemeContent& theme, const std::string& f
         try {
             const auto [from, to] = splitAssignment(replacement, "COLOR=COLOR");
             const theme::RgbTriple old = parseColor(from);
-            pairs.emplace_back(theme::composeColor(old.R, old.G, old.B), parseColor(to));
+            const theme::RgbTriple wanted = parseColor(to);
+            const theme::ColorValue value = theme::composeColor(old.R, old.G, old.B);
+            for (const auto& [earlier, its] : pairs) {
+                if (earlier == value && hexColor(its) != hexColor(wanted)) {
+                    throw CliError(file,
+                                   hexColor(old) + " is to become two colours, " + hexColor(its) + " and "
+                                       + hexColor(wanted));
+                }
+            }
+            pairs.emplace_back(value, wanted);
         } catch (const std::invalid_argument& error) {
             throw CliError(file, error.what());
         }
@@ -399,19 +488,18 @@ CheckResult checkTheme(const std::string& file, StandardInput& input, std::ostre
 {
     try {
         const theme::ThemeContent theme = loadTheme(file, input);
-        out << escaped(file) << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
-            << counted(theme.entries.size(), "colour entry", "colour entries") << '\n';
         const std::string note = liveVersionNote(theme);
-        if (!note.empty()) {
-            out << escaped(file) << ": " << note << '\n';
-        }
+        out << escaped(file) << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
+            << counted(theme.entries.size(), "colour entry", "colour entries") << (note.empty() ? "" : "; " + note)
+            << '\n';
         return CheckResult::Theme;
     } catch (const CliError& error) {
         if (error.unreadable()) {
             err << "tintwright-cli: " << escaped(file) << ": " << escaped(error.problem()) << '\n';
             return CheckResult::Unreadable;
         }
-        out << escaped(file) << ": " << escaped(error.problem()) << '\n';
+        out << escaped(file) << ": " << escaped(error.problem())
+            << (error.detail().empty() ? "" : "; " + escaped(error.detail())) << '\n';
         return CheckResult::NotATheme;
     }
 }

@@ -33,8 +33,13 @@ private:
 };
 
 // Reads a theme as the window does ("-" is standard input). Throws CliError
-// with the window's words for a file it would refuse.
+// with the window's words for a file it would refuse, and a detail for a
+// theme of a later Live.
 theme::ThemeContent loadTheme(const std::string& file, StandardInput& input);
+
+// Whether the beginning of a text that is not a Live 10 theme is one of Live
+// 11 or 12, whose colours are single Value="#rrggbb" attributes.
+bool looksLikeLaterLiveTheme(std::string_view head);
 
 enum class ListFormat { Text, Csv, Json };
 

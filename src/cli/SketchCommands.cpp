@@ -49,45 +49,51 @@ void previewTheme(const theme::ThemeContent& theme, const std::string& view, std
         err << "missing, drawn hatched (Live uses its default colours): " << escaped(joined(covered.missing)) << '\n';
     }
     if (!covered.notDrawn.empty()) {
-        err << "not drawn (no place in the sketch): " << escaped(joined(covered.notDrawn)) << '\n';
+        std::vector<std::string> names; // as the theme writes them, shown as every message shows a record
+        for (const std::string& name : covered.notDrawn) {
+            names.push_back(theme::displayText(name));
+        }
+        err << "not drawn (no place in the sketch): " << escaped(joined(names)) << '\n';
     }
 }
 
-void explainElements(const std::vector<std::string>& names, std::ostream& out)
+void explainElements(const std::vector<std::string>& names, ListFormat format, std::ostream& out)
 {
+    std::vector<const sketch::ElementInfo*> elements;
     for (const std::string& name : names) {
-        if (sketch::findElement(name) == nullptr) {
+        const sketch::ElementInfo* info = sketch::findElement(name);
+        if (info == nullptr) {
             throw CliError("", "Live 10 themes have no element " + name);
         }
+        elements.push_back(info);
     }
-    for (const std::string& name : names) {
-        const sketch::ElementInfo& info = *sketch::findElement(name);
-        out << '<' << info.name << ">  " << info.description << (info.known ? "" : " (inferred)")
-            << (info.since101 ? " Added by Live 10.1." : "") << '\n';
-    }
-}
-
-void explainAll(ListFormat format, std::ostream& out)
-{
-    if (format == ListFormat::Json) {
-        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    if (names.empty()) {
         for (const sketch::ElementInfo& info : sketch::elementTable()) {
-            list.push_back({{"element", std::string(info.name)},
-                            {"description", std::string(info.description)},
-                            {"known", info.known}});
+            elements.push_back(&info);
         }
-        out << list.dump(2) << '\n';
-        return;
     }
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
     if (format == ListFormat::Csv) {
         out << "element,description,known\n";
     }
-    for (const sketch::ElementInfo& info : sketch::elementTable()) {
-        if (format == ListFormat::Csv) {
-            out << info.name << ",\"" << info.description << "\"," << (info.known ? "true" : "false") << '\n';
-        } else {
-            out << '<' << info.name << ">  " << info.description << (info.known ? "" : " (inferred)") << '\n';
+    for (const sketch::ElementInfo* info : elements) {
+        switch (format) {
+        case ListFormat::Json:
+            list.push_back({{"element", std::string(info->name)},
+                            {"description", std::string(info->description)},
+                            {"known", info->known}});
+            break;
+        case ListFormat::Csv:
+            out << info->name << ",\"" << info->description << "\"," << (info->known ? "true" : "false") << '\n';
+            break;
+        case ListFormat::Text:
+            out << '<' << info->name << ">  " << info->description << (info->known ? "" : " (inferred)")
+                << (info->since101 ? " Added by Live 10.1." : "") << '\n';
+            break;
         }
+    }
+    if (format == ListFormat::Json) {
+        out << list.dump(2) << '\n';
     }
 }
 
@@ -113,6 +119,8 @@ bool reportContrast(const theme::ThemeContent& theme, double minimumText, double
                             {"background", pair.background},
                             {"kind", kind},
                             {"ratio", std::stod(ratio)},
+                            {"minimum", minimum},
+                            {"passes", pair.ratio >= minimum},
                             {"foreground_hex", fore},
                             {"background_hex", back}});
             break;
@@ -163,7 +171,7 @@ void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostre
         nlohmann::ordered_json entries = nlohmann::ordered_json::array();
         for (const int number : color.entries) {
             numbers += (numbers.empty() ? "" : " ") + std::to_string(number);
-            entries.push_back({{"number", number}, {"item", std::string(sketch::elementName(item(number)))}});
+            entries.push_back({{"number", number}, {"item", item(number)}});
         }
         switch (format) {
         case ListFormat::Json:
@@ -188,9 +196,17 @@ void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostre
     }
 }
 
-NewColors colorsToAdjust(const theme::ThemeContent& theme, const sketch::Adjustment& adjustment,
-                         const std::vector<std::string>& patterns)
+NewColors colorsToAdjust(const theme::ThemeContent& theme, const std::string& file,
+                         const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns)
 {
+    for (const std::string& pattern : patterns) {
+        const bool used = std::any_of(theme.entries.begin(), theme.entries.end(), [&](const theme::ColorEntry& entry) {
+            return sketch::matches(sketch::elementName(theme::displayText(entry.item)), pattern);
+        });
+        if (!used) {
+            throw CliError(file, "no element matches the pattern '" + pattern + "'");
+        }
+    }
     NewColors colors;
     for (std::size_t i = 0; i < theme.entries.size(); ++i) {
         const std::string item = theme::displayText(theme.entries[i].item);

@@ -15,9 +15,9 @@ namespace tintwright::cli {
 // missing and undrawn elements, one line each, to `err`.
 void previewTheme(const theme::ThemeContent& theme, const std::string& view, std::ostream& out, std::ostream& err);
 
-// Where Live paints each element. Throws CliError for a name Live 10 does not have.
-void explainElements(const std::vector<std::string>& names, std::ostream& out);
-void explainAll(ListFormat format, std::ostream& out);
+// Where Live paints each named element, or every element where `names` is
+// empty. Throws CliError for a name Live 10 does not have.
+void explainElements(const std::vector<std::string>& names, ListFormat format, std::ostream& out);
 
 // Every contrast pair, lowest first; true when one is below its minimum.
 bool reportContrast(const theme::ThemeContent& theme, double minimumText, double minimumGraphic, ListFormat format,
@@ -29,8 +29,9 @@ void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostre
 
 // The entries whose element matches `patterns` (all, where there are none)
 // and whose colour the adjustment changes, with their new colours.
-NewColors colorsToAdjust(const theme::ThemeContent& theme, const sketch::Adjustment& adjustment,
-                         const std::vector<std::string>& patterns);
+// Throws CliError, naming `file`, for a pattern that matches no entry.
+NewColors colorsToAdjust(const theme::ThemeContent& theme, const std::string& file,
+                         const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns);
 
 // For `check`: a line when the theme lacks the elements Live 10.1 added, or nothing.
 std::string liveVersionNote(const theme::ThemeContent& theme);

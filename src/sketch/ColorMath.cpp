@@ -77,21 +77,42 @@ std::uint8_t channel(double linear)
     return static_cast<std::uint8_t>(std::lround(std::clamp(fromLinear(std::clamp(linear, 0.0, 1.0)), 0.0, 1.0) * 255));
 }
 
+// `*` any run of characters, `?` any one. Greedy, going back only to the last
+// star: a later star settles all before it, so no step is tried twice over.
 bool globMatches(std::string_view name, std::string_view pattern)
 {
-    if (pattern.empty()) {
-        return name.empty();
-    }
-    if (pattern.front() == '*') {
-        for (std::size_t skip = 0; skip <= name.size(); ++skip) {
-            if (globMatches(name.substr(skip), pattern.substr(1))) {
-                return true;
-            }
+    std::size_t n = 0;
+    std::size_t p = 0;
+    std::size_t star = std::string_view::npos; // the pattern's last star seen
+    std::size_t resume = 0; // where in the name that star's run ends for now
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (star != std::string_view::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
         }
-        return false;
     }
-    return !name.empty() && (pattern.front() == '?' || pattern.front() == name.front())
-        && globMatches(name.substr(1), pattern.substr(1));
+    while (p < pattern.size() && pattern[p] == '*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+// A pattern may name elements as theme files write them, in angle brackets.
+std::string_view withoutBrackets(std::string_view pattern)
+{
+    if (pattern.size() >= 2 && pattern.front() == '<' && pattern.back() == '>') {
+        pattern.remove_prefix(1);
+        pattern.remove_suffix(1);
+    }
+    return pattern;
 }
 
 } // namespace
@@ -114,13 +135,19 @@ Oklch toOklch(const theme::RgbTriple& rgb)
     return {L, std::hypot(A, B), hue < 0 ? hue + 360 : hue};
 }
 
-theme::RgbTriple fromOklch(const Oklch& color)
+theme::RgbTriple fromOklch(const Oklch& given)
 {
+    const Oklch color {std::isfinite(given.L) ? std::clamp(given.L, 0.0, 1.0) : 0.0,
+                       std::isnan(given.C) ? 0.0 : std::max(given.C, 0.0), std::isfinite(given.h) ? given.h : 0.0};
     LinearRgb rgb = toLinearRgb(color);
     if (!inGamut(rgb)) {
+        // No sRGB colour has a chroma above 0.33, so the search starts below
+        // this bound and ends after a fixed number of halvings whatever it is given.
+        constexpr double kBeyondSrgb = 0.5;
+        constexpr int kHalvings = 64;
         double inside = 0;
-        double outside = color.C;
-        while (outside - inside > 1e-4) {
+        double outside = std::min(color.C, kBeyondSrgb);
+        for (int step = 0; step < kHalvings && outside - inside > 1e-4; ++step) {
             const double middle = (inside + outside) / 2;
             (inGamut(toLinearRgb({color.L, middle, color.h})) ? inside : outside) = middle;
         }
@@ -131,19 +158,26 @@ theme::RgbTriple fromOklch(const Oklch& color)
 
 theme::RgbTriple adjustColor(const theme::RgbTriple& rgb, const Adjustment& adjustment)
 {
+    const auto finiteOr = [](double value, double otherwise) { return std::isfinite(value) ? value : otherwise; };
     const Oklch color = toOklch(rgb);
     const double lightness =
-        std::clamp((adjustment.invertLightness ? 1 - color.L : color.L) + adjustment.lightness, 0.0, 1.0);
-    double hue = std::fmod(color.h + adjustment.hue, 360);
+        std::clamp((adjustment.invertLightness ? 1 - color.L : color.L) + finiteOr(adjustment.lightness, 0), 0.0, 1.0);
+    double hue = std::fmod(color.h + finiteOr(adjustment.hue, 0), 360);
     if (hue < 0) {
         hue += 360;
     }
-    const theme::RgbTriple result = fromOklch({lightness, color.C * std::max(adjustment.chroma, 0.0), hue});
+    const theme::RgbTriple result =
+        fromOklch({lightness, color.C * std::max(finiteOr(adjustment.chroma, 1), 0.0), hue});
     // A grey stays grey: its three channels come out alike whatever the hue.
     if (color.C == 0) {
         return {result.G, result.G, result.G};
     }
     return result;
+}
+
+bool matches(std::string_view name, std::string_view pattern)
+{
+    return globMatches(name, withoutBrackets(pattern));
 }
 
 bool matchesAny(std::string_view name, const std::vector<std::string>& patterns)
@@ -152,7 +186,7 @@ bool matchesAny(std::string_view name, const std::vector<std::string>& patterns)
         return true;
     }
     return std::any_of(patterns.begin(), patterns.end(),
-                       [name](const std::string& pattern) { return globMatches(name, pattern); });
+                       [name](const std::string& pattern) { return matches(name, pattern); });
 }
 
 } // namespace tintwright::sketch

@@ -31,6 +31,7 @@ struct Oklch {
 Oklch toOklch(const theme::RgbTriple& rgb);
 // A colour outside sRGB keeps its lightness and hue and loses chroma until it
 // fits (bisection to 1e-4); channels are rounded to the nearest integer.
+// Lightness is held to 0..1; a part that is not a number counts as 0.
 theme::RgbTriple fromOklch(const Oklch& color);
 
 // A change of many colours at once, in OKLCH.
@@ -42,9 +43,14 @@ struct Adjustment {
 };
 
 // L' = (1 - L if inverted, else L) + lightness, held to 0..1; C' = C * chroma; h' = h + hue.
+// A part that is not finite changes nothing.
 theme::RgbTriple adjustColor(const theme::RgbTriple& rgb, const Adjustment& adjustment);
 
-// Whether `name` matches one of the glob patterns (`*`, `?`); no patterns match everything.
+// Whether `name` matches the glob pattern (`*`, `?`), which may stand in angle
+// brackets as theme files write names. Never more steps than the two lengths'
+// product, however many stars.
+bool matches(std::string_view name, std::string_view pattern);
+// Whether `name` matches one of the patterns; no patterns match everything.
 bool matchesAny(std::string_view name, const std::vector<std::string>& patterns);
 
 } // namespace tintwright::sketch

@@ -28,21 +28,6 @@ bool showsNotTheme(const std::vector<std::string>& records)
     return records.size() >= 4 && !hasThemeFormat(records);
 }
 
-// Feeds one chunk; false as soon as the records read show the text is not a
-// theme, so the rest of a foreign file is never read.
-bool feedTheme(RecordCutter& cutter, std::string_view chunk)
-{
-    try {
-        cutter.feed(chunk);
-    } catch (const ThemeError&) {
-        if (showsNotTheme(cutter.records())) {
-            return false;
-        }
-        throw;
-    }
-    return !showsNotTheme(cutter.records());
-}
-
 bool isDigit(std::string_view text, std::size_t index)
 {
     return index < text.size() && text[index] >= '0' && text[index] <= '9';
@@ -168,6 +153,19 @@ void RecordCutter::finish()
     if (m_lineOpen) {
         endRecord();
     }
+}
+
+bool feedTheme(RecordCutter& cutter, std::string_view chunk)
+{
+    try {
+        cutter.feed(chunk);
+    } catch (const ThemeError&) {
+        if (showsNotTheme(cutter.records())) {
+            return false;
+        }
+        throw;
+    }
+    return !showsNotTheme(cutter.records());
 }
 
 bool hasThemeFormat(const std::vector<std::string>& records)

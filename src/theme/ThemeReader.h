@@ -42,6 +42,11 @@ private:
     bool m_afterCarriageReturn = false;
 };
 
+// Feeds one chunk of theme text; false as soon as the records read show the
+// text is not a theme, so the rest of a foreign file or a pipe is never read.
+// Throws ThemeError as the cutter does.
+bool feedTheme(RecordCutter& cutter, std::string_view chunk);
+
 // True when the fourth record is "<ControlForeground>"; blanks after it do not count.
 bool hasThemeFormat(const std::vector<std::string>& records);
 

@@ -137,8 +137,8 @@ TEST_F(CliEdgeTest, paletteListsMostUsedFirstAndAdjustTouchesOnlyMatches)
 {
     const nlohmann::json palette = nlohmann::json::parse(run({"palette", path("Theme.ask"), "--format", "json"}).out);
     EXPECT_EQ(palette, nlohmann::json::parse(R"([
-        {"hex": "#000000", "count": 2, "entries": [{"number": 2, "item": "Element2"}, {"number": 3, "item": "Element3"}]},
-        {"hex": "#010203", "count": 1, "entries": [{"number": 1, "item": "ControlForeground"}]}])"));
+        {"hex": "#000000", "count": 2, "entries": [{"number": 2, "item": "<Element2>"}, {"number": 3, "item": "<Element3>"}]},
+        {"hex": "#010203", "count": 1, "entries": [{"number": 1, "item": "<ControlForeground>"}]}])"));
 
     const Outcome adjusted = run({"adjust", path("Theme.ask"), "--lightness", "0.5", "--only", "*t2", "-o", "-"});
     EXPECT_EQ(adjusted.err, "1 entry changed\n");

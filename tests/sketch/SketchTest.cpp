@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -171,7 +173,16 @@ INSTANTIATE_TEST_SUITE_P(
                       // Red is at the edge of sRGB: more chroma cannot fit, so it stays red.
                       AdjustCase {"outOfGamutLosesChromaOnly", {255, 0, 0}, {0, 3, 0, false}, {255, 0, 0}},
                       AdjustCase {"blackInvertedIsWhite", {0, 0, 0}, {0, 1, 0, true}, {255, 255, 255}},
-                      AdjustCase {"lightnessHeldToOne", {200, 200, 200}, {0, 1, 0.9, false}, {255, 255, 255}}),
+                      AdjustCase {"lightnessHeldToOne", {200, 200, 200}, {0, 1, 0.9, false}, {255, 255, 255}},
+                      // Parts that are no numbers change nothing; an endless chroma ends at sRGB's edge.
+                      AdjustCase {"notANumberChangesNothing",
+                                  {12, 200, 99},
+                                  {std::nan(""), std::nan(""), std::nan(""), false},
+                                  {12, 200, 99}},
+                      AdjustCase {
+                          "endlessHueChangesNothing", {12, 200, 99}, {HUGE_VAL, 1, -HUGE_VAL, false}, {12, 200, 99}},
+                      AdjustCase {"endlessChromaFindsTheEdge", {255, 0, 0}, {0, HUGE_VAL, 0, false}, {255, 0, 0}},
+                      AdjustCase {"hugeChromaFindsTheEdge", {255, 0, 0}, {0, 1e300, 0, false}, {255, 0, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ColorMathTest, onlyPatternsAreGlobs)
@@ -181,6 +192,22 @@ TEST(ColorMathTest, onlyPatternsAreGlobs)
     EXPECT_TRUE(matchesAny("SurfaceArea", {"Surface?rea"}));
     EXPECT_FALSE(matchesAny("SurfaceArea", {"Surface?"}));
     EXPECT_FALSE(matchesAny("ClipText", {"Clip?"}));
+    EXPECT_TRUE(matchesAny("Clip1", {"<Clip1>"}));
+    EXPECT_TRUE(matchesAny("Clip1", {"<Cl*>"}));
+    EXPECT_TRUE(matchesAny("a*b", {"a*b"}));
+    EXPECT_TRUE(matchesAny("ab", {"**a**b**"}));
+    EXPECT_FALSE(matchesAny("abc", {"*a*b"}));
+    EXPECT_TRUE(matchesAny("mississippi", {"*sip*"}));
+}
+
+TEST(ColorMathTest, manyStarsDoNotTakeLonger)
+{
+    // A matcher that backtracks at every star takes minutes here.
+    const std::string name(200, 'a');
+    const std::string pattern = std::string(40, '*') + "#";
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(matchesAny(name, {pattern}));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
 }
 
 } // namespace

@@ -1,0 +1,300 @@
+#include "CliRun.h"
+#include "sketch/ElementTable.h"
+#include "support/ThemeTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <streambuf>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+namespace tintwright::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using theme::testing::joinLines;
+using theme::testing::readBytes;
+using theme::testing::TemporaryFolder;
+using theme::testing::themeLines;
+using theme::testing::writeBytes;
+
+using testing::Outcome;
+using testing::run;
+
+class CliRefusalTest : public ::testing::Test {
+protected:
+    CliRefusalTest()
+    {
+        m_themeBytes = joinLines(themeLines({{1, 2, 3}, {0, 0, 0}, {0, 0, 0}}), "\n");
+        writeBytes(m_folder.file("Theme.ask"), m_themeBytes);
+    }
+    std::vector<std::string> withPaths(std::vector<std::string> arguments) const
+    {
+        for (std::string& argument : arguments) {
+            if (argument == "THEME" || argument == "OUT") {
+                argument = m_folder.file(argument == "THEME" ? "Theme.ask" : "Out.ask").u8string();
+            }
+        }
+        return arguments;
+    }
+
+    TemporaryFolder m_folder;
+    std::string m_themeBytes;
+};
+
+struct Refusal {
+    const char* name;
+    std::vector<std::string> arguments; // THEME and OUT stand for files of the test
+    std::string err; // the one line on standard error, after "tintwright-cli: "
+};
+
+class RefusedInputTest : public CliRefusalTest, public ::testing::WithParamInterface<Refusal> { };
+
+TEST_P(RefusedInputTest, exitsTwoWithOneLineAndWritesNothing)
+{
+    const Outcome outcome = run(withPaths(GetParam().arguments));
+    EXPECT_EQ(outcome.code, 2) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    const std::string theme = m_folder.file("Theme.ask").u8string();
+    std::string expected = GetParam().err;
+    if (expected.rfind("THEME: ", 0) == 0) {
+        expected.replace(0, 5, theme);
+    }
+    EXPECT_EQ(outcome.err, "tintwright-cli: " + expected + "\n");
+    EXPECT_EQ(readBytes(m_folder.file("Theme.ask")), m_themeBytes);
+    EXPECT_FALSE(fs::exists(m_folder.file("Out.ask")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, RefusedInputTest,
+    ::testing::Values(Refusal {"hueNotANumber",
+                               {"adjust", "THEME", "--hue", "nan", "--in-place"},
+                               "--hue takes a number from -360 to 360, not \"nan\""},
+                      Refusal {"hueInfinite",
+                               {"adjust", "THEME", "--hue", "-inf", "--in-place"},
+                               "--hue takes a number from -360 to 360, not \"-inf\""},
+                      Refusal {"hueHexadecimal",
+                               {"adjust", "THEME", "--hue", "0x10", "-o", "OUT"},
+                               "--hue takes a number from -360 to 360, not \"0x10\""},
+                      Refusal {"hueEmptyAfterEquals",
+                               {"adjust", "THEME", "--hue=", "-o", "OUT"},
+                               "--hue takes a number from -360 to 360, not \"\""},
+                      Refusal {"hueWithUnit",
+                               {"adjust", "THEME", "--hue", "30deg", "-o", "OUT"},
+                               "--hue takes a number from -360 to 360, not \"30deg\""},
+                      Refusal {"chromaNotANumber",
+                               {"adjust", "THEME", "--chroma", "nan", "--in-place"},
+                               "--chroma takes a number from 0 to 10, not \"nan\""},
+                      Refusal {"chromaBeyondDouble",
+                               {"adjust", "THEME", "--chroma", "1e309", "--in-place"},
+                               "--chroma takes a number from 0 to 10, not \"1e309\""},
+                      Refusal {"chromaNegative",
+                               {"adjust", "THEME", "--chroma", "-0.5", "--in-place"},
+                               "--chroma takes a number from 0 to 10, not \"-0.5\""},
+                      Refusal {"lightnessOutOfRange",
+                               {"adjust", "THEME", "--lightness", "1.5", "--in-place"},
+                               "--lightness takes a number from -1 to 1, not \"1.5\""},
+                      Refusal {"lightnessNotANumber",
+                               {"adjust", "THEME", "--lightness", "NaN", "--in-place"},
+                               "--lightness takes a number from -1 to 1, not \"NaN\""},
+                      Refusal {"contrastBelowOne",
+                               {"contrast", "THEME", "--min", "0.5"},
+                               "--min takes a number from 1 to 21, not \"0.5\""},
+                      Refusal {"contrastGraphicInfinite",
+                               {"contrast", "THEME", "--min-graphic", "inf"},
+                               "--min-graphic takes a number from 1 to 21, not \"inf\""},
+                      Refusal {"patternMatchingNothing",
+                               {"adjust", "THEME", "--only", "Elemnt*", "--hue", "30", "--in-place"},
+                               "THEME: no element matches the pattern 'Elemnt*'"},
+                      Refusal {"entryGivenTwoColours",
+                               {"set", "THEME", "2=#000000", "2=#111111", "--in-place"},
+                               "THEME: entry 2 <Element2> is given two colours, #000000 and #111111"},
+                      Refusal {"entryByNumberAndName",
+                               {"set", "THEME", "1=#000000", "<ControlForeground>=#111111", "-o", "OUT"},
+                               "THEME: entry 1 <ControlForeground> is given two colours, #000000 and #111111"},
+                      Refusal {"colourGivenTwoReplacements",
+                               {"replace", "THEME", "#000000=#111111", "0,0,0=#222222", "--in-place"},
+                               "THEME: #000000 is to become two colours, #111111 and #222222"},
+                      Refusal {"explainNamesAndAll",
+                               {"explain", "ControlForeground", "--all"},
+                               "explain takes ELEMENT names or --all, not both"},
+                      Refusal {"unknownOptionBeforeTheme",
+                               {"list", "-x", "THEME"},
+                               "unknown option '-x' (see tintwright-cli list --help)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Accepted {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string err;
+};
+
+class AcceptedInputTest : public CliRefusalTest, public ::testing::WithParamInterface<Accepted> { };
+
+TEST_P(AcceptedInputTest, isCarriedOut)
+{
+    const Outcome outcome = run(withPaths(GetParam().arguments));
+    EXPECT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_EQ(outcome.err, GetParam().err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, AcceptedInputTest,
+    ::testing::Values(
+        Accepted {"onlyBeforeTheme",
+                  {"adjust", "--only", "Element*", "THEME", "--lightness", "0.5", "-o", "OUT"},
+                  "2 entries changed\n"},
+        Accepted {"patternInAngleBrackets",
+                  {"adjust", "THEME", "--only", "<Element2>", "--lightness", ".5", "-o", "-"},
+                  "1 entry changed\n"},
+        Accepted {"onePatternPerOnly",
+                  {"adjust", "THEME", "--only", "Element2", "--only", "Element3", "--lightness=+0.5", "-o", "OUT"},
+                  "2 entries changed\n"},
+        Accepted {"sameColourTwice", {"set", "THEME", "2=#101010", "2=16,16,16", "-o", "OUT"}, "1 entry changed\n"},
+        Accepted {"decimalsWithSignAndPoint",
+                  {"adjust", "THEME", "--hue", "-360", "--chroma", "1.", "-o", "OUT"},
+                  "0 entries changed\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliRefusalTest, doubleDashEndsTheOptions)
+{
+    const fs::path before = fs::current_path();
+    fs::current_path(m_folder.path());
+    writeBytes(m_folder.file("-dash.ask"), m_themeBytes);
+    const Outcome listed = run({"list", "--", "-dash.ask", "--format", "csv"});
+    fs::current_path(before);
+    EXPECT_EQ(listed.code, 2);
+    EXPECT_EQ(listed.err, "tintwright-cli: unexpected argument '--format' (see tintwright-cli list --help)\n");
+    fs::current_path(m_folder.path());
+    const Outcome csv = run({"list", "--format", "csv", "--", "-dash.ask"});
+    fs::current_path(before);
+    EXPECT_EQ(csv.code, 0) << csv.err;
+    EXPECT_EQ(csv.out.substr(0, 22), "number,item,r,g,b,hex\n");
+}
+
+// Standard input that begins with `text` and then never ends, counting what is taken from it.
+class EndlessLines : public std::streambuf {
+public:
+    explicit EndlessLines(std::string text)
+        : m_buffer(std::move(text))
+    {
+        setg(m_buffer.data(), m_buffer.data(), m_buffer.data() + m_buffer.size());
+    }
+    std::size_t taken = 0;
+
+protected:
+    int_type underflow() override
+    {
+        m_buffer.assign(4096, '\n');
+        setg(m_buffer.data(), m_buffer.data(), m_buffer.data() + m_buffer.size());
+        taken += m_buffer.size();
+        return traits_type::to_int_type('\n');
+    }
+
+private:
+    std::string m_buffer;
+};
+
+TEST_F(CliRefusalTest, endlessStandardInputIsRefusedAtTheLineLimit)
+{
+    EndlessLines endless(m_themeBytes);
+    std::istream in(&endless);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCli({"list", "-"}, in, out, err), 2);
+    EXPECT_EQ(err.str(), "tintwright-cli: -: Line 1201: the theme has more than 1200 lines.\n");
+    EXPECT_LT(endless.taken, 256u * 1024u); // the rest of the input is never read
+}
+
+TEST(CliBrokenInputTest, unreadableStandardInputIsSaidToBeSo)
+{
+    class Broken : public std::streambuf {
+    protected:
+        int_type underflow() override { throw std::ios_base::failure("unreadable"); }
+    } broken;
+    std::istream in(&broken);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCli({"list", "-"}, in, out, err), 2);
+    EXPECT_EQ(err.str().rfind("tintwright-cli: -: standard input cannot be read", 0), 0u) << err.str();
+}
+
+TEST_F(CliRefusalTest, machineReadableOutputAgreesAcrossCommands)
+{
+    const auto json = [&](const std::vector<std::string>& arguments) {
+        return nlohmann::json::parse(run(withPaths(arguments)).out);
+    };
+    const nlohmann::json listed = json({"list", "THEME", "--format", "json"});
+    const nlohmann::json palette = json({"palette", "THEME", "--format", "json"});
+    EXPECT_EQ(palette[1]["entries"][0]["item"], listed[0]["item"]);
+
+    const nlohmann::json one = json({"explain", "<ControlForeground>", "--format", "json"});
+    const nlohmann::json all = json({"explain", "--all", "--format", "json"});
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0], all[0]);
+
+    for (const nlohmann::json& pair : json({"contrast", "THEME", "--format", "json", "--min", "7"})) {
+        EXPECT_EQ(pair["minimum"].get<double>(), pair["kind"] == "text" ? 7.0 : 3.0);
+        EXPECT_EQ(pair["passes"].get<bool>(), pair["ratio"].get<double>() >= pair["minimum"].get<double>()) << pair;
+    }
+}
+
+TEST_F(CliRefusalTest, checkWritesOneLinePerFileAndNamesLaterLiveThemes)
+{
+    std::vector<std::string> lines = {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", "<Ableton>", "<SkinManager>"};
+    for (const sketch::ElementInfo& info : sketch::elementTable()) {
+        if (!info.since101) {
+            const std::string name(info.name);
+            lines.insert(lines.end(),
+                         {"<" + name + ">", "<R Value=\"1\" />", "<G Value=\"2\" />", "<B Value=\"3\" />"});
+        }
+    }
+    writeBytes(m_folder.file("Old.ask"), joinLines(lines));
+    writeBytes(m_folder.file("Later.ask"), "<?xml?>\n<Ableton>\n<Theme>\n<ControlForeground Value=\"#b2b2b2\" />\n");
+    const Outcome checked =
+        run(withPaths({"check", m_folder.file("Old.ask").u8string(), "THEME", m_folder.file("Later.ask").u8string()}));
+    EXPECT_EQ(checked.code, 1);
+    ASSERT_EQ(std::count(checked.out.begin(), checked.out.end(), '\n'), 3) << checked.out;
+    EXPECT_NE(checked.out.find("Old.ask: ok, 619 lines, 154 colour entries; made for Live 10.0"), std::string::npos)
+        << checked.out;
+    EXPECT_NE(checked.out.find("Later.ask: Wrong file format, this is not an Live 10 Theme Skin!; it looks like a "
+                               "theme of Live 11 or 12"),
+              std::string::npos)
+        << checked.out;
+
+    const Outcome listed = run({"list", "-"}, readBytes(m_folder.file("Later.ask")));
+    EXPECT_EQ(listed.err,
+              "tintwright-cli: -: Wrong file format, this is not an Live 10 Theme Skin!\n"
+              "tintwright-cli: -: it looks like a theme of Live 11 or 12, which gives each colour as one "
+              "Value=\"#rrggbb\"; a Live 10 theme gives R, G and B lines\n");
+}
+
+TEST_F(CliRefusalTest, previewShowsAnEightBitNameAsEveryMessageDoes)
+{
+    std::string named = m_themeBytes;
+    named.replace(named.find("<Element2>"), 10, "<Gr\xFCn>");
+    const Outcome preview = run({"preview", "-"}, named);
+    EXPECT_EQ(preview.code, 0);
+    EXPECT_NE(preview.err.find("Gr\xC3\xBCn"), std::string::npos) << preview.err;
+    EXPECT_EQ(preview.err.find('\xFC'), std::string::npos);
+}
+
+#ifndef _WIN32
+TEST_F(CliRefusalTest, aPipeIsNotReplacedInPlace)
+{
+    const fs::path fifo = m_folder.file("pipe.ask");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const Outcome outcome = run({"adjust", fifo.u8string(), "--hue", "3", "--in-place"});
+    EXPECT_EQ(outcome.code, 2);
+    EXPECT_EQ(outcome.err,
+              "tintwright-cli: " + fifo.u8string()
+                  + ": a pipe cannot be replaced in place; write the result with -o OUT\n");
+}
+#endif
+
+} // namespace
+} // namespace tintwright::cli
