@@ -248,7 +248,7 @@ private:
 namespace {
 
 // Paints a cell in its own colours with the grid lines; the keyboard's cell
-// gets a dotted frame that shows on light and dark swatches alike.
+// gets a frame that shows on light and dark swatches alike.
 class GridDelegate : public QStyledItemDelegate {
 public:
     GridDelegate(const GridModel& model, QObject* parent)
@@ -267,8 +267,12 @@ public:
                      index.data(Qt::ForegroundRole).value<QColor>(),
                      Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()));
         drawCellLines(painter, option.rect, toQColor(m_model.look().gridColor));
-        if (option.state & QStyle::State_HasFocus) {
-            QPen pen(back.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine);
+        // Without the focus (another window is active) the current cell keeps a
+        // solid frame, so the row a click in the preview found stays in sight.
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        const bool focused = (option.state & QStyle::State_HasFocus) != 0;
+        if (focused || (view != nullptr && !view->isActiveWindow() && view->currentIndex() == index)) {
+            QPen pen(back.lightness() > 128 ? Qt::black : Qt::white, 1, focused ? Qt::DotLine : Qt::SolidLine);
             painter->setPen(pen);
             painter->drawRect(option.rect.adjusted(2, 2, -4, -4));
         }

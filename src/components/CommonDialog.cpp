@@ -88,7 +88,7 @@ bool CommonDialog::ShowSave()
 bool CommonDialog::ShowColor()
 {
     const theme::ColorValue initial = (m_flags & kRgbInit) != 0 ? m_color : 0;
-    const std::optional<QColor> color = m_desktop.chooseColor(m_owner, toQColor(initial));
+    const std::optional<QColor> color = m_desktop.chooseColor(m_owner, toQColor(initial), m_colorTitle);
     if (!color) {
         return cancelled();
     }

@@ -32,6 +32,8 @@ public:
     CommonDialog(Desktop& desktop, QWidget* owner);
 
     void setDialogTitle(const QString& title) { m_dialogTitle = title; }
+    // The colour dialog's title; empty for the desktop's own.
+    void setColorTitle(const QString& title) { m_colorTitle = title; }
     // Pairs of description and pattern joined by vertical bars: "Files (*.ask)|*.ask".
     void setFilter(const QString& filter) { m_filter = filter; }
     void setFlags(int flags) { m_flags = flags; }
@@ -63,6 +65,7 @@ private:
     Desktop& m_desktop;
     QWidget* m_owner;
     QString m_dialogTitle;
+    QString m_colorTitle;
     QString m_filter;
     QString m_defaultExt;
     int m_flags = 0;

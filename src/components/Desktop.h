@@ -40,8 +40,9 @@ public:
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> chooseFileToOpen(QWidget* parent, const FileRequest& request) = 0;
     virtual std::optional<QString> chooseFileToSave(QWidget* parent, const FileRequest& request) = 0;
-    // The chosen colour, or nothing when the user cancels. Custom colours last for the run.
-    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    // The chosen colour, or nothing when the user cancels. Custom colours last
+    // for the run. An empty title leaves the desktop's own.
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial, const QString& title) = 0;
     virtual MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) = 0;
     // Opens a local document with the desktop's viewer; false when that fails.
     virtual bool openDocument(const QString& path) = 0;

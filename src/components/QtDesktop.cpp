@@ -41,10 +41,10 @@ std::optional<QString> QtDesktop::chooseFileToSave(QWidget* parent, const FileRe
     return chosen(dialog.selectedFiles().constFirst());
 }
 
-std::optional<QColor> QtDesktop::chooseColor(QWidget* parent, const QColor& initial)
+std::optional<QColor> QtDesktop::chooseColor(QWidget* parent, const QColor& initial, const QString& title)
 {
     // Qt's own dialog keeps the custom colours from one call to the next.
-    const QColor color = QColorDialog::getColor(initial, parent, QString(), QColorDialog::DontUseNativeDialog);
+    const QColor color = QColorDialog::getColor(initial, parent, title, QColorDialog::DontUseNativeDialog);
     return color.isValid() ? std::optional<QColor>(color) : std::nullopt;
 }
 

@@ -9,7 +9,7 @@ class QtDesktop final : public Desktop {
 public:
     std::optional<QString> chooseFileToOpen(QWidget* parent, const FileRequest& request) override;
     std::optional<QString> chooseFileToSave(QWidget* parent, const FileRequest& request) override;
-    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial, const QString& title) override;
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
     bool openDocument(const QString& path) override;
     bool runDialog(QDialog& dialog) override;

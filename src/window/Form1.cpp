@@ -21,10 +21,12 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
@@ -124,10 +126,15 @@ public:
     }
 };
 
-QAccessibleInterface* coveredLabelFactory(const QString&, QObject* object)
+// The covered labels, and the program's two windows, which a screen reader
+// should present as windows rather than as anonymous panes.
+QAccessibleInterface* accessibleFactory(const QString&, QObject* object)
 {
     if (auto* label = dynamic_cast<CoveredLabel*>(object)) {
         return new CoveredLabelAccessible(label);
+    }
+    if (dynamic_cast<Form1*>(object) != nullptr || dynamic_cast<PreviewWindow*>(object) != nullptr) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     }
     return nullptr;
 }
@@ -192,7 +199,7 @@ void Form1::createControls()
 
     // Labels 3 and 4 lie beneath the save buttons, so that a disabled button
     // still explains itself through the tooltip of the label under it.
-    static const bool factoryInstalled = (QAccessible::installFactory(coveredLabelFactory), true);
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
     Q_UNUSED(factoryInstalled);
     const auto makeLabel = [this](QLabel* label, const char* name, const QRect& geometry, const char* caption) {
         label->setObjectName(QString::fromLatin1(name));
@@ -249,9 +256,13 @@ void Form1::createControls()
     // Beyond the window's own controls: the preview, in the free space below Exit.
     okpreview = makeButton("okpreview", twips(10440, 11280, 1575, 735), texts::kPreviewCaption, 0x00F0D8B0u, 9.75,
                            texts::kPreviewTip);
+    // And the grid's menu of edits, in the free space between Quick Save and Color Table.
+    okedit =
+        makeButton("okedit", twips(10440, 5160, 1575, 735), texts::kEditCaption, 0x00D8ECD8u, 9.75, texts::kEditTip);
     oksave->setEnabled(false);
     okquick->setEnabled(false);
     okpreview->setEnabled(false);
+    okedit->setEnabled(false);
     // The flags have no caption; a screen reader says the words of their tooltips.
     okhelpgerman->setAccessibleName(text(texts::kGermanHelpTip).simplified());
     okhelpenglish->setAccessibleName(text(texts::kEnglishHelpTip).simplified());
@@ -284,6 +295,7 @@ void Form1::createControls()
     setTabOrder(okhelpgerman, okquick);
     setTabOrder(okquick, okhelpenglish);
     setTabOrder(okhelpenglish, okpreview);
+    setTabOrder(okpreview, okedit);
     Tabelle2->setFocus();
 
     connect(okopendatei, &QAbstractButton::clicked, this, &Form1::okopendatei_Click);
@@ -296,6 +308,8 @@ void Form1::createControls()
     connect(okhelpgerman, &QAbstractButton::clicked, this, &Form1::okhelpgerman_Click);
     connect(okhelpenglish, &QAbstractButton::clicked, this, &Form1::okhelpenglish_Click);
     connect(okpreview, &QAbstractButton::clicked, this, &Form1::okpreview_Click);
+    connect(okedit, &QAbstractButton::clicked, this,
+            [this] { showEditMenu(okedit->mapToGlobal(QPoint(0, okedit->height()))); });
     auto* previewKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(previewKey, &QShortcut::activated, okpreview, &QAbstractButton::animateClick);
 
@@ -314,7 +328,18 @@ void Form1::createControls()
     actionUndo = makeAction("actionUndo", texts::kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     actionRedo = makeAction("actionRedo", texts::kRedoText,
                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    Tabelle2->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The grid's menu opens without waiting for it to close, under the pointer
+    // or, from the keyboard (the Menu key, Shift+F10), at the current cell.
+    m_editMenu = new QMenu(this);
+    m_editMenu->setObjectName(QStringLiteral("editMenu"));
+    m_editMenu->setAccessibleName(text(texts::kEditMenuName));
+    m_editMenu->addActions(Tabelle2->actions());
+    Tabelle2->setContextMenuPolicy(Qt::PreventContextMenu);
+    Tabelle2->viewport()->installEventFilter(this);
+    Tabelle2->installEventFilter(this);
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), Tabelle2, nullptr, nullptr,
+                                  Qt::WidgetWithChildrenShortcut);
+    connect(menuKey, &QShortcut::activated, this, [this] { showEditMenu(currentCellCorner()); });
     connect(actionChangeAll, &QAction::triggered, this, &Form1::changeAllOfColor);
     connect(actionAdjust, &QAction::triggered, this, &Form1::adjustColors);
     connect(actionUndo, &QAction::triggered, this, [this] { stepThroughHistory(m_undo, m_redo); });
@@ -327,7 +352,28 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_client && event->type() == QEvent::Paint) {
         paintShapes();
     }
+    if (event->type() == QEvent::ContextMenu && Tabelle2 != nullptr
+        && (watched == Tabelle2 || watched == Tabelle2->viewport())) {
+        const auto* request = static_cast<QContextMenuEvent*>(event);
+        showEditMenu(request->reason() == QContextMenuEvent::Mouse ? request->globalPos() : currentCellCorner());
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form1::showEditMenu(const QPoint& at)
+{
+    if (m_document.ThemeLoaded != 0) {
+        m_editMenu->popup(at);
+    }
+}
+
+// Where a menu opened from the keyboard stands: at the current cell, or the grid's corner.
+QPoint Form1::currentCellCorner() const
+{
+    const QModelIndex current = Tabelle2->currentIndex();
+    const QRect cell = current.isValid() ? Tabelle2->cellRect(current.row() + 1, current.column() + 1) : QRect();
+    return Tabelle2->viewport()->mapToGlobal(cell.isEmpty() ? QPoint(0, 0) : cell.center());
 }
 
 // Shape1, the grey frame of the grid, one line outside it on every side, and
@@ -454,6 +500,8 @@ void Form1::Form_Load()
     Tabelle2->setText(text(texts::kHeaderOldColor));
     Tabelle2->setCol(NewColor);
     Tabelle2->setText(text(texts::kHeaderNewColor));
+    Tabelle2->setCol(Marker);
+    Tabelle2->setCellAccessibleText(text(texts::kMarkerHeaderSpoken)); // the column has no header text
 
     Tabelle2->setCol(Number);
     for (int row = 1; row <= kNumberedRows; ++row) {
@@ -536,6 +584,12 @@ void Form1::readChosenTheme()
         showWrongFormat();
         return;
     }
+    // A file with a theme's header but no colour in it would leave nothing to edit
+    // and OpenTheme disabled: it is refused, and another can be chosen.
+    if (content->entries.empty()) {
+        reportFailure(texts::kOpenFailed, m_document.DialogPath, text(texts::kNoEntries));
+        return;
+    }
     m_document.ThemeTitle = dialog->fileTitle().toStdString();
     Label2->setPath(dialog->fileName());
     theme::storeTheme(m_document, *content);
@@ -548,6 +602,7 @@ void Form1::readChosenTheme()
     okopendatei->setEnabled(false);
     oksave->setEnabled(true);
     okpreview->setEnabled(true);
+    okedit->setEnabled(true);
     updateEditActions();
     Tabelle2->setFocus(); // not to the next button, which would take Space and Enter
     if (m_document.HasMyPrefix == 0) {
@@ -598,6 +653,9 @@ void Form1::oksave_Click(int /*Index*/)
         m_document.SavedPath = m_document.DialogPath;
         okquick->setEnabled(true);
         Label2->setPath(dialog->fileName());
+        if (m_preview) {
+            m_preview->setThemeName(previewName());
+        }
     });
 }
 

@@ -18,6 +18,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QScrollArea;
 
 namespace tintwright::theme {
@@ -77,6 +78,11 @@ private:
     // The grid row of the first entry of `element`, or 0.
     int rowOfElement(const QString& element) const;
     void findEntryOf(const QString& element);
+    void pickForElement(const QString& element);
+    // Places a dialog that shows its result live where it leaves the sketch in view.
+    void keepPreviewInView(QWidget& shown) const;
+    // The theme's file name as the preview's title shows it: the last saved, else the opened.
+    QString previewName() const;
 
     void giveNewColor(int row, theme::ColorValue color);
     void markRow(int row);
@@ -85,6 +91,8 @@ private:
     int currentRow() const; // the grid's current entry row, or 0
     int entriesOfColor(theme::ColorValue color) const;
     void updateEditActions();
+    void showEditMenu(const QPoint& at);
+    QPoint currentCellCorner() const;
     void changeAllOfColor();
     void adjustColors();
     void applyAdjustment(const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns);
@@ -128,6 +136,7 @@ private:
     GraphicalButton* okquick = nullptr;
     GraphicalButton* okhelpenglish = nullptr;
     GraphicalButton* okpreview = nullptr;
+    GraphicalButton* okedit = nullptr;
     QLabel* Label1 = nullptr;
     PathLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
@@ -138,6 +147,7 @@ private:
     QScrollArea* m_scrollArea = nullptr; // scrolls it on a screen too small for it
     QMargins m_fittedFrame; // the window frame fitToScreen() allowed for
     QPointer<PreviewWindow> m_preview;
+    QMenu* m_editMenu = nullptr; // the grid's menu, also behind okedit
     QAction* actionChangeAll = nullptr;
     QAction* actionAdjust = nullptr;
     QAction* actionUndo = nullptr;

@@ -169,6 +169,7 @@ void Form1::adjustColors()
         updatePreview();
     };
     connect(&adjust, &AdjustDialog::changed, this, showResult);
+    keepPreviewInView(adjust);
     const bool accepted = m_desktop.runDialog(adjust);
     restoreState(before);
     if (accepted) {

@@ -1,9 +1,15 @@
 #include "Form1.h"
 
 #include "Form1Grid.h"
+#include "Form1Texts.h"
+#include "Placement.h"
 #include "PreviewWindow.h"
 #include "components/CellGrid.h"
+#include "components/CommonDialog.h"
 #include "theme/DisplayText.h"
+
+#include <QFileInfo>
+#include <QScreen>
 
 // Form1's side of the preview: it feeds the sketch the current colours and
 // finds the row of an area the user points at.
@@ -19,20 +25,15 @@ void Form1::okpreview_Click()
     if (!m_preview) {
         m_preview = new PreviewWindow(this);
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
-        m_preview->setThemeName(QString::fromStdString(m_document.ThemeTitle));
+        m_preview->setThemeName(previewName());
         connect(m_preview, &PreviewWindow::elementClicked, this, &Form1::findEntryOf);
-        connect(m_preview, &PreviewWindow::elementDoubleClicked, this, [this](const QString& element) {
-            const int row = rowOfElement(element);
-            if (row > 0) {
-                findEntryOf(element);
-                Tabelle2->clickCellAt(row, NewColor);
-            }
-        });
+        connect(m_preview, &PreviewWindow::elementDoubleClicked, this, &Form1::pickForElement);
         updatePreview();
         const QModelIndex current = Tabelle2->currentIndex();
         if (current.isValid()) {
             showCurrentCell(current.row() + 1, current.column() + 1);
         }
+        m_preview->placeBeside(*this, QRect(Tabelle2->mapToGlobal(QPoint(0, 0)), Tabelle2->size()));
     }
     m_preview->show();
     m_preview->raise();
@@ -67,7 +68,9 @@ int Form1::rowOfElement(const QString& element) const
     return 0;
 }
 
-// From the sketch to the grid: the element's row becomes current, in view and focused.
+// From the sketch to the grid: the element's row becomes current, in view and
+// the grid's focus. The main window stays where it is, beneath the preview, so
+// the next click of a double-click lands on the sketch again.
 void Form1::findEntryOf(const QString& element)
 {
     const int row = rowOfElement(element);
@@ -76,8 +79,39 @@ void Form1::findEntryOf(const QString& element)
     }
     Tabelle2->setCurrentCell(row, NewColor);
     Tabelle2->setFocus();
-    raise();
-    activateWindow();
+}
+
+// A double-click in the sketch picks as a click on the element's NEW COLOR
+// cell does, with a colour dialog that names the entry it is for.
+void Form1::pickForElement(const QString& element)
+{
+    const int row = rowOfElement(element);
+    if (row == 0) {
+        return;
+    }
+    findEntryOf(element);
+    dialog->setColorTitle(text(texts::kColorForTitle).arg(row).arg(Tabelle2->textAt(row, Item)));
+    Tabelle2->clickCellAt(row, NewColor);
+    dialog->setColorTitle(QString());
+}
+
+void Form1::keepPreviewInView(QWidget& shown) const
+{
+    if (!m_preview || !m_preview->isVisible()) {
+        return;
+    }
+    shown.adjustSize();
+    const QSize framed = shown.size().grownBy(frameOf(shown, *this));
+    const QRect main = frameGeometry();
+    const QPoint overMain(main.center().x() - framed.width() / 2, main.center().y() - framed.height() / 2);
+    shown.move(leastCovering(framed, screen()->availableGeometry(), m_preview->frameGeometry(), overMain));
+    m_preview->raise();
+}
+
+QString Form1::previewName() const
+{
+    return m_document.SavedPath.empty() ? QString::fromStdString(m_document.ThemeTitle)
+                                        : QFileInfo(m_document.SavedPath).fileName();
 }
 
 } // namespace tintwright::ui

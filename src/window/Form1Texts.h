@@ -71,6 +71,7 @@ inline constexpr char kMarkerSpoken[] = "changed";
 inline constexpr char kPreviewCaption[] = "Preview";
 inline constexpr char kPreviewTip[] = "Show a sketch of Live's window in this theme's colours";
 inline constexpr char kPreviewTitle[] = "Preview – "; // followed by the theme's file name
+inline constexpr char kColorForTitle[] = "Colour for %1 %2"; // entry number, ITEM text
 inline constexpr char kPreviewName[] = "Preview of the theme"; // for screen readers
 inline constexpr char kSketchName[] = "Sketch of Live's window";
 inline constexpr char kSessionView[] = "Session";
@@ -81,6 +82,12 @@ inline constexpr char kHoverHint[] = "Point at an area to see which entry paints
 inline constexpr char kMissingElement[] = " is missing from this theme: Live uses its default colour here";
 
 // "%1" is the number of entries that have the current row's colour.
+inline constexpr char kEditCaption[] = "Edit…";
+inline constexpr char kEditTip[] = "Change many colours at once, undo and redo (also in the grid's menu: right-click, "
+                                   "the Menu key or Shift+F10)";
+inline constexpr char kEditMenuName[] = "Edit colours"; // for screen readers
+inline constexpr char kMarkerHeaderSpoken[] = "Changed"; // the marker column's header, for screen readers
+inline constexpr char kNoEntries[] = "the file holds no colour entries: no line in it begins with <R Value.";
 inline constexpr char kChangeAllText[] = "Change every entry of this colour (%1)…";
 inline constexpr char kAdjustText[] = "Adjust colours…";
 inline constexpr char kUndoText[] = "Undo";

@@ -1,17 +1,22 @@
 #include "PreviewWindow.h"
 
 #include "Form1Texts.h"
+#include "Placement.h"
 #include "components/SketchView.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QLayout>
+#include <QScreen>
 #include <QTabBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tintwright::ui {
 
 PreviewWindow::PreviewWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : QWidget(owner, Qt::Tool)
     , m_sketch(new SketchView(this))
     , m_view(new QTabBar(this))
     , m_hoverInfo(new QLabel(this))
@@ -42,6 +47,37 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     connect(m_sketch, &SketchView::hovered, this, &PreviewWindow::showHovered);
     connect(m_sketch, &SketchView::clicked, this, &PreviewWindow::elementClicked);
     connect(m_sketch, &SketchView::doubleClicked, this, &PreviewWindow::elementDoubleClicked);
+}
+
+void PreviewWindow::placeBeside(const QWidget& owner, const QRect& keepVisible)
+{
+    constexpr QSize kOpeningSize(960, 700);
+    constexpr int kLeastUsableWidth = 640; // below it the sketch's labels cannot be read
+    const QRect area = owner.screen()->availableGeometry();
+    const QMargins frame = frameOf(*this, owner);
+    const QRect main = owner.frameGeometry();
+    QSize opening = kOpeningSize.boundedTo(area.size().shrunkBy(frame));
+    // Where the screen has no room beside the main window, the room beside
+    // what must stay visible, if the sketch is still usable there.
+    const int besideMain = area.left() + area.width() - (main.left() + main.width());
+    const int besideKept =
+        area.left() + area.width() - (keepVisible.left() + keepVisible.width()) - frame.left() - frame.right();
+    if (besideMain < opening.width() + frame.left() + frame.right() && besideKept >= kLeastUsableWidth) {
+        opening.setWidth(std::min(opening.width(), besideKept));
+    }
+    // No taller than the sketch needs at that width.
+    const QSize sketch = m_sketch->sizeHint();
+    const QSize chrome = layout()->sizeHint() - sketch;
+    opening.setHeight(std::min(
+        opening.height(), (opening.width() - chrome.width()) * sketch.height() / sketch.width() + chrome.height()));
+    resize(opening);
+    const QSize framed = opening.grownBy(frame);
+    const QPoint right(main.left() + main.width(), main.top());
+    QPoint at = leastCovering(framed, area, main, right);
+    if (overlap(QRect(at, framed), main) > 0) {
+        at = leastCovering(framed, area, keepVisible, right);
+    }
+    move(at);
 }
 
 void PreviewWindow::setThemeName(const QString& fileName)

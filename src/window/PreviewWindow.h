@@ -13,7 +13,8 @@ class SketchView;
 
 // The preview beside the main window: one sketch of Live's window in the
 // theme's current colours, a switch between its Session and Arrangement
-// views, and a line naming the entry under the pointer.
+// views, and a line naming the entry under the pointer. It is a tool window
+// of the main window: it stays above it, as inspectors and palettes do.
 class PreviewWindow : public QWidget {
     Q_OBJECT
 
@@ -23,6 +24,10 @@ public:
     void setThemeName(const QString& fileName);
     void setColors(sketch::ElementColors colors);
     void setOutlined(const std::string& element);
+    // Opens at a size the screen holds, beside `owner` where the screen has
+    // room for both, else where it covers as little of `keepVisible` (in
+    // global coordinates) as it can.
+    void placeBeside(const QWidget& owner, const QRect& keepVisible);
 
 signals:
     void elementClicked(const QString& element);

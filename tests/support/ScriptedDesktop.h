@@ -31,6 +31,7 @@ public:
     QList<FileRequest> openRequests;
     QList<FileRequest> saveRequests;
     QList<QColor> colorRequests; // the colour each colour dialog started from
+    QStringList colorTitles; // and its title, empty for the desktop's own
     QList<MessageRequest> messages;
     QStringList documents;
     QStringList dialogs; // the objectNames of the program's own dialogs shown
@@ -49,9 +50,10 @@ public:
         saveRequests << request;
         return next(m_saveAnswers, std::optional<QString>(), QStringLiteral("save dialog \"%1\"").arg(request.title));
     }
-    std::optional<QColor> chooseColor(QWidget*, const QColor& initial) override
+    std::optional<QColor> chooseColor(QWidget*, const QColor& initial, const QString& title) override
     {
         colorRequests << initial;
+        colorTitles << title;
         return next(m_colorAnswers, std::optional<QColor>(), QStringLiteral("colour dialog"));
     }
     MessageAnswer showMessage(QWidget*, const MessageRequest& request) override

@@ -74,7 +74,7 @@ private slots:
     void openTheme_withIndentationCommasAndOddLineEnds_listsEntries();
     void openTheme_elementNames_showAsTheirAuthorsWroteThem();
     void openTheme_with169Entries_listsAllAndKeeps170Rows();
-    void openTheme_withoutEntries_leavesOnlyHeaderRow();
+    void openTheme_withoutEntries_isRefusedAndAnotherCanBeOpened();
     void openTheme_cancelled_changesNothingAndSaysNothing();
     void openTheme_notATheme_showsWrongFormatMessage_data();
     void openTheme_notATheme_showsWrongFormatMessage();
@@ -230,16 +230,22 @@ void Form1OpenThemeTest::openTheme_with169Entries_listsAllAndKeeps170Rows()
     QCOMPARE(driver.grid()->textAt(169, 2), QString::number(168));
 }
 
-void Form1OpenThemeTest::openTheme_withoutEntries_leavesOnlyHeaderRow()
+void Form1OpenThemeTest::openTheme_withoutEntries_isRefusedAndAnotherCanBeOpened()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("empty.ask");
     writeFile(path, "a\r\nb\r\nc\r\n<ControlForeground>\r\n</ControlForeground>\r\n");
     FormDriver driver;
     driver.openTheme(path);
-    QCOMPARE(driver.grid()->rows(), 1);
-    QCOMPARE(driver.document().EntryCount, 0);
-    QVERIFY(driver.button("oksave")->isEnabled());
+    QCOMPARE(driver.desktop.messages.size(), 1);
+    QVERIFY(driver.desktop.messages[0].text.contains("The file holds no colour entries"));
+    QCOMPARE(driver.grid()->rows(), 170);
+    QCOMPARE(driver.document().ThemeLoaded, 0);
+    QVERIFY(driver.button("okopendatei")->isEnabled());
+    QVERIFY(!driver.button("oksave")->isEnabled());
+    driver.openTheme(kMidnight);
+    QCOMPARE(driver.document().EntryCount, 130);
+    QCOMPARE(driver.document().LineCount, 794);
 }
 
 void Form1OpenThemeTest::openTheme_cancelled_changesNothingAndSaysNothing()

@@ -1,11 +1,18 @@
 #include "components/SketchView.h"
 #include "support/FormDriver.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace tintwright::ui;
 using namespace tintwright::ui::testing;
@@ -13,6 +20,12 @@ using namespace tintwright::ui::testing;
 namespace {
 
 const QString kMidnight = QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask");
+
+struct PreviewWindowParts {
+    QWidget* window = nullptr;
+    SketchView* sketch = nullptr;
+    QLabel* hoverInfo = nullptr;
+};
 
 // A point of the sketch where `element` shows, uncovered by other shapes.
 QPoint areaOf(const SketchView& sketch, const std::string& element)
@@ -39,6 +52,35 @@ void pointAt(QWidget* widget, const QPoint& at)
     QCoreApplication::sendEvent(widget, &move);
 }
 
+PreviewWindowParts openPreview(FormDriver& driver)
+{
+    driver.openTheme(kMidnight);
+    driver.click("okpreview");
+    auto* preview = driver.form->findChild<QWidget*>(QStringLiteral("PreviewWindow"));
+    if (preview == nullptr || !QTest::qWaitForWindowExposed(preview)) {
+        return {};
+    }
+    return {preview, preview->findChild<SketchView*>(QStringLiteral("sketch")),
+            preview->findChild<QLabel*>(QStringLiteral("hoverInfo"))};
+}
+
+// The colour `widget` shows at `at`, on a screen of any scale.
+QColor pixelAt(QWidget* widget, const QPoint& at)
+{
+    const QImage image = widget->grab().toImage();
+    return image.pixelColor((QPointF(at) * image.devicePixelRatio()).toPoint());
+}
+
+QRect globalRect(const QWidget* widget)
+{
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+qint64 areaOf(const QRect& rect)
+{
+    return rect.isEmpty() ? 0 : qint64 {rect.width()} * rect.height();
+}
+
 } // namespace
 
 class Form1PreviewTest : public QObject {
@@ -49,7 +91,159 @@ private slots:
 
     void preview_namesPointsFindsAndFollowsTheGrid();
     void preview_waitsForATheme();
+    void preview_doubleClickPicksForThePointedEntryAndNamesIt();
+    void preview_opensOnScreenBesideOrAwayFromTheGrid();
+    void preview_staysInViewWhileAdjustIsOpen();
+    void editMenu_opensFromKeysAndButton();
+    void preview_titleFollowsSaveAndGridKeepsItsMark();
+    void windows_areWindowsToScreenReaders();
 };
+
+void Form1PreviewTest::preview_doubleClickPicksForThePointedEntryAndNamesIt()
+{
+    FormDriver driver;
+    const PreviewWindowParts preview = openPreview(driver);
+    QVERIFY(preview.sketch);
+    // A tool window of the main window: it stays above it.
+    QCOMPARE(preview.window->windowType(), Qt::Tool);
+    QCOMPARE(preview.window->parentWidget(), driver.form.get());
+
+    const QPoint ground = areaOf(*preview.sketch, "SurfaceBackground");
+    QVERIFY(!ground.isNull());
+    pointAt(preview.sketch, ground);
+    const QString pointed = preview.hoverInfo->text();
+    const int row = pointed.section(QLatin1Char(' '), 0, 0).toInt();
+    QVERIFY2(row > 0 && pointed.contains("<SurfaceBackground>"), qPrintable(pointed));
+    driver.desktop.answerColor(QColor(0, 255, 0));
+    QTest::mouseDClick(preview.sketch, Qt::LeftButton, Qt::NoModifier, ground);
+    QCOMPARE(driver.desktop.colorTitles, QStringList {QStringLiteral("Colour for %1 <SurfaceBackground>").arg(row)});
+    QCOMPARE(driver.grid()->backColorAt(row, 6), 0x0000FF00u);
+    QCOMPARE(driver.grid()->currentIndex().row() + 1, row);
+    QCOMPARE(pixelAt(preview.sketch, ground), QColor(0, 255, 0));
+    // A colour picked in the grid itself keeps the desktop's own title.
+    driver.pick(1, QColor(1, 2, 3));
+    QCOMPARE(driver.desktop.colorTitles.last(), QString());
+}
+
+void Form1PreviewTest::preview_opensOnScreenBesideOrAwayFromTheGrid()
+{
+    FormDriver driver;
+    const PreviewWindowParts preview = openPreview(driver);
+    QVERIFY(preview.sketch);
+    const QRect screen = driver.form->screen()->availableGeometry();
+    const QRect frame = preview.window->frameGeometry();
+    QVERIFY2(
+        screen.contains(frame),
+        qPrintable(
+            QStringLiteral("%1 x %2 at %3, %4").arg(frame.width()).arg(frame.height()).arg(frame.x()).arg(frame.y())));
+    QVERIFY(screen.contains(globalRect(preview.hoverInfo)));
+    const QRect main = driver.form->frameGeometry();
+    if (screen.width() >= main.width() + frame.width()) {
+        QVERIFY(!frame.intersects(main));
+    } else {
+        // The grid keeps at least what the screen beside the preview leaves it.
+        const QRect grid = globalRect(driver.grid());
+        const int besideWidth = screen.width() - frame.width();
+        QVERIFY(areaOf(frame.intersected(grid))
+                <= areaOf(grid) - qint64 {std::max(0, besideWidth - grid.left())} * grid.height());
+    }
+}
+
+void Form1PreviewTest::preview_staysInViewWhileAdjustIsOpen()
+{
+    FormDriver driver;
+    const PreviewWindowParts preview = openPreview(driver);
+    QVERIFY(preview.sketch);
+    if (driver.form->screen()->availableGeometry().width() < 1200) {
+        QSKIP("the preview fills a screen this small; the dialog cannot stand beside it");
+    }
+    QRect dialogFrame;
+    driver.desktop.answerDialog([&](QDialog& dialog) {
+        dialog.show();
+        dialogFrame = dialog.frameGeometry();
+        return false;
+    });
+    QApplication::setActiveWindow(driver.form.get());
+    driver.form->findChild<QAction*>(QStringLiteral("actionAdjust"))->trigger();
+    QVERIFY(!dialogFrame.isEmpty());
+    const QRect sketch = globalRect(preview.sketch);
+    QVERIFY2(areaOf(dialogFrame.intersected(sketch)) * 10 <= areaOf(sketch),
+             qPrintable(QStringLiteral("the dialog covers %1 of %2 square pixels")
+                            .arg(areaOf(dialogFrame.intersected(sketch)))
+                            .arg(areaOf(sketch))));
+}
+
+void Form1PreviewTest::editMenu_opensFromKeysAndButton()
+{
+    FormDriver driver;
+    auto* edit = driver.button("okedit");
+    QVERIFY(edit && !edit->isEnabled());
+    QVERIFY(!edit->toolTip().isEmpty());
+    driver.openTheme(kMidnight);
+    QVERIFY(edit->isEnabled());
+    auto* menu = driver.form->findChild<QMenu*>(QStringLiteral("editMenu"));
+    QVERIFY(menu);
+    QStringList names;
+    for (const QAction* action : menu->actions()) {
+        names << action->objectName();
+    }
+    QCOMPARE(names, QStringList({"actionChangeAll", "actionAdjust", "actionUndo", "actionRedo"}));
+
+    QApplication::setActiveWindow(driver.form.get());
+    driver.grid()->setFocus();
+    driver.grid()->setCurrentCell(5, 6);
+    QTest::keyClick(driver.grid(), Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(menu->isVisible());
+    const QPoint cell = driver.grid()->viewport()->mapToGlobal(driver.grid()->cellRect(5, 6).center());
+    QVERIFY(menu->geometry().contains(cell) || (menu->pos() - cell).manhattanLength() < 4);
+    menu->close();
+
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTRY_VERIFY(menu->isVisible());
+    const QPoint below = edit->mapToGlobal(QPoint(0, edit->height()));
+    if (driver.form->screen()->availableGeometry().contains(QRect(below, menu->size()))) {
+        QCOMPARE(menu->pos(), below); // else Qt moves it onto the screen
+    }
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(menu);
+    QVERIFY(spoken);
+    QCOMPARE(spoken->role(), QAccessible::PopupMenu);
+    QCOMPARE(spoken->childCount(), 4);
+    menu->close();
+}
+
+void Form1PreviewTest::preview_titleFollowsSaveAndGridKeepsItsMark()
+{
+    FormDriver driver;
+    const PreviewWindowParts preview = openPreview(driver);
+    QVERIFY(preview.sketch);
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("Night Blue.ask"));
+    driver.desktop.answerSave(saved);
+    driver.click("oksave");
+    QCOMPARE(preview.window->windowTitle(), QStringLiteral("Preview – Night Blue.ask"));
+
+    // With the preview active, the current cell of the grid keeps a frame.
+    driver.grid()->setCurrentCell(3, 2);
+    QApplication::setActiveWindow(driver.form.get());
+    driver.button("okcolor")->setFocus(); // active, but the grid without the focus frame
+    const QRect cell = driver.grid()->cellRect(3, 2);
+    const QImage unmarked = driver.grid()->viewport()->grab(cell).toImage();
+    QApplication::setActiveWindow(preview.window);
+    QTRY_VERIFY(!driver.form->isActiveWindow());
+    QVERIFY(driver.grid()->viewport()->grab(cell).toImage() != unmarked);
+}
+
+void Form1PreviewTest::windows_areWindowsToScreenReaders()
+{
+    FormDriver driver;
+    const PreviewWindowParts preview = openPreview(driver);
+    QVERIFY(preview.window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(driver.form.get())->role(), QAccessible::Window);
+    QCOMPARE(QAccessible::queryAccessibleInterface(preview.window)->role(), QAccessible::Window);
+    // The marker column has no header text, but a name.
+    QCOMPARE(driver.grid()->model()->headerData(6, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
+             QStringLiteral("Changed"));
+}
 
 void Form1PreviewTest::preview_waitsForATheme()
 {
@@ -90,7 +284,7 @@ void Form1PreviewTest::preview_namesPointsFindsAndFollowsTheGrid()
     QCOMPARE(driver.grid()->currentIndex().row() + 1, 7);
     QCOMPARE(sketch->outlined(), std::string("Desktop"));
     driver.pick(7, QColor(12, 200, 34));
-    QCOMPARE(sketch->grab().toImage().pixelColor(desktopArea), QColor(12, 200, 34));
+    QCOMPARE(pixelAt(sketch, desktopArea), QColor(12, 200, 34));
 
     // The grid's current row outlines its element; the view switch shows the Arrangement.
     QTest::keyClick(driver.grid(), Qt::Key_Up);

@@ -34,7 +34,10 @@ public:
     }
     std::optional<QString> chooseFileToOpen(QWidget*, const FileRequest&) override { return m_theme; }
     std::optional<QString> chooseFileToSave(QWidget*, const FileRequest&) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return QColor(0xE0, 0x7A, 0x1F); }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&, const QString&) override
+    {
+        return QColor(0xE0, 0x7A, 0x1F);
+    }
     MessageAnswer showMessage(QWidget*, const MessageRequest& request) override
     {
         std::fprintf(stderr, "windowshot: the window said: %s\n", qPrintable(request.text));

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace tintwright::ui {
+
+// Where a window of `size` (its frame included) stands inside `area`, covering
+// as little of `avoid` as it can; among places that cover equally little, the
+// one nearest `preferred`. All in the screen's device-independent pixels.
+QPoint leastCovering(const QSize& size, const QRect& area, const QRect& avoid, const QPoint& preferred);
+
+// How much of `a` lies on `b`, in square pixels.
+qint64 overlap(const QRect& a, const QRect& b);
+
+// The frame the window system draws around `window`; before it is shown,
+// that of the window it belongs to, which the same window manager frames.
+QMargins frameOf(const QWidget& window, const QWidget& owner);
+
+} // namespace tintwright::ui
