@@ -11,7 +11,16 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 
 wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
-export WINEPREFIX="$PWD/build/windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+wineserver=$(command -v wineserver || command -v wineserver64 || echo /usr/lib/wine/wineserver64)
+# Wine keeps to build/windows: its prefix, a home of its own for the desktop
+# files it would write, and temporary files; its menu builder, which would put
+# entries and MIME types into the desktop's folders, is off.
+home="$PWD/build/windows/home"
+mkdir -p "$home" "$PWD/build/windows/tmp"
+export WINEPREFIX="$PWD/build/windows/wine" WINEDEBUG=-all LANG=C.UTF-8 \
+    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+    XDG_CACHE_HOME="$home/.cache" TMPDIR="$PWD/build/windows/tmp"
 bin=build/windows/bin
 "$wine" wineboot --init >/dev/null 2>&1 || true
 
@@ -36,4 +45,5 @@ differs=0
 [ "$differs" -eq 1 ]
 "$wine" "$bin/tintwright-cli.exe" preview "$themes/Dünkel.ask" -o "$themes/Dünkel.svg" 2>/dev/null
 grep -q 'data-element="ControlForeground"' "$themes/Dünkel.svg"
+"$wineserver" -k 2>/dev/null || true # nothing of Wine's goes on running after the checks
 echo "Windows build checked: $bin/tintwright-cli.exe"

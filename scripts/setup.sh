@@ -27,12 +27,14 @@ if [ "$(id -u)" -ne 0 ]; then
     fi
     as_root=(sudo)
 fi
-# One line here; apt's and dpkg's own lines go to a log, shown only when they fail.
+# One line here; apt's and dpkg's own lines go to a log, one section per
+# installation, and this installation's section is shown when it fails.
 mkdir -p build
 log="$PWD/build/setup.log"
-: >"$log"
+start=$(($(wc -l <"$log" 2>/dev/null || echo 0) + 1))
+echo "== $(date -u '+%Y-%m-%d %H:%M:%S UTC'): installing ${missing[*]}" >>"$log"
 fail() {
-    cat "$log" >&2
+    tail -n +"$start" "$log" >&2
     echo "Installing ${missing[*]} failed; the lines above are from $log." >&2
     exit 1
 }
