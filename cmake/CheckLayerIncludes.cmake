@@ -1,21 +1,38 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when a source of LAYER includes a header of another layer that is not
-# in MAY_INCLUDE. Run by tintwright_add_layer() before the layer is compiled.
-# Arguments (lists joined by "|"): LAYER, LAYERS, MAY_INCLUDE, FILES, STAMP.
+# in MAY_INCLUDE, in any spelling: "cli/Arguments.h", <cli/Arguments.h> and
+# "../cli/Arguments.h" all name the cli layer. Run by tintwright_add_layer()
+# before the layer is compiled.
+# Arguments (lists joined by "|"): ROOT (src/), LAYER, LAYERS, MAY_INCLUDE, FILES, STAMP.
 foreach(list_name LAYERS MAY_INCLUDE FILES)
     string(REPLACE "|" ";" ${list_name} "${${list_name}}")
 endforeach()
 
 set(failures "")
 foreach(file IN LISTS FILES)
-    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    get_filename_component(folder_of_file "${file}" DIRECTORY)
+    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
     foreach(line IN LISTS includes)
-        if(line MATCHES "\"([^\"/]+)/[^\"]*\"" AND CMAKE_MATCH_1 IN_LIST LAYERS)
-            set(folder "${CMAKE_MATCH_1}")
-            if(NOT folder STREQUAL LAYER AND NOT folder IN_LIST MAY_INCLUDE)
-                string(STRIP "${line}" line)
-                string(APPEND failures "\n  ${file}: ${line}")
-            endif()
+        if(NOT line MATCHES "[\"<]([^\">]+)[\">]")
+            continue()
+        endif()
+        # Found as the compiler finds it: beside the file first, then below src/.
+        set(named "${CMAKE_MATCH_1}")
+        get_filename_component(beside "${folder_of_file}/${named}" ABSOLUTE)
+        get_filename_component(below_root "${ROOT}/${named}" ABSOLUTE)
+        if(EXISTS "${beside}" AND line MATCHES "\"")
+            set(found "${beside}")
+        else()
+            set(found "${below_root}")
+        endif()
+        file(RELATIVE_PATH from_root "${ROOT}" "${found}")
+        if(from_root MATCHES "^\\.\\./" OR NOT from_root MATCHES "^([^/]+)/")
+            continue() # outside src/, or directly in it
+        endif()
+        set(folder "${CMAKE_MATCH_1}")
+        if(folder IN_LIST LAYERS AND NOT folder STREQUAL LAYER AND NOT folder IN_LIST MAY_INCLUDE)
+            string(STRIP "${line}" line)
+            string(APPEND failures "\n  ${file}: ${line}")
         endif()
     endforeach()
 endforeach()

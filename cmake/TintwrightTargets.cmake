@@ -1,7 +1,7 @@
 # How the program's own targets are built: one static library per folder of
 # src/, includes rooted at src/, and layers that point one way only.
 
-set(TINTWRIGHT_LAYERS theme sketch components window cli)
+set(TINTWRIGHT_LAYERS theme color model sketch components window cli)
 
 # The stricter warnings the program's own sources are held to.
 function(tintwright_strict_checks target)
@@ -33,7 +33,8 @@ function(tintwright_add_layer target)
     set(checker "${PROJECT_SOURCE_DIR}/cmake/CheckLayerIncludes.cmake")
     set(stamp "${CMAKE_CURRENT_BINARY_DIR}/${target}.includes-checked")
     add_custom_command(OUTPUT "${stamp}"
-        COMMAND "${CMAKE_COMMAND}" "-DLAYER=${layer}" "-DLAYERS=${layers}" "-DMAY_INCLUDE=${allowed}"
+        COMMAND "${CMAKE_COMMAND}" "-DROOT=${PROJECT_SOURCE_DIR}/src" "-DLAYER=${layer}" "-DLAYERS=${layers}"
+                "-DMAY_INCLUDE=${allowed}"
                 "-DFILES=${file_list}" "-DSTAMP=${stamp}" -P "${checker}"
         DEPENDS ${files} "${checker}"
         COMMENT "Checking the includes of ${layer}/"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sketch/Sketch.h"
+#include "color/Color.h"
 #include "theme/ColorValue.h"
 
 #include <algorithm>
@@ -51,7 +51,7 @@ double parseNumber(std::string_view option, std::string_view text, double least,
 // "#RRGGBB" (either case) or "R,G,B" with each part 0..255. Throws std::invalid_argument.
 theme::RgbTriple parseColor(std::string_view text);
 
-using sketch::hexColor;
+using color::hexColor;
 
 // An entry named on the command line: a number, or an element name with or
 // without its angle brackets.

@@ -3,7 +3,7 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "SketchCommands.h"
-#include "sketch/ColorMath.h"
+#include "color/Color.h"
 #include "theme/ThemeError.h"
 #include "theme/ThemeWriter.h"
 
@@ -53,9 +53,9 @@ constexpr double kLightnessRange = 1;
 constexpr double kLeastRatio = 1;
 constexpr double kMostRatio = 21; // WCAG's ratios run from 1 to 21
 
-sketch::Adjustment adjustment(const Options& options)
+color::Adjustment adjustment(const Options& options)
 {
-    sketch::Adjustment result;
+    color::Adjustment result;
     result.hue = parseNumber("--hue", options.hue, -kHueRange, kHueRange);
     result.chroma = parseNumber("--chroma", options.chroma, 0, kMostChroma);
     result.lightness = parseNumber("--lightness", options.lightness, -kLightnessRange, kLightnessRange);

@@ -111,8 +111,8 @@ bool reportContrast(const theme::ThemeContent& theme, double minimumText, double
         below = below || pair.ratio < minimum;
         const std::string kind = pair.text ? "text" : "graphic";
         const std::string ratio = twoDecimals(pair.ratio);
-        const std::string fore = sketch::hexColor(pair.foregroundRgb);
-        const std::string back = sketch::hexColor(pair.backgroundRgb);
+        const std::string fore = color::hexColor(pair.foregroundRgb);
+        const std::string back = color::hexColor(pair.backgroundRgb);
         switch (format) {
         case ListFormat::Json:
             list.push_back({{"foreground", pair.foreground},
@@ -196,12 +196,12 @@ void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostre
     }
 }
 
-NewColors colorsToAdjust(const theme::ThemeContent& theme, const std::string& file,
-                         const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns)
+NewColors colorsToAdjust(const theme::ThemeContent& theme, const std::string& file, const color::Adjustment& adjustment,
+                         const std::vector<std::string>& patterns)
 {
     for (const std::string& pattern : patterns) {
         const bool used = std::any_of(theme.entries.begin(), theme.entries.end(), [&](const theme::ColorEntry& entry) {
-            return sketch::matches(sketch::elementName(theme::displayText(entry.item)), pattern);
+            return color::matches(sketch::elementName(theme::displayText(entry.item)), pattern);
         });
         if (!used) {
             throw CliError(file, "no element matches the pattern '" + pattern + "'");
@@ -210,11 +210,11 @@ NewColors colorsToAdjust(const theme::ThemeContent& theme, const std::string& fi
     NewColors colors;
     for (std::size_t i = 0; i < theme.entries.size(); ++i) {
         const std::string item = theme::displayText(theme.entries[i].item);
-        if (!sketch::matchesAny(sketch::elementName(item), patterns)) {
+        if (!color::matchesAny(sketch::elementName(item), patterns)) {
             continue;
         }
         const theme::RgbTriple old = theme::SplitColor(theme.entries[i].oldColor);
-        const theme::RgbTriple adjusted = sketch::adjustColor(old, adjustment);
+        const theme::RgbTriple adjusted = color::adjustColor(old, adjustment);
         if (adjusted.R != old.R || adjusted.G != old.G || adjusted.B != old.B) {
             colors[static_cast<int>(i) + 1] = adjusted;
         }

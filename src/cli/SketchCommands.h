@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Commands.h"
-#include "sketch/ColorMath.h"
+#include "color/Color.h"
 #include "theme/ThemeReader.h"
 
 #include <ostream>
@@ -30,8 +30,8 @@ void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostre
 // The entries whose element matches `patterns` (all, where there are none)
 // and whose colour the adjustment changes, with their new colours.
 // Throws CliError, naming `file`, for a pattern that matches no entry.
-NewColors colorsToAdjust(const theme::ThemeContent& theme, const std::string& file,
-                         const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns);
+NewColors colorsToAdjust(const theme::ThemeContent& theme, const std::string& file, const color::Adjustment& adjustment,
+                         const std::vector<std::string>& patterns);
 
 // For `check`: a line when the theme lacks the elements Live 10.1 added, or nothing.
 std::string liveVersionNote(const theme::ThemeContent& theme);

@@ -533,12 +533,14 @@ QRect CellGrid::cellRect(int row, int col) const
 
 void CellGrid::setCellAccessibleText(const QString& text)
 {
+    checkCell(m_row, m_col);
     m_model->cell(m_row, m_col).spoken = text;
     m_model->cellChanged(m_row, m_col);
 }
 
 void CellGrid::setCellToolTip(const QString& text)
 {
+    checkCell(m_row, m_col);
     m_model->cell(m_row, m_col).tip = text;
     m_model->cellChanged(m_row, m_col);
 }

@@ -1,7 +1,7 @@
 #include "Sketch.h"
 
-#include "ColorMath.h"
 #include "ElementTable.h"
+#include "color/Color.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,16 +60,16 @@ void writeShape(std::ostream& out, const Shape& shape, const ElementColors& colo
 {
     const auto found = colors.find(shape.element);
     const bool missing = found == colors.end();
-    const std::string paint = missing ? "url(#missing)" : hexColor(found->second.rgb);
+    const std::string paint = missing ? "url(#missing)" : color::hexColor(found->second.rgb);
     const bool stroked = shape.paint == Paint::Stroke;
     std::string attributes = " data-element=\"" + xmlEscaped(shape.element) + "\"";
     if (missing) {
         attributes += " data-missing=\"true\"";
     }
     attributes += stroked ? " fill=\"none\" stroke=\"" + paint + "\" stroke-width=\"2\"" : " fill=\"" + paint + "\"";
-    const std::string title = missing
-        ? shape.element + " — the theme lacks this element; Live uses its default colour"
-        : shape.element + " — " + hexColor(found->second.rgb) + " — entry " + std::to_string(found->second.entry);
+    const std::string title = missing ? shape.element + " — the theme lacks this element; Live uses its default colour"
+                                      : shape.element + " — " + color::hexColor(found->second.rgb) + " — entry "
+            + std::to_string(found->second.entry);
     const std::string inner = "<title>" + xmlEscaped(title) + "</title>";
     switch (shape.kind) {
     case ShapeKind::Rect:
@@ -127,17 +127,6 @@ void writeShape(std::ostream& out, const Shape& shape, const ElementColors& colo
 }
 
 } // namespace
-
-std::string hexColor(const theme::RgbTriple& rgb)
-{
-    constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex = "#";
-    for (const std::uint8_t part : {rgb.R, rgb.G, rgb.B}) {
-        hex += kDigits[part >> 4];
-        hex += kDigits[part & 0xF];
-    }
-    return hex;
-}
 
 ElementColors elementColors(const std::vector<std::pair<std::string, theme::RgbTriple>>& entries)
 {
@@ -232,7 +221,7 @@ std::vector<ContrastPair> contrastPairs(const ElementColors& colors)
             pair.text = !shape.glyph;
             pair.foregroundRgb = foreground->second.rgb;
             pair.backgroundRgb = background->second.rgb;
-            pair.ratio = contrastRatio(pair.foregroundRgb, pair.backgroundRgb);
+            pair.ratio = color::contrastRatio(pair.foregroundRgb, pair.backgroundRgb);
             pairs.push_back(pair);
         }
     }

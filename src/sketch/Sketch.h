@@ -34,9 +34,6 @@ Coverage coverage(const ElementColors& colors);
 // The scenes as one SVG 1.1 document, one above the other.
 std::string svgDocument(const std::vector<const Scene*>& scenes, const ElementColors& colors);
 
-// "#rrggbb".
-std::string hexColor(const theme::RgbTriple& rgb);
-
 struct ContrastPair {
     std::string foreground;
     std::string background;

@@ -55,9 +55,9 @@ AdjustDialog::AdjustDialog(QWidget* parent)
     connect(m_only, &QLineEdit::textChanged, this, &AdjustDialog::changed);
 }
 
-sketch::Adjustment AdjustDialog::adjustment() const
+color::Adjustment AdjustDialog::adjustment() const
 {
-    sketch::Adjustment adjustment;
+    color::Adjustment adjustment;
     adjustment.hue = m_hue->value();
     adjustment.chroma = m_chroma->value();
     adjustment.lightness = m_lightness->value();

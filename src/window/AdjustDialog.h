@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sketch/ColorMath.h"
+#include "color/Color.h"
 
 #include <QDialog>
 
@@ -19,7 +19,7 @@ class AdjustDialog : public QDialog {
 public:
     explicit AdjustDialog(QWidget* parent);
 
-    sketch::Adjustment adjustment() const;
+    color::Adjustment adjustment() const;
     // The element name patterns of the `only` field, split at blanks.
     std::vector<std::string> patterns() const;
 

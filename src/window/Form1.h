@@ -2,7 +2,7 @@
 
 #include "theme/ThemeDocument.h"
 
-#include "sketch/ColorMath.h"
+#include "color/Color.h"
 #include "sketch/Sketch.h"
 
 #include <QMargins>
@@ -95,7 +95,7 @@ private:
     QPoint currentCellCorner() const;
     void changeAllOfColor();
     void adjustColors();
-    void applyAdjustment(const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns);
+    void applyAdjustment(const color::Adjustment& adjustment, const std::vector<std::string>& patterns);
 
     // What an edit changes: the entries' table rows and records, their NEW
     // COLOR swatches and the "#" marker.

@@ -139,14 +139,14 @@ void Form1::changeAllOfColor()
 }
 
 // Gives each entry whose element matches the patterns its current colour adjusted, where that differs.
-void Form1::applyAdjustment(const sketch::Adjustment& adjustment, const std::vector<std::string>& patterns)
+void Form1::applyAdjustment(const color::Adjustment& adjustment, const std::vector<std::string>& patterns)
 {
     for (int row = 1; row <= m_document.EntryCount; ++row) {
-        if (!sketch::matchesAny(elementOf(Tabelle2->textAt(row, Item)).toStdString(), patterns)) {
+        if (!color::matchesAny(elementOf(Tabelle2->textAt(row, Item)).toStdString(), patterns)) {
             continue;
         }
         const ColorValue color = currentColor(row);
-        const theme::RgbTriple rgb = sketch::adjustColor(theme::SplitColor(color), adjustment);
+        const theme::RgbTriple rgb = color::adjustColor(theme::SplitColor(color), adjustment);
         const ColorValue adjusted = theme::composeColor(rgb.R, rgb.G, rgb.B);
         if (adjusted != color) {
             giveNewColor(row, adjusted);

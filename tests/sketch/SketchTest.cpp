@@ -1,5 +1,5 @@
 #include "sketch/Sketch.h"
-#include "sketch/ColorMath.h"
+#include "color/Color.h"
 #include "sketch/ElementTable.h"
 #include "sketch/Scene.h"
 #include "theme/ThemeReader.h"
@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -102,18 +100,15 @@ TEST(SketchTest, svgIsWellFormedAndPaintsEachElementInItsColour)
         if (found == colors.end()) {
             EXPECT_EQ((*it)[4], "url(#missing)");
         } else {
-            EXPECT_EQ((*it)[4], hexColor(found->second.rgb)) << (*it)[1];
+            EXPECT_EQ((*it)[4], color::hexColor(found->second.rgb)) << (*it)[1];
         }
     }
     EXPECT_EQ(static_cast<std::size_t>(shapes), sessionScene().shapes.size());
     EXPECT_NE(svg.find("<title>SurfaceArea — #010203 — entry 99</title>"), std::string::npos);
 }
 
-TEST(SketchTest, contrastRatioIsWcags)
+TEST(SketchTest, contrastPairsStandOnTheirBackgrounds)
 {
-    // White on black is 21; #777777 on white, worked by hand: L = 0.1845, (1.05) / (0.2345) = 4.48.
-    EXPECT_DOUBLE_EQ(contrastRatio({255, 255, 255}, {0, 0, 0}), 21.0);
-    EXPECT_NEAR(contrastRatio({0x77, 0x77, 0x77}, {255, 255, 255}), 4.48, 0.005);
     const ElementColors colors =
         elementColors({{"<ControlForeground>", {255, 255, 255}}, {"<SurfaceBackground>", {0, 0, 0}}});
     const std::vector<ContrastPair> pairs = contrastPairs(colors);
@@ -123,91 +118,28 @@ TEST(SketchTest, contrastRatioIsWcags)
     EXPECT_DOUBLE_EQ(pairs.front().ratio, 21.0);
 }
 
-} // namespace
-} // namespace tintwright::sketch
-
-namespace tintwright::sketch {
-namespace {
-
-TEST(ColorMathTest, oklchMatchesPublishedValuesAndRoundTrips)
+TEST(SketchTest, contrastPairsAreLowestFirstOnceEachAndTakeTheFirstOfANameTwice)
 {
-    // sRGB red is oklch(62.8% 0.2577 29.23) in Ottosson's OKLab.
-    const Oklch red = toOklch({255, 0, 0});
-    EXPECT_NEAR(red.L, 0.62796, 1e-4);
-    EXPECT_NEAR(red.C, 0.25768, 1e-4);
-    EXPECT_NEAR(red.h, 29.234, 1e-2);
-    EXPECT_NEAR(toOklch({255, 255, 255}).L, 1.0, 1e-6);
-    for (int r = 0; r < 256; r += 15) {
-        for (int g = 0; g < 256; g += 15) {
-            for (int b = 0; b < 256; b += 15) {
-                const theme::RgbTriple rgb {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
-                                            static_cast<std::uint8_t>(b)};
-                const theme::RgbTriple back = fromOklch(toOklch(rgb));
-                ASSERT_EQ(std::make_tuple(back.R, back.G, back.B), std::make_tuple(rgb.R, rgb.G, rgb.B));
-            }
-        }
+    std::vector<std::pair<std::string, theme::RgbTriple>> entries;
+    std::uint8_t shade = 0;
+    for (const ElementInfo& info : elementTable()) {
+        shade = static_cast<std::uint8_t>(shade + 37);
+        entries.push_back({"<" + std::string(info.name) + ">", {shade, static_cast<std::uint8_t>(255 - shade), 90}});
     }
-}
+    entries.push_back({"<ControlForeground>", {1, 2, 3}}); // a second entry of a name: the first counts
+    const ElementColors colors = elementColors(entries);
+    EXPECT_EQ(colors.at("ControlForeground").entry, 1);
+    EXPECT_EQ(colors.at("ControlForeground").rgb.R, 37);
 
-struct AdjustCase {
-    const char* name;
-    theme::RgbTriple input;
-    Adjustment adjustment;
-    theme::RgbTriple expected;
-};
-
-class AdjustTest : public ::testing::TestWithParam<AdjustCase> { };
-
-TEST_P(AdjustTest, givesTheWorkedColour)
-{
-    const theme::RgbTriple out = adjustColor(GetParam().input, GetParam().adjustment);
-    EXPECT_NEAR(out.R, GetParam().expected.R, 1);
-    EXPECT_NEAR(out.G, GetParam().expected.G, 1);
-    EXPECT_NEAR(out.B, GetParam().expected.B, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Colors, AdjustTest,
-    ::testing::Values(AdjustCase {"greyStaysGreyUnderAHueTurn", {128, 128, 128}, {123, 2.5, 0, false}, {128, 128, 128}},
-                      AdjustCase {"nothingChangesNothing", {12, 200, 99}, {}, {12, 200, 99}},
-                      // Red is at the edge of sRGB: more chroma cannot fit, so it stays red.
-                      AdjustCase {"outOfGamutLosesChromaOnly", {255, 0, 0}, {0, 3, 0, false}, {255, 0, 0}},
-                      AdjustCase {"blackInvertedIsWhite", {0, 0, 0}, {0, 1, 0, true}, {255, 255, 255}},
-                      AdjustCase {"lightnessHeldToOne", {200, 200, 200}, {0, 1, 0.9, false}, {255, 255, 255}},
-                      // Parts that are no numbers change nothing; an endless chroma ends at sRGB's edge.
-                      AdjustCase {"notANumberChangesNothing",
-                                  {12, 200, 99},
-                                  {std::nan(""), std::nan(""), std::nan(""), false},
-                                  {12, 200, 99}},
-                      AdjustCase {
-                          "endlessHueChangesNothing", {12, 200, 99}, {HUGE_VAL, 1, -HUGE_VAL, false}, {12, 200, 99}},
-                      AdjustCase {"endlessChromaFindsTheEdge", {255, 0, 0}, {0, HUGE_VAL, 0, false}, {255, 0, 0}},
-                      AdjustCase {"hugeChromaFindsTheEdge", {255, 0, 0}, {0, 1e300, 0, false}, {255, 0, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ColorMathTest, onlyPatternsAreGlobs)
-{
-    EXPECT_TRUE(matchesAny("Clip12", {}));
-    EXPECT_TRUE(matchesAny("Clip12", {"Surface*", "Clip*"}));
-    EXPECT_TRUE(matchesAny("SurfaceArea", {"Surface?rea"}));
-    EXPECT_FALSE(matchesAny("SurfaceArea", {"Surface?"}));
-    EXPECT_FALSE(matchesAny("ClipText", {"Clip?"}));
-    EXPECT_TRUE(matchesAny("Clip1", {"<Clip1>"}));
-    EXPECT_TRUE(matchesAny("Clip1", {"<Cl*>"}));
-    EXPECT_TRUE(matchesAny("a*b", {"a*b"}));
-    EXPECT_TRUE(matchesAny("ab", {"**a**b**"}));
-    EXPECT_FALSE(matchesAny("abc", {"*a*b"}));
-    EXPECT_TRUE(matchesAny("mississippi", {"*sip*"}));
-}
-
-TEST(ColorMathTest, manyStarsDoNotTakeLonger)
-{
-    // A matcher that backtracks at every star takes minutes here.
-    const std::string name(200, 'a');
-    const std::string pattern = std::string(40, '*') + "#";
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(matchesAny(name, {pattern}));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    const std::vector<ContrastPair> pairs = contrastPairs(colors);
+    ASSERT_GT(pairs.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(pairs.begin(), pairs.end(),
+                               [](const ContrastPair& a, const ContrastPair& b) { return a.ratio < b.ratio; }));
+    std::set<std::tuple<std::string, std::string, bool>> seen;
+    for (const ContrastPair& pair : pairs) {
+        EXPECT_TRUE(seen.insert({pair.foreground, pair.background, pair.text}).second)
+            << pair.foreground << " on " << pair.background;
+    }
 }
 
 } // namespace

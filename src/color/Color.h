@@ -1,22 +1,27 @@
 #pragma once
 
+// Colours on their own: #rrggbb, WCAG contrast, OKLCH and its adjustments,
+// and the name patterns that choose which colours change. Standard C++ only.
+
 #include "theme/ColorValue.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace tintwright::sketch {
+namespace tintwright::color {
+
+// "#rrggbb", the way the program writes every colour.
+std::string hexColor(const theme::RgbTriple& rgb);
+// "#RRGGBB" in either case; nothing for any other text.
+std::optional<theme::RgbTriple> parseHexColor(std::string_view text);
 
 // Relative luminance of an sRGB colour, 0..1, as WCAG 2.x defines it.
 double relativeLuminance(const theme::RgbTriple& rgb);
 
 // WCAG 2.x contrast ratio of two colours, 1..21.
 double contrastRatio(const theme::RgbTriple& a, const theme::RgbTriple& b);
-
-} // namespace tintwright::sketch
-
-namespace tintwright::sketch {
 
 // A colour in OKLCH: lightness 0..1, chroma from 0, hue in degrees.
 struct Oklch {
@@ -53,4 +58,4 @@ bool matches(std::string_view name, std::string_view pattern);
 // Whether `name` matches one of the patterns; no patterns match everything.
 bool matchesAny(std::string_view name, const std::vector<std::string>& patterns);
 
-} // namespace tintwright::sketch
+} // namespace tintwright::color

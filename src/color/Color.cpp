@@ -1,9 +1,9 @@
-#include "ColorMath.h"
+#include "Color.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace tintwright::sketch {
+namespace tintwright::color {
 
 namespace {
 
@@ -17,6 +17,38 @@ double linear(std::uint8_t channel)
 
 } // namespace
 
+std::string hexColor(const theme::RgbTriple& rgb)
+{
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex = "#";
+    for (const std::uint8_t part : {rgb.R, rgb.G, rgb.B}) {
+        hex += kDigits[part >> 4];
+        hex += kDigits[part & 0xF];
+    }
+    return hex;
+}
+
+std::optional<theme::RgbTriple> parseHexColor(std::string_view text)
+{
+    if (text.size() != 7 || text.front() != '#') {
+        return std::nullopt;
+    }
+    int digits[6];
+    for (std::size_t i = 0; i < 6; ++i) {
+        const char c = text[i + 1];
+        digits[i] = c >= '0' && c <= '9' ? c - '0'
+            : c >= 'a' && c <= 'f'       ? c - 'a' + 10
+            : c >= 'A' && c <= 'F'       ? c - 'A' + 10
+                                         : -1;
+        if (digits[i] < 0) {
+            return std::nullopt;
+        }
+    }
+    return theme::RgbTriple {static_cast<std::uint8_t>(digits[0] * 16 + digits[1]),
+                             static_cast<std::uint8_t>(digits[2] * 16 + digits[3]),
+                             static_cast<std::uint8_t>(digits[4] * 16 + digits[5])};
+}
+
 double relativeLuminance(const theme::RgbTriple& rgb)
 {
     return 0.2126 * linear(rgb.R) + 0.7152 * linear(rgb.G) + 0.0722 * linear(rgb.B);
@@ -28,10 +60,6 @@ double contrastRatio(const theme::RgbTriple& a, const theme::RgbTriple& b)
     const double second = relativeLuminance(b);
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
-
-} // namespace tintwright::sketch
-
-namespace tintwright::sketch {
 
 namespace {
 
@@ -189,4 +217,4 @@ bool matchesAny(std::string_view name, const std::vector<std::string>& patterns)
                        [name](const std::string& pattern) { return matches(name, pattern); });
 }
 
-} // namespace tintwright::sketch
+} // namespace tintwright::color
