@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Cross-builds the theme core, the sketch, their tests and tintwright-cli for 64-bit Windows
-# with MinGW-w64 into build/windows/, then runs the core and CLI test suites
-# and the program itself, in a folder with a non-ASCII name, under Wine.
+# Cross-builds the theme core, the colour layer, the model, the sketch, their
+# tests and tintwright-cli for 64-bit Windows with MinGW-w64 into build/windows/,
+# then runs their test suites and the program itself, in a folder with a
+# non-ASCII name, under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,6 +27,9 @@ bin=build/windows/bin
 
 echo "== The theme core's tests under Wine"
 "$wine" "$bin/theme_tests.exe" --gtest_brief=1
+echo "== The colour layer's and the theme model's tests under Wine"
+"$wine" "$bin/color_tests.exe" --gtest_brief=1
+"$wine" "$bin/model_tests.exe" --gtest_brief=1
 echo "== The sketch's tests under Wine"
 "$wine" "$bin/sketch_tests.exe" --gtest_brief=1
 echo "== tintwright-cli's tests under Wine"

@@ -123,13 +123,14 @@ int edit(const Options& options, const char* command, Change&& change, StandardI
     if (options.inPlace) {
         refuseUnreplaceable(options.theme);
     }
-    const theme::ThemeContent theme = loadTheme(options.theme, input);
-    const NewColors colors = change(theme);
+    model::ThemeModel theme;
+    theme.load(loadTheme(options.theme, input));
+    const int changed = change(theme);
     // A theme that would not change stays as it is, bytes and all; -o still writes the file asked for.
-    if (!colors.empty() || !options.inPlace) {
-        writeResult(options.inPlace ? options.theme : options.output, savedTheme(theme, colors), out);
+    if (changed > 0 || !options.inPlace) {
+        writeResult(options.inPlace ? options.theme : options.output, theme.savedBytes(), out);
     }
-    err << colors.size() << (colors.size() == 1 ? " entry" : " entries") << " changed\n";
+    err << changed << (changed == 1 ? " entry" : " entries") << " changed\n";
     return kNothingFound;
 }
 
@@ -331,20 +332,20 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         if (set->parsed()) {
             return edit(
                 options, "set",
-                [&](const theme::ThemeContent& theme) { return colorsToSet(theme, options.theme, options.pairs); },
-                input, out, err);
+                [&](model::ThemeModel& theme) { return setColors(theme, options.theme, options.pairs); }, input, out,
+                err);
         }
         if (replace->parsed()) {
             return edit(
                 options, "replace",
-                [&](const theme::ThemeContent& theme) { return colorsToReplace(theme, options.theme, options.pairs); },
-                input, out, err);
+                [&](model::ThemeModel& theme) { return replaceColors(theme, options.theme, options.pairs); }, input,
+                out, err);
         }
         if (adjust->parsed()) {
             return edit(
                 options, "adjust",
-                [&, change = adjustment(options)](const theme::ThemeContent& theme) {
-                    return colorsToAdjust(theme, options.theme, change, options.patterns);
+                [&, change = adjustment(options)](model::ThemeModel& theme) {
+                    return adjustColors(theme, options.theme, change, options.patterns);
                 },
                 input, out, err);
         }

@@ -128,18 +128,6 @@ std::string counted(std::size_t count, const char* one, const char* many)
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// Only entries whose colour really changes count, and only they are rewritten.
-NewColors withoutUnchanged(const theme::ThemeContent& theme, NewColors colors)
-{
-    for (auto at = colors.begin(); at != colors.end();) {
-        const theme::RgbTriple& rgb = at->second;
-        const bool same =
-            theme.entries[static_cast<std::size_t>(at->first - 1)].oldColor == theme::composeColor(rgb.R, rgb.G, rgb.B);
-        at = same ? colors.erase(at) : std::next(at);
-    }
-    return colors;
-}
-
 // The records outside colour entries (an entry's name and its R, G and B
 // records), with their line numbers.
 std::vector<std::pair<int, const std::string*>> otherRecords(const theme::ThemeContent& theme)
@@ -329,18 +317,16 @@ void listEntries(const theme::ThemeContent& theme, ListFormat format, std::ostre
     }
 }
 
-NewColors colorsToSet(const theme::ThemeContent& theme, const std::string& file,
-                      const std::vector<std::string>& assignments)
+int setColors(model::ThemeModel& model, const std::string& file, const std::vector<std::string>& assignments)
 {
-    const std::vector<Row> entries = rows(theme);
-    NewColors colors;
+    std::map<int, theme::RgbTriple> colors;
     // An entry named twice, by number or by name, must be given one colour.
-    const auto give = [&](const Row& row, const theme::RgbTriple& rgb) {
-        const auto [at, added] = colors.emplace(row.number, rgb);
+    const auto give = [&](int number, const theme::RgbTriple& rgb) {
+        const auto [at, added] = colors.emplace(number, rgb);
         if (!added && hexColor(at->second) != hexColor(rgb)) {
             throw CliError(file,
-                           "entry " + std::to_string(row.number) + " " + row.item + " is given two colours, "
-                               + hexColor(at->second) + " and " + hexColor(rgb));
+                           "entry " + std::to_string(number) + " " + theme::displayText(model.entry(number).item)
+                               + " is given two colours, " + hexColor(at->second) + " and " + hexColor(rgb));
         }
     };
     for (const std::string& assignment : assignments) {
@@ -349,18 +335,19 @@ NewColors colorsToSet(const theme::ThemeContent& theme, const std::string& file,
             const theme::RgbTriple rgb = parseColor(color);
             const EntryName name = parseEntryName(entry);
             if (name.number != 0 || name.item.empty()) {
-                if (name.number < 1 || name.number > static_cast<int>(entries.size())) {
-                    throw CliError(file,
-                                   "there is no colour entry " + entry + ": the theme has "
-                                       + counted(entries.size(), "colour entry", "colour entries"));
+                if (name.number < 1 || name.number > model.entryCount()) {
+                    throw CliError(
+                        file,
+                        "there is no colour entry " + entry + ": the theme has "
+                            + counted(static_cast<std::size_t>(model.entryCount()), "colour entry", "colour entries"));
                 }
-                give(entries[static_cast<std::size_t>(name.number - 1)], rgb);
+                give(name.number, rgb);
                 continue;
             }
             bool found = false;
-            for (const Row& row : entries) {
-                if (row.item == name.item) {
-                    give(row, rgb);
+            for (int number = 1; number <= model.entryCount(); ++number) {
+                if (theme::displayText(model.entry(number).item) == name.item) {
+                    give(number, rgb);
                     found = true;
                 }
             }
@@ -371,58 +358,44 @@ NewColors colorsToSet(const theme::ThemeContent& theme, const std::string& file,
             throw CliError(file, error.what());
         }
     }
-    return withoutUnchanged(theme, colors);
+    // Only entries whose colour really changes count, and only they are rewritten.
+    int changed = 0;
+    for (const auto& [number, rgb] : colors) {
+        const theme::ColorValue color = theme::composeColor(rgb.R, rgb.G, rgb.B);
+        if (color != model.currentColor(number)) {
+            model.giveColor(number, color);
+            ++changed;
+        }
+    }
+    return changed;
 }
 
-NewColors colorsToReplace(const theme::ThemeContent& theme, const std::string& file,
-                          const std::vector<std::string>& replacements)
+int replaceColors(model::ThemeModel& model, const std::string& file, const std::vector<std::string>& replacements)
 {
-    std::vector<std::pair<theme::ColorValue, theme::RgbTriple>> pairs;
+    std::vector<std::pair<theme::ColorValue, theme::ColorValue>> pairs;
     for (const std::string& replacement : replacements) {
         try {
             const auto [from, to] = splitAssignment(replacement, "COLOR=COLOR");
             const theme::RgbTriple old = parseColor(from);
             const theme::RgbTriple wanted = parseColor(to);
             const theme::ColorValue value = theme::composeColor(old.R, old.G, old.B);
+            const theme::ColorValue replacing = theme::composeColor(wanted.R, wanted.G, wanted.B);
             for (const auto& [earlier, its] : pairs) {
-                if (earlier == value && hexColor(its) != hexColor(wanted)) {
+                if (earlier == value && its != replacing) {
                     throw CliError(file,
-                                   hexColor(old) + " is to become two colours, " + hexColor(its) + " and "
-                                       + hexColor(wanted));
+                                   hexColor(old) + " is to become two colours, " + hexColor(theme::SplitColor(its))
+                                       + " and " + hexColor(wanted));
                 }
             }
-            pairs.emplace_back(value, wanted);
+            pairs.emplace_back(value, replacing);
         } catch (const std::invalid_argument& error) {
             throw CliError(file, error.what());
         }
     }
-    NewColors colors;
-    for (std::size_t i = 0; i < theme.entries.size(); ++i) {
-        // Every pair looks at the colour the file gave the entry, so A=B B=A swaps.
-        for (const auto& [from, to] : pairs) {
-            if (theme.entries[i].oldColor == from) {
-                colors[static_cast<int>(i) + 1] = to;
-            }
-        }
-    }
-    return withoutUnchanged(theme, colors);
-}
-
-std::string savedTheme(const theme::ThemeContent& theme, const NewColors& colors)
-{
-    auto document = std::make_unique<theme::ThemeDocument>();
-    theme::storeTheme(*document, theme);
-    for (const auto& [number, rgb] : colors) {
-        theme::ColorTableRow& row = theme::colorTableRow(*document, number);
-        row[theme::Red] = rgb.R;
-        row[theme::Green] = rgb.G;
-        row[theme::Blue] = rgb.B;
-        row[theme::Changed] = 1;
-    }
-    theme::RewriteChangedEntries(*document);
-    std::string bytes;
-    theme::WriteThemeLines(*document, bytes);
-    return bytes;
+    // A colour replaced by itself changes nothing, and its entries are not rewritten.
+    pairs.erase(std::remove_if(pairs.begin(), pairs.end(), [](const auto& pair) { return pair.first == pair.second; }),
+                pairs.end());
+    return static_cast<int>(model.replaceColors(pairs).size());
 }
 
 int diffThemes(const theme::ThemeContent& first, const std::string& firstFile, const theme::ThemeContent& second,

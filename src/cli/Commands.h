@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Arguments.h"
+#include "model/ThemeModel.h"
 #include "theme/ColorValue.h"
 #include "theme/ThemeReader.h"
 
@@ -14,9 +15,6 @@
 // The commands of tintwright-cli. Files are named as they were given on the
 // command line; each command reads and writes only through the theme core.
 namespace tintwright::cli {
-
-// The colours to give entries: entry number -> colour.
-using NewColors = std::map<int, theme::RgbTriple>;
 
 // Standard input, read once, for a THEME given as "-".
 class StandardInput {
@@ -45,18 +43,13 @@ enum class ListFormat { Text, Csv, Json };
 
 void listEntries(const theme::ThemeContent& theme, ListFormat format, std::ostream& out);
 
-// The entries "ENTRY=COLOR" names, with their colours; an entry given the
-// colour it has already is left out. Throws CliError.
-NewColors colorsToSet(const theme::ThemeContent& theme, const std::string& file,
-                      const std::vector<std::string>& assignments);
+// Gives the entries each "ENTRY=COLOR" names their colours, leaving out an
+// entry given the colour it has already; how many changed. Throws CliError.
+int setColors(model::ThemeModel& model, const std::string& file, const std::vector<std::string>& assignments);
 
-// The entries whose colour is the left colour of a "COLOR=COLOR" and not the
-// right one, with the right one. Throws CliError.
-NewColors colorsToReplace(const theme::ThemeContent& theme, const std::string& file,
-                          const std::vector<std::string>& replacements);
-
-// The bytes "Save Theme" writes once those entries have been given those colours.
-std::string savedTheme(const theme::ThemeContent& theme, const NewColors& colors);
+// Gives every entry whose colour is the left colour of a "COLOR=COLOR" the
+// right one; how many changed. Throws CliError.
+int replaceColors(model::ThemeModel& model, const std::string& file, const std::vector<std::string>& replacements);
 
 // One line per entry whose colour differs or that only one theme has, matched
 // by their ITEM texts, then one per other record that differs, matched by

@@ -196,30 +196,19 @@ void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostre
     }
 }
 
-NewColors colorsToAdjust(const theme::ThemeContent& theme, const std::string& file, const color::Adjustment& adjustment,
-                         const std::vector<std::string>& patterns)
+int adjustColors(model::ThemeModel& model, const std::string& file, const color::Adjustment& adjustment,
+                 const std::vector<std::string>& patterns)
 {
     for (const std::string& pattern : patterns) {
-        const bool used = std::any_of(theme.entries.begin(), theme.entries.end(), [&](const theme::ColorEntry& entry) {
-            return color::matches(sketch::elementName(theme::displayText(entry.item)), pattern);
-        });
+        bool used = false;
+        for (int number = 1; number <= model.entryCount() && !used; ++number) {
+            used = color::matches(model.entry(number).element, pattern);
+        }
         if (!used) {
             throw CliError(file, "no element matches the pattern '" + pattern + "'");
         }
     }
-    NewColors colors;
-    for (std::size_t i = 0; i < theme.entries.size(); ++i) {
-        const std::string item = theme::displayText(theme.entries[i].item);
-        if (!color::matchesAny(sketch::elementName(item), patterns)) {
-            continue;
-        }
-        const theme::RgbTriple old = theme::SplitColor(theme.entries[i].oldColor);
-        const theme::RgbTriple adjusted = color::adjustColor(old, adjustment);
-        if (adjusted.R != old.R || adjusted.G != old.G || adjusted.B != old.B) {
-            colors[static_cast<int>(i) + 1] = adjusted;
-        }
-    }
-    return colors;
+    return static_cast<int>(model.adjust(adjustment, patterns).size());
 }
 
 std::string liveVersionNote(const theme::ThemeContent& theme)

@@ -27,11 +27,11 @@ bool reportContrast(const theme::ThemeContent& theme, double minimumText, double
 // appearance), each with its count and its entries.
 void listPalette(const theme::ThemeContent& theme, ListFormat format, std::ostream& out);
 
-// The entries whose element matches `patterns` (all, where there are none)
-// and whose colour the adjustment changes, with their new colours.
-// Throws CliError, naming `file`, for a pattern that matches no entry.
-NewColors colorsToAdjust(const theme::ThemeContent& theme, const std::string& file, const color::Adjustment& adjustment,
-                         const std::vector<std::string>& patterns);
+// Adjusts the colours of the entries whose element matches `patterns` (all,
+// where there are none); how many changed. Throws CliError, naming `file`,
+// for a pattern that matches no entry.
+int adjustColors(model::ThemeModel& model, const std::string& file, const color::Adjustment& adjustment,
+                 const std::vector<std::string>& patterns);
 
 // For `check`: a line when the theme lacks the elements Live 10.1 added, or nothing.
 std::string liveVersionNote(const theme::ThemeContent& theme);

@@ -203,11 +203,6 @@ const std::vector<ElementInfo>& elementTable()
     return kElements;
 }
 
-std::string_view elementName(std::string_view item)
-{
-    return item.size() >= 2 && item.front() == '<' && item.back() == '>' ? item.substr(1, item.size() - 2) : item;
-}
-
 const ElementInfo* findElement(std::string_view name)
 {
     name = elementName(name);

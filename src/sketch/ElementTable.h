@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ThemeModel.h"
+
 #include <string_view>
 #include <vector>
 
@@ -16,8 +18,7 @@ struct ElementInfo {
 // The 162 elements of Live 10.1 themes, in the order of its theme files.
 const std::vector<ElementInfo>& elementTable();
 
-// The element an entry's ITEM text names: the text without its angle brackets.
-std::string_view elementName(std::string_view item);
+using model::elementName;
 
 // The element of that name, with or without angle brackets; null when Live 10 has none.
 const ElementInfo* findElement(std::string_view name);

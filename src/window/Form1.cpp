@@ -159,6 +159,7 @@ QString sentence(QString reason)
 Form1::Form1(Desktop& desktop, QWidget* parent)
     : QWidget(parent)
     , m_desktop(desktop)
+    , m_document(m_model.document())
 {
     createControls();
     Form_Load();
@@ -342,8 +343,8 @@ void Form1::createControls()
     connect(menuKey, &QShortcut::activated, this, [this] { showEditMenu(currentCellCorner()); });
     connect(actionChangeAll, &QAction::triggered, this, &Form1::changeAllOfColor);
     connect(actionAdjust, &QAction::triggered, this, &Form1::adjustColors);
-    connect(actionUndo, &QAction::triggered, this, [this] { stepThroughHistory(m_undo, m_redo); });
-    connect(actionRedo, &QAction::triggered, this, [this] { stepThroughHistory(m_redo, m_undo); });
+    connect(actionUndo, &QAction::triggered, this, [this] { stepThroughHistory(true); });
+    connect(actionRedo, &QAction::triggered, this, [this] { stepThroughHistory(false); });
     updateEditActions();
 }
 
@@ -458,7 +459,7 @@ void Form1::showCurrentCell(int row, int col)
 {
     updateEditActions();
     if (m_preview && row <= m_document.EntryCount) {
-        m_preview->setOutlined(elementOf(Tabelle2->textAt(row, Item)).toStdString());
+        m_preview->setOutlined(row >= 1 ? m_model.entry(row).element : std::string());
     }
     const QRect cell = Tabelle2->cellRect(row, col);
     if (cell.isEmpty()) {
@@ -592,9 +593,9 @@ void Form1::readChosenTheme()
     }
     m_document.ThemeTitle = dialog->fileTitle().toStdString();
     Label2->setPath(dialog->fileName());
-    theme::storeTheme(m_document, *content);
-    for (std::size_t i = 0; i < content->entries.size(); ++i) {
-        listEntry(static_cast<int>(i) + 1, content->entries[i]);
+    m_model.load(*content);
+    for (int number = 1; number <= m_model.entryCount(); ++number) {
+        listEntry(number);
     }
 
     m_document.ThemeLoaded = 1;
@@ -610,21 +611,22 @@ void Form1::readChosenTheme()
     }
 }
 
-void Form1::listEntry(int number, const theme::ColorEntry& entry)
+void Form1::listEntry(int number)
 {
+    const model::Entry& entry = m_model.entry(number);
     Tabelle2->setCol(Number);
     Tabelle2->setRow(number);
     Tabelle2->setText(QString::number(number));
     Tabelle2->setCol(Item);
     Tabelle2->setText(fromRecord(entry.item));
     Tabelle2->setCol(Red);
-    Tabelle2->setText(fromRecord(entry.redText));
+    Tabelle2->setText(fromRecord(entry.valueTexts[0]));
     Tabelle2->setCol(Green);
-    Tabelle2->setText(fromRecord(entry.greenText));
+    Tabelle2->setText(fromRecord(entry.valueTexts[1]));
     Tabelle2->setCol(Blue);
-    Tabelle2->setText(fromRecord(entry.blueText));
+    Tabelle2->setText(fromRecord(entry.valueTexts[2]));
     Tabelle2->setCol(OldColor);
-    Tabelle2->setCellBackColor(entry.oldColor);
+    Tabelle2->setCellBackColor(entry.fileColor);
     Tabelle2->setCol(NewColor);
     Tabelle2->setCellAccessibleText(text(texts::kNoNewColorSpoken));
     if (const sketch::ElementInfo* info = sketch::findElement(theme::displayText(entry.item))) {
@@ -675,7 +677,7 @@ void Form1::Tabelle2_Click()
         if (col != OldColor && col != NewColor) {
             return;
         }
-        EditState before = captureState();
+        model::ThemeModel::Snapshot before = m_model.snapshot();
         if (col == OldColor) {
             revertToOldColor(Tabelle2->rowSel());
         } else {
@@ -689,21 +691,8 @@ void Form1::Tabelle2_Click()
 // file, and counts as changed: the next save writes it in the writer's form.
 void Form1::revertToOldColor(int row)
 {
-    Tabelle2->setCol(NewColor);
-    Tabelle2->setRow(row);
-    Tabelle2->setCellBackColor(theme::kMenuBackground);
-    Tabelle2->setCellAccessibleText(text(texts::kNoNewColorSpoken));
-    theme::colorTableRow(m_document, row)[theme::Changed] = 1;
-    Tabelle2->setCol(Marker);
-    Tabelle2->setText(QString());
-    Tabelle2->setCellAccessibleText(QString());
-    Tabelle2->setCol(OldColor);
-    m_document.WorkColor = Tabelle2->cellBackColor();
-    const theme::RgbTriple rgb = theme::SplitColor(m_document.WorkColor);
-    theme::ColorTableRow& entry = theme::colorTableRow(m_document, row);
-    entry[theme::Red] = rgb.R;
-    entry[theme::Green] = rgb.G;
-    entry[theme::Blue] = rgb.B;
+    m_model.revert(row);
+    showEdit(row);
 }
 
 void Form1::pickNewColor(int row)
@@ -723,31 +712,40 @@ void Form1::pickNewColor(int row)
 // The entry's NEW COLOR swatch shows `color`, and the entry is saved in it.
 void Form1::giveNewColor(int row, ColorValue color)
 {
-    Tabelle2->setCol(NewColor);
-    Tabelle2->setRow(row);
-    Tabelle2->setCellBackColor(color);
-    Tabelle2->setCellAccessibleText(QString());
-    const theme::RgbTriple rgb = theme::SplitColor(color);
-    theme::ColorTableRow& entry = theme::colorTableRow(m_document, row);
-    entry[theme::Red] = rgb.R;
-    entry[theme::Green] = rgb.G;
-    entry[theme::Blue] = rgb.B;
-    entry[theme::Changed] = 1;
+    m_model.giveColor(row, color);
+    showEdit(row);
 }
 
 // The "#" marker moves to the row last given a colour.
 void Form1::markRow(int row)
 {
-    Tabelle2->setRow(row);
-    Tabelle2->setCol(Marker);
-    Tabelle2->setText(text(texts::kMarker));
-    Tabelle2->setCellAccessibleText(text(texts::kMarkerSpoken));
-    Tabelle2->setRow(m_document.MarkedRow);
-    if (row != m_document.MarkedRow) {
-        Tabelle2->setText(QString());
-        Tabelle2->setCellAccessibleText(QString());
+    const int before = m_model.markerRow();
+    m_model.markRow(row);
+    showEdit(row);
+    if (before != 0 && before != row) {
+        showEdit(before);
     }
-    m_document.MarkedRow = static_cast<std::int16_t>(row);
+}
+
+// What the grid shows of an entry's edit is written from the model, never read back.
+void Form1::showEdit(int row)
+{
+    const std::optional<ColorValue> color = m_model.newColor(row);
+    Tabelle2->setRow(row);
+    Tabelle2->setCol(NewColor);
+    Tabelle2->setCellBackColor(color.value_or(theme::kMenuBackground));
+    Tabelle2->setCellAccessibleText(color ? QString() : text(texts::kNoNewColorSpoken));
+    const bool marked = m_model.markerRow() == row;
+    Tabelle2->setCol(Marker);
+    Tabelle2->setText(marked ? text(texts::kMarker) : QString());
+    Tabelle2->setCellAccessibleText(marked ? text(texts::kMarkerSpoken) : QString());
+}
+
+void Form1::showEdits()
+{
+    for (int row = 1; row <= m_model.entryCount(); ++row) {
+        showEdit(row);
+    }
 }
 
 void Form1::okcolor_Click()

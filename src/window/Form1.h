@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ThemeModel.h"
 #include "theme/ThemeDocument.h"
 
 #include "color/Color.h"
@@ -21,10 +22,6 @@ class QLabel;
 class QMenu;
 class QScrollArea;
 
-namespace tintwright::theme {
-struct ColorEntry;
-} // namespace tintwright::theme
-
 namespace tintwright::ui {
 
 class CellGrid;
@@ -43,7 +40,7 @@ public:
     explicit Form1(Desktop& desktop, QWidget* parent = nullptr);
     ~Form1() override;
 
-    const theme::ThemeDocument& document() const { return m_document; }
+    const theme::ThemeDocument& document() const { return m_model.document(); }
 
     // Reads the theme at `path` as if it had been chosen in the open dialog:
     // the same checks and messages, and OpenTheme is disabled after it.
@@ -95,23 +92,14 @@ private:
     QPoint currentCellCorner() const;
     void changeAllOfColor();
     void adjustColors();
-    void applyAdjustment(const color::Adjustment& adjustment, const std::vector<std::string>& patterns);
 
-    // What an edit changes: the entries' table rows and records, their NEW
-    // COLOR swatches and the "#" marker.
-    struct EditState {
-        std::vector<theme::ColorTableRow> table;
-        std::vector<std::array<std::string, 3>> records;
-        std::vector<theme::ColorValue> newColors;
-        int markerRow = 0;
-        std::int16_t markedRow = 0;
-    };
-    EditState captureState() const;
-    void restoreState(const EditState& state);
-    void recordEdit(EditState before);
-    void stepThroughHistory(std::vector<EditState>& from, std::vector<EditState>& to);
+    // The grid shows the model's state of the entry's edit: its NEW COLOR swatch and "#".
+    void showEdit(int row);
+    void showEdits();
+    void recordEdit(model::ThemeModel::Snapshot before);
+    void stepThroughHistory(bool back);
     void readChosenTheme();
-    void listEntry(int number, const theme::ColorEntry& entry);
+    void listEntry(int number);
     void revertToOldColor(int row);
     void pickNewColor(int row);
     void openHelp(const char* fileName);
@@ -125,7 +113,8 @@ private:
     void runCommand(const char* failureHeadline, const std::filesystem::path& path, const std::function<void()>& body);
 
     Desktop& m_desktop;
-    theme::ThemeDocument m_document;
+    model::ThemeModel m_model; // the theme and every edit of it
+    theme::ThemeDocument& m_document; // the model's, by the name the window's commands use
 
     CellGrid* Tabelle2 = nullptr;
     GraphicalButton* okopendatei = nullptr;
@@ -152,8 +141,6 @@ private:
     QAction* actionAdjust = nullptr;
     QAction* actionUndo = nullptr;
     QAction* actionRedo = nullptr;
-    std::vector<EditState> m_undo; // unlimited within a run
-    std::vector<EditState> m_redo;
 };
 
 } // namespace tintwright::ui

@@ -43,10 +43,8 @@ void Form1::okpreview_Click()
 sketch::ElementColors Form1::sketchColors() const
 {
     std::vector<std::pair<std::string, theme::RgbTriple>> entries;
-    for (int row = 1; row <= m_document.EntryCount; ++row) {
-        const theme::ColorTableRow& entry = m_document.ColorTable[static_cast<std::size_t>(row)];
-        const std::string& item = m_document.ThemeLines[static_cast<std::size_t>(entry[theme::RecordSlot] - 1)];
-        entries.emplace_back(theme::displayText(item), theme::SplitColor(currentColor(row)));
+    for (int row = 1; row <= m_model.entryCount(); ++row) {
+        entries.emplace_back(theme::displayText(m_model.entry(row).item), theme::SplitColor(currentColor(row)));
     }
     return sketch::elementColors(entries);
 }
@@ -60,12 +58,7 @@ void Form1::updatePreview()
 
 int Form1::rowOfElement(const QString& element) const
 {
-    for (int row = 1; row <= m_document.EntryCount; ++row) {
-        if (elementOf(Tabelle2->textAt(row, Item)) == element) {
-            return row;
-        }
-    }
-    return 0;
+    return m_model.entryOf(element.toStdString());
 }
 
 // From the sketch to the grid: the element's row becomes current, in view and
@@ -90,7 +83,8 @@ void Form1::pickForElement(const QString& element)
         return;
     }
     findEntryOf(element);
-    dialog->setColorTitle(text(texts::kColorForTitle).arg(row).arg(Tabelle2->textAt(row, Item)));
+    dialog->setColorTitle(
+        text(texts::kColorForTitle).arg(row).arg(QString::fromStdString(theme::displayText(m_model.entry(row).item))));
     Tabelle2->clickCellAt(row, NewColor);
     dialog->setColorTitle(QString());
 }

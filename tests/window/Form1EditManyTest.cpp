@@ -1,14 +1,17 @@
 #include "components/SystemColors.h"
+#include "model/ThemeModel.h"
 #include "support/FormDriver.h"
+#include "theme/ThemeReader.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 using namespace tintwright::ui;
 using namespace tintwright::ui::testing;
@@ -17,13 +20,17 @@ namespace {
 
 const QString kMidnight = QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask");
 
-// What tintwright-cli writes to standard output for these arguments.
-QByteArray cliOutput(const QStringList& arguments)
+using tintwright::model::ThemeModel;
+using tintwright::theme::composeColor;
+
+// What the theme model saves (as tintwright-cli does) once `edit` is done on Midnight as read.
+QByteArray modelSaves(const std::function<void(ThemeModel&)>& edit)
 {
-    QProcess cli;
-    cli.start(QStringLiteral(TINTWRIGHT_CLI), arguments);
-    cli.waitForFinished();
-    return cli.readAllStandardOutput();
+    ThemeModel theme;
+    theme.load(*tintwright::theme::readThemeFile(kMidnight.toStdString()));
+    edit(theme);
+    const std::string bytes = theme.savedBytes();
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 } // namespace
@@ -75,7 +82,10 @@ void Form1EditManyTest::changeAll_savesWhatReplaceWrites()
     action("actionChangeAll")->trigger();
     QCOMPARE(driver.grid()->textAt(3, 7), QStringLiteral("#"));
     QCOMPARE(driver.grid()->textAt(9, 7), QString());
-    QCOMPARE(saved(), cliOutput({"set", kMidnight, "3=#abcdef", "9=#abcdef", "-o", "-"}));
+    QCOMPARE(saved(), modelSaves([](ThemeModel& theme) {
+                 theme.giveColor(3, composeColor(0xab, 0xcd, 0xef));
+                 theme.giveColor(9, composeColor(0xab, 0xcd, 0xef));
+             }));
 }
 
 void Form1EditManyTest::undoAndRedo_saveThePicksThatRemain()
@@ -89,9 +99,12 @@ void Form1EditManyTest::undoAndRedo_saveThePicksThatRemain()
     action("actionUndo")->trigger(); // the revert
     action("actionUndo")->trigger(); // row 5
     QCOMPARE(driver.grid()->textAt(4, 7), QStringLiteral("#"));
-    QCOMPARE(saved(), cliOutput({"set", kMidnight, "4=#0a141e", "-o", "-"}));
+    QCOMPARE(saved(), modelSaves([](ThemeModel& theme) { theme.giveColor(4, composeColor(10, 20, 30)); }));
     action("actionRedo")->trigger();
-    QCOMPARE(saved(), cliOutput({"set", kMidnight, "4=#0a141e", "5=#28323c", "-o", "-"}));
+    QCOMPARE(saved(), modelSaves([](ThemeModel& theme) {
+                 theme.giveColor(4, composeColor(10, 20, 30));
+                 theme.giveColor(5, composeColor(40, 50, 60));
+             }));
     // Undoing every change after a save leaves the theme as it was read.
     for (int i = 0; i < 2; ++i) {
         action("actionUndo")->trigger();
@@ -116,9 +129,9 @@ void Form1EditManyTest::adjust_savesWhatAdjustWrites()
     action("actionAdjust")->trigger();
     QCOMPARE(driver.desktop.dialogs, QStringList {"AdjustDialog"});
     QCOMPARE(toQColor(driver.grid()->backColorAt(6, 6)), shownWhileOpen);
-    QCOMPARE(saved(),
-             cliOutput({"adjust", kMidnight, "--hue", "40", "--chroma", "1.5", "--lightness", "-0.1",
-                        "--invert-lightness", "--only", "Clip*", "--only", "Surface*", "-o", "-"}));
+    QCOMPARE(saved(), modelSaves([](ThemeModel& theme) {
+                 theme.adjust({40, 1.5, -0.1, true}, {"Clip*", "Surface*"});
+             }));
     action("actionUndo")->trigger();
     QCOMPARE(driver.grid()->backColorAt(6, 6), tintwright::theme::kMenuBackground);
 }

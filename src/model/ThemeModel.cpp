@@ -1,0 +1,209 @@
+#include "ThemeModel.h"
+
+#include "theme/DisplayText.h"
+#include "theme/ThemeWriter.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tintwright::model {
+
+using theme::ColorValue;
+
+std::string_view elementName(std::string_view item)
+{
+    return item.size() >= 2 && item.front() == '<' && item.back() == '>' ? item.substr(1, item.size() - 2) : item;
+}
+
+ThemeModel::ThemeModel()
+    : m_document(std::make_unique<theme::ThemeDocument>())
+{
+}
+
+ThemeModel::~ThemeModel() = default;
+
+void ThemeModel::load(const theme::ThemeContent& content)
+{
+    theme::storeTheme(*m_document, content);
+    for (const theme::ColorEntry& read : content.entries) {
+        const std::string shown = theme::displayText(read.item);
+        m_entries.push_back({read.item,
+                             std::string(elementName(shown)),
+                             {read.redText, read.greenText, read.blueText},
+                             read.oldColor & 0xFFFFFFu});
+    }
+    m_newColors.assign(m_entries.size(), std::nullopt);
+}
+
+const Entry& ThemeModel::entry(int number) const
+{
+    if (number < 1 || number > entryCount()) {
+        throw std::out_of_range("there is no colour entry " + std::to_string(number));
+    }
+    return m_entries[static_cast<std::size_t>(number - 1)];
+}
+
+int ThemeModel::entryOf(std::string_view element) const
+{
+    element = elementName(element);
+    const auto found = std::find_if(m_entries.begin(), m_entries.end(),
+                                    [element](const Entry& candidate) { return candidate.element == element; });
+    return found == m_entries.end() ? 0 : static_cast<int>(found - m_entries.begin()) + 1;
+}
+
+ColorValue ThemeModel::currentColor(int number) const
+{
+    const Entry& read = entry(number);
+    const theme::ColorTableRow& row = m_document->ColorTable[static_cast<std::size_t>(number)];
+    if (row[theme::Changed] == 1) {
+        return theme::composeColor(row[theme::Red], row[theme::Green], row[theme::Blue]);
+    }
+    return read.fileColor;
+}
+
+std::optional<ColorValue> ThemeModel::newColor(int number) const
+{
+    entry(number);
+    return m_newColors[static_cast<std::size_t>(number - 1)];
+}
+
+void ThemeModel::giveColor(int number, ColorValue color)
+{
+    entry(number);
+    m_newColors[static_cast<std::size_t>(number - 1)] = color;
+    const theme::RgbTriple rgb = theme::SplitColor(color);
+    theme::ColorTableRow& row = theme::colorTableRow(*m_document, number);
+    row[theme::Red] = rgb.R;
+    row[theme::Green] = rgb.G;
+    row[theme::Blue] = rgb.B;
+    row[theme::Changed] = 1;
+}
+
+void ThemeModel::revert(int number)
+{
+    entry(number);
+    m_newColors[static_cast<std::size_t>(number - 1)] = std::nullopt;
+    theme::colorTableRow(*m_document, number)[theme::Changed] = 1;
+    if (m_markerRow == number) {
+        m_markerRow = 0;
+    }
+    m_document->WorkColor = entry(number).fileColor;
+    const theme::RgbTriple rgb = theme::SplitColor(m_document->WorkColor);
+    theme::ColorTableRow& row = theme::colorTableRow(*m_document, number);
+    row[theme::Red] = rgb.R;
+    row[theme::Green] = rgb.G;
+    row[theme::Blue] = rgb.B;
+}
+
+void ThemeModel::markRow(int number)
+{
+    entry(number);
+    m_markerRow = number;
+    m_document->MarkedRow = static_cast<std::int16_t>(number);
+}
+
+std::vector<int> ThemeModel::replaceColors(const std::vector<std::pair<ColorValue, ColorValue>>& pairs)
+{
+    std::vector<std::pair<int, ColorValue>> given;
+    for (int number = 1; number <= entryCount(); ++number) {
+        const ColorValue color = currentColor(number);
+        for (const auto& [from, to] : pairs) {
+            if (color == from) {
+                given.emplace_back(number, to);
+            }
+        }
+    }
+    std::vector<int> changed;
+    for (const auto& [number, to] : given) {
+        giveColor(number, to);
+        if (changed.empty() || changed.back() != number) {
+            changed.push_back(number);
+        }
+    }
+    return changed;
+}
+
+std::vector<int> ThemeModel::adjust(const color::Adjustment& adjustment, const std::vector<std::string>& patterns)
+{
+    std::vector<int> changed;
+    for (int number = 1; number <= entryCount(); ++number) {
+        if (!color::matchesAny(entry(number).element, patterns)) {
+            continue;
+        }
+        const ColorValue before = currentColor(number);
+        const theme::RgbTriple rgb = color::adjustColor(theme::SplitColor(before), adjustment);
+        const ColorValue adjusted = theme::composeColor(rgb.R, rgb.G, rgb.B);
+        if (adjusted != before) {
+            giveColor(number, adjusted);
+            changed.push_back(number);
+        }
+    }
+    return changed;
+}
+
+ThemeModel::Snapshot ThemeModel::snapshot() const
+{
+    Snapshot state;
+    for (int number = 1; number <= entryCount(); ++number) {
+        const theme::ColorTableRow& row = m_document->ColorTable[static_cast<std::size_t>(number)];
+        state.table.push_back(row);
+        const auto slot = static_cast<std::size_t>(row[theme::RecordSlot]);
+        state.records.push_back(
+            {m_document->ThemeLines[slot], m_document->ThemeLines[slot + 1], m_document->ThemeLines[slot + 2]});
+    }
+    state.newColors = m_newColors;
+    state.markerRow = m_markerRow;
+    state.markedRow = m_document->MarkedRow;
+    return state;
+}
+
+void ThemeModel::restore(const Snapshot& state)
+{
+    for (int number = 1; number <= entryCount(); ++number) {
+        const auto index = static_cast<std::size_t>(number - 1);
+        theme::colorTableRow(*m_document, number) = state.table[index];
+        const auto slot = static_cast<std::size_t>(state.table[index][theme::RecordSlot]);
+        for (std::size_t record = 0; record < 3; ++record) {
+            m_document->ThemeLines[slot + record] = state.records[index][record];
+        }
+    }
+    m_newColors = state.newColors;
+    m_markerRow = state.markerRow;
+    m_document->MarkedRow = state.markedRow;
+}
+
+void ThemeModel::recordEdit(Snapshot before)
+{
+    m_undo.push_back(std::move(before));
+    m_redo.clear();
+}
+
+void ThemeModel::step(std::vector<Snapshot>& from, std::vector<Snapshot>& to, ThemeModel& model)
+{
+    if (from.empty()) {
+        return;
+    }
+    to.push_back(model.snapshot());
+    model.restore(from.back());
+    from.pop_back();
+}
+
+void ThemeModel::undo()
+{
+    step(m_undo, m_redo, *this);
+}
+
+void ThemeModel::redo()
+{
+    step(m_redo, m_undo, *this);
+}
+
+std::string ThemeModel::savedBytes()
+{
+    theme::RewriteChangedEntries(*m_document);
+    std::string bytes;
+    theme::WriteThemeLines(*m_document, bytes);
+    return bytes;
+}
+
+} // namespace tintwright::model

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "color/Color.h"
+#include "theme/ColorValue.h"
+#include "theme/ThemeDocument.h"
+#include "theme/ThemeReader.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// The theme being edited and every edit of its colours, with their history:
+// what the window and tintwright-cli both change. Standard C++ only.
+namespace tintwright::model {
+
+// The element an entry's ITEM text names: the text without its angle brackets.
+std::string_view elementName(std::string_view item);
+
+// One colour entry as the theme file gives it.
+struct Entry {
+    std::string item; // the record naming the element, as the file has its bytes
+    std::string element; // the element's name as shown (UTF-8), without angle brackets
+    std::array<std::string, 3> valueTexts; // the value texts of its R, G and B records, as read
+    theme::ColorValue fileColor = 0; // the colour of its OLD COLOR swatch
+};
+
+// The document holds what "Save Theme" writes: the records, the colour table,
+// the counters, names and flags of the run. Beside it the model keeps what an
+// edit shows: each entry's NEW COLOR swatch and the row the "#" marks.
+class ThemeModel {
+public:
+    ThemeModel();
+    ~ThemeModel();
+    ThemeModel(const ThemeModel&) = delete;
+    ThemeModel& operator=(const ThemeModel&) = delete;
+
+    // Puts a read theme into the document at its start-up state. Throws ThemeError
+    // for a theme the document cannot hold.
+    void load(const theme::ThemeContent& content);
+
+    theme::ThemeDocument& document() { return *m_document; }
+    const theme::ThemeDocument& document() const { return *m_document; }
+
+    int entryCount() const { return static_cast<int>(m_entries.size()); }
+    // Entries are numbered from 1 in file order, as the grid's rows are.
+    const Entry& entry(int number) const;
+    // The first entry of the element (named with or without brackets), or 0.
+    int entryOf(std::string_view element) const;
+    // The colour the entry is saved in: its new colour once changed, else the file's.
+    theme::ColorValue currentColor(int number) const;
+    // The colour its NEW COLOR swatch shows; nothing before a pick and after a revert.
+    std::optional<theme::ColorValue> newColor(int number) const;
+    // The row the "#" marks, or 0.
+    int markerRow() const { return m_markerRow; }
+
+    // The entry shows `color` as its new colour and is saved in it.
+    void giveColor(int number, theme::ColorValue color);
+    // The entry gets back its file colour (also WorkColor) and counts as changed,
+    // so the next save writes it in the writer's form; its "#" goes.
+    void revert(int number);
+    // The "#" moves to `number`, which becomes MarkedRow.
+    void markRow(int number);
+    // Every entry whose current colour is the first of a pair gets the second,
+    // the pairs all looking at the colours before this edit (so A=B B=A swaps).
+    // The entries given a colour, in order.
+    std::vector<int> replaceColors(const std::vector<std::pair<theme::ColorValue, theme::ColorValue>>& pairs);
+    // Each entry whose element matches the patterns (all, where there are none)
+    // gets its current colour adjusted, where that differs from it.
+    std::vector<int> adjust(const color::Adjustment& adjustment, const std::vector<std::string>& patterns);
+
+    // The state an edit changes, to be had back.
+    struct Snapshot {
+        std::vector<theme::ColorTableRow> table;
+        std::vector<std::array<std::string, 3>> records; // each entry's R, G and B records
+        std::vector<std::optional<theme::ColorValue>> newColors;
+        int markerRow = 0;
+        std::int16_t markedRow = 0;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& state);
+    // An edit is done: the state before it can be had back; what was undone is gone.
+    void recordEdit(Snapshot before);
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+    void undo();
+    void redo();
+
+    // The bytes "Save Theme" writes now; the changed entries' records are rebuilt first.
+    std::string savedBytes();
+
+private:
+    static void step(std::vector<Snapshot>& from, std::vector<Snapshot>& to, ThemeModel& model);
+
+    std::unique_ptr<theme::ThemeDocument> m_document;
+    std::vector<Entry> m_entries;
+    std::vector<std::optional<theme::ColorValue>> m_newColors;
+    int m_markerRow = 0;
+    std::vector<Snapshot> m_undo; // unlimited within a run
+    std::vector<Snapshot> m_redo;
+};
+
+} // namespace tintwright::model
