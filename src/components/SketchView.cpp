@@ -24,12 +24,7 @@ QRectF bounds(const sketch::Shape& shape)
 QPolygonF polygon(const sketch::Shape& shape)
 {
     QPolygonF points;
-    if (shape.points.empty()) { // a glyph drawn as a triangle in its bounds
-        points << QPointF(shape.x, shape.y) << QPointF(shape.x + shape.w, shape.y + shape.h / 2)
-               << QPointF(shape.x, shape.y + shape.h);
-        return points;
-    }
-    for (const sketch::Point& point : shape.points) {
+    for (const sketch::Point& point : sketch::outlinePoints(shape)) {
         points << QPointF(point.x, point.y);
     }
     return points;
@@ -38,16 +33,16 @@ QPolygonF polygon(const sketch::Shape& shape)
 void drawShape(QPainter& painter, const sketch::Shape& shape, const QBrush& brush)
 {
     using sketch::ShapeKind;
-    const bool stroked = shape.paint == sketch::Paint::Stroke || shape.kind == ShapeKind::Line
-        || (shape.kind == ShapeKind::Polyline && !shape.points.empty()) || shape.kind == ShapeKind::Arc;
-    painter.setPen(stroked ? QPen(brush, 2) : Qt::NoPen);
+    const bool stroked = sketch::isStroked(shape);
+    painter.setPen(stroked ? QPen(brush, sketch::kStrokeWidth) : Qt::NoPen);
     painter.setBrush(stroked ? Qt::NoBrush : brush);
     switch (shape.kind) {
     case ShapeKind::Rect:
         painter.drawRect(QRectF(shape.x, shape.y, shape.w, shape.h));
         break;
     case ShapeKind::RoundedRect:
-        painter.drawRoundedRect(QRectF(shape.x, shape.y, shape.w, shape.h), 3, 3);
+        painter.drawRoundedRect(QRectF(shape.x, shape.y, shape.w, shape.h), sketch::kCornerRadius,
+                                sketch::kCornerRadius);
         break;
     case ShapeKind::Circle:
         painter.drawEllipse(QRectF(shape.x, shape.y, shape.w, shape.h));

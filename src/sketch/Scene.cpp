@@ -137,6 +137,15 @@ private:
     Scene m_scene;
 };
 
+// The Session view's tracks stand side by side from here, each this wide.
+constexpr double kTracksLeft = 228;
+constexpr double kTrackWidth = 112;
+
+constexpr double trackLeft(int track)
+{
+    return kTracksLeft + track * kTrackWidth;
+}
+
 // Transport, tempo, position, metronome, map modes and CPU along the top.
 void controlBar(Builder& b)
 {
@@ -168,10 +177,9 @@ void controlBar(Builder& b)
 // Categories, the list with its column heads, a selection and search matches.
 void browser(Builder& b, double height)
 {
-    const int barArea = b.rect("BrowserBar", 0, 44, 220, 24);
+    b.rect("BrowserBar", 0, 44, 220, 24);
     const int search = b.rect("ControlTextBack", 6, 48, 208, 16);
     b.text("BrowserBarOverlayHintTextColor", 10, 60, 10, "Search (Ctrl + F)", search);
-    (void)barArea;
     const int categories = b.rect("TreeRowCategoryBackground", 0, 68, 80, height - 68);
     double y = 86;
     for (const char* category : {"Sounds", "Drums", "Instruments", "Audio Effects", "Plug-ins"}) {
@@ -216,13 +224,12 @@ void mappings(Builder& b)
 // Clip slots with clips playing, recording, stopped and empty; scene launch.
 void sessionTracks(Builder& b)
 {
-    const int area = b.rect("SurfaceArea", 224, 44, 740, 230);
-    (void)area;
+    b.rect("SurfaceArea", 224, 44, 740, 230);
     static const char* const kClips[] = {"Clip1", "Clip2",  "Clip3",  "Clip4",  "Clip5",  "Clip6",  "Clip7",  "Clip8",
                                          "Clip9", "Clip10", "Clip11", "Clip12", "Clip13", "Clip14", "Clip15", "Clip16"};
     static const char* const kTracks[] = {"1 Drums", "2 Bass", "3 Keys", "4 Pad", "5 Vox", "6 Frozen"};
     for (int track = 0; track < 6; ++track) {
-        const double x = 228 + track * 112;
+        const double x = trackLeft(track);
         const bool frozen = track == 5;
         const int header = b.rect(track == 2 ? "SurfaceHighlight" : "SurfaceBackground", x, 46, 108, 18);
         b.text("ControlForeground", x + 4, 59, 10, kTracks[track], header);
@@ -254,9 +261,9 @@ void sessionTracks(Builder& b)
     }
     // Two more clips show the rest of the palette; a selected and an unfocused selected clip.
     for (int i = 0; i < 16; ++i) {
-        b.rect(kClips[i], 228 + i * 42, 190, 38, 12);
+        b.rect(kClips[i], kTracksLeft + i * 42, 190, 38, 12);
     }
-    const int chosen = b.rect("StandbySelectionBackground", 228, 208, 108, 20);
+    const int chosen = b.rect("StandbySelectionBackground", kTracksLeft, 208, 108, 20);
     b.text("StandbySelectionForeground", 232, 222, 10, "Fill (selected)", chosen);
     b.rect("SelectionFrame", 340, 208, 108, 20, Paint::Stroke);
     for (int scene = 0; scene < 4; ++scene) {
@@ -269,9 +276,8 @@ void sessionTracks(Builder& b)
 void mixer(Builder& b)
 {
     const int strip = b.rect("SurfaceBackground", 224, 278, 740, 188);
-    (void)strip;
     for (int track = 0; track < 6; ++track) {
-        const double x = 228 + track * 112;
+        const double x = trackLeft(track);
         b.rect("MeterBackground", x + 4, 290, 8, 100);
         b.rect("ControlFillHandle", x + 20, 340, 30, 6);
         b.rect("ControlContrastFrame", x + 18, 288, 34, 104, Paint::Stroke);
@@ -291,16 +297,16 @@ void mixer(Builder& b)
         b.glyph("ControlForeground", x + 14, 423, 8, 8, cue);
     }
     // A track whose controls are unavailable.
-    const int disabledOn = b.rounded("ControlDisabled", 228 + 5 * 112 + 38, 420, 30, 14);
-    b.text("ControlOnDisabledForeground", 228 + 5 * 112 + 49, 431, 9, "S", disabledOn);
-    const int disabledOff = b.rounded("ControlDisabled", 228 + 5 * 112 + 72, 420, 30, 14);
-    b.text("ControlOffDisabledForeground", 228 + 5 * 112 + 83, 431, 9, "C", disabledOff);
-    b.text("TextDisabled", 228 + 5 * 112 + 4, 450, 9, "Frozen", strip);
-    b.rect("ControlSelectionFrame", 228 + 38 - 2, 398, 34, 20, Paint::Stroke);
-    b.rect("LearnMidi", 228 + 112 + 20, 300, 30, 50);
-    b.rect("LearnMacro", 228 + 2 * 112 + 66, 296, 28, 28);
-    b.arc("RangeDisabled", 228 + 4 * 112 + 80, 310, 15, -45, 120);
-    b.arc("RangeDisabledOff", 228 + 4 * 112 + 80, 310, 18, 75, 90);
+    const int disabledOn = b.rounded("ControlDisabled", trackLeft(5) + 38, 420, 30, 14);
+    b.text("ControlOnDisabledForeground", trackLeft(5) + 49, 431, 9, "S", disabledOn);
+    const int disabledOff = b.rounded("ControlDisabled", trackLeft(5) + 72, 420, 30, 14);
+    b.text("ControlOffDisabledForeground", trackLeft(5) + 83, 431, 9, "C", disabledOff);
+    b.text("TextDisabled", trackLeft(5) + 4, 450, 9, "Frozen", strip);
+    b.rect("ControlSelectionFrame", trackLeft(0) + 38 - 2, 398, 34, 20, Paint::Stroke);
+    b.rect("LearnMidi", trackLeft(1) + 20, 300, 30, 50);
+    b.rect("LearnMacro", trackLeft(2) + 66, 296, 28, 28);
+    b.arc("RangeDisabled", trackLeft(4) + 80, 310, 15, -45, 120);
+    b.arc("RangeDisabledOff", trackLeft(4) + 80, 310, 18, 75, 90);
     // View selectors along the right edge, and the outer scroll bar.
     b.rect("ViewCheckControlEnabledOn", 946, 282, 14, 10);
     b.rect("ViewCheckControlEnabledOff", 946, 296, 14, 10);
@@ -327,8 +333,7 @@ void preferences(Builder& b)
 // Devices: knobs, an EQ, a compressor, Operator, a Drum Rack, a zone editor, a retro display.
 void deviceChain(Builder& b)
 {
-    const int detail = b.rect("DetailViewBackground", 0, 470, 1200, 290);
-    (void)detail;
+    b.rect("DetailViewBackground", 0, 470, 1200, 290);
     const int title = b.rect("SurfaceBackground", 4, 474, 150, 16);
     b.text("ControlForeground", 8, 486, 10, "Auto Filter", title);
     const int device = b.rect("SurfaceBackground", 4, 492, 150, 120);
@@ -337,7 +342,7 @@ void deviceChain(Builder& b)
     b.knob(110, 530, false, false, device);
     b.text("TextDisabled", 96, 560, 9, "Off", device);
 
-    const int eq = b.rect("DisplayBackground", 160, 474, 200, 130);
+    b.rect("DisplayBackground", 160, 474, 200, 130);
     for (int i = 1; i < 5; ++i) {
         b.line("SpectrumGridLines", 160 + i * 40, 474, 160 + i * 40, 604);
     }
@@ -349,7 +354,6 @@ void deviceChain(Builder& b)
     }
     b.polyline("SpectrumDefaultColor", spectrum);
     b.polyline("SpectrumAlternativeColor", second);
-    (void)eq;
 
     b.rect("DisplayBackground", 366, 474, 140, 130);
     b.polyline("InputCurveOutlineColor", {{366, 604}, {436, 534}, {506, 520}});
@@ -359,7 +363,7 @@ void deviceChain(Builder& b)
     b.line("ThresholdLineColor", 366, 534, 506, 534);
     b.line("GainReductionLineColor", 490, 480, 490, 520);
 
-    const int op = b.rect("SurfaceBackground", 512, 474, 120, 130);
+    b.rect("SurfaceBackground", 512, 474, 120, 130);
     const char* operators[] = {"Operator1", "Operator2", "Operator3", "Operator4"};
     for (int i = 0; i < 4; ++i) {
         const int box = b.rect(operators[i], 520 + i * 27, 482, 22, 22);
@@ -367,7 +371,6 @@ void deviceChain(Builder& b)
         b.polyline(operators[i],
                    {{520.0 + i * 27, 600}, {526.0 + i * 27, 520}, {534.0 + i * 27, 560}, {540.0 + i * 27, 600}});
     }
-    (void)op;
 
     b.rect("DrumRackScroller1", 638, 474, 20, 130);
     b.rect("DrumRackScroller2", 640, 540, 16, 40);
@@ -377,8 +380,7 @@ void deviceChain(Builder& b)
         b.rect(pad % 3 == 0 ? "ControlBackground" : "FilledDrumRackPad", x, y, 28, 28);
     }
 
-    const int zones = b.rect("SurfaceArea", 786, 474, 200, 130);
-    (void)zones;
+    b.rect("SurfaceArea", 786, 474, 200, 130);
     b.rect("KeyZoneBackground", 790, 480, 150, 14);
     b.polyline("KeyZoneCrossfadeRamp", {{940, 494}, {970, 480}});
     b.rect("VelocityZoneBackground", 800, 500, 120, 14);
@@ -404,8 +406,7 @@ void deviceChain(Builder& b)
 // modulation with the transform tool, a time selection.
 void arrangement(Builder& b)
 {
-    const int area = b.rect("SurfaceAreaFocus", 224, 44, 972, 360);
-    (void)area;
+    b.rect("SurfaceAreaFocus", 224, 44, 972, 360);
     b.rect("ScrollbarLCDTrack", 224, 44, 972, 10);
     b.rect("ScrollbarLCDHandle", 400, 45, 300, 8);
     const int ruler = b.rect("SurfaceBackground", 224, 56, 972, 22);
@@ -441,11 +442,10 @@ void arrangement(Builder& b)
     const int frozen = b.rect("FreezeColor", 640, 160, 160, 60);
     b.text("ClipText", 644, 172, 10, "Frozen", frozen);
 
-    const int lane = b.rect("SurfaceArea", 224, 230, 972, 80);
+    b.rect("SurfaceArea", 224, 230, 972, 80);
     for (int i = 1; i < 4; ++i) {
         b.line("AutomationGrid", 224, 230 + i * 20, 1196, 230 + i * 20);
     }
-    (void)lane;
     b.rect("SelectionBackground", 464, 230, 160, 80);
     b.polyline("AutomationColor", {{224, 290}, {384, 290}, {464, 250}, {544, 270}, {624, 240}});
     b.circle("AutomationColor", 464, 250, 3);
@@ -498,8 +498,7 @@ void clipEditor(Builder& b)
         b.rect("DetailGridTiles", 160 + tile * 128, 530, 128, 72);
     }
     for (int note = 0; note < 10; ++note) {
-        const int shape = b.glyph("MidiNoteMaxVelocity", 170 + note * 100, 540 + (note % 5) * 10, 80, 7, notes);
-        (void)shape;
+        b.glyph("MidiNoteMaxVelocity", 170 + note * 100, 540 + (note % 5) * 10, 80, 7, notes);
     }
     const int velocities = b.rect("SurfaceArea", 160, 606, 1036, 60);
     for (int note = 0; note < 10; ++note) {
@@ -599,17 +598,39 @@ int shapeAt(const Scene& scene, double x, double y)
     return -1;
 }
 
+bool isStroked(const Shape& shape)
+{
+    return shape.paint == Paint::Stroke || shape.kind == ShapeKind::Line || shape.kind == ShapeKind::Arc
+        || (shape.kind == ShapeKind::Polyline && !shape.points.empty());
+}
+
+std::vector<Point> outlinePoints(const Shape& shape)
+{
+    if (!shape.points.empty()) {
+        return shape.points;
+    }
+    return {{shape.x, shape.y}, {shape.x + shape.w, shape.y + shape.h / 2}, {shape.x, shape.y + shape.h}};
+}
+
+const std::set<std::string>& drawnElements()
+{
+    static const std::set<std::string> drawn = [] {
+        std::set<std::string> elements;
+        for (const Scene* scene : {&sessionScene(), &arrangementScene()}) {
+            for (const Shape& shape : scene->shapes) {
+                elements.insert(shape.element);
+            }
+        }
+        return elements;
+    }();
+    return drawn;
+}
+
 std::vector<std::string_view> elementsPlacedNowhere()
 {
-    std::set<std::string> painted;
-    for (const Scene* scene : {&sessionScene(), &arrangementScene()}) {
-        for (const Shape& shape : scene->shapes) {
-            painted.insert(shape.element);
-        }
-    }
     std::vector<std::string_view> nowhere;
     for (const ElementInfo& info : elementTable()) {
-        if (painted.count(std::string(info.name)) == 0) {
+        if (drawnElements().count(std::string(info.name)) == 0) {
             nowhere.push_back(info.name);
         }
     }

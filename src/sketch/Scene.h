@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,19 @@ struct Scene {
 // The two views of Live's window; built once, they never change.
 const Scene& sessionScene();
 const Scene& arrangementScene();
+
+// How every renderer draws a shape, decided here once.
+inline constexpr double kStrokeWidth = 2; // design units of a stroked shape's line
+inline constexpr double kCornerRadius = 3; // of a rounded rectangle
+// Whether the shape is drawn as a line in its element's colour, not filled:
+// outlines, lines, polylines with points and arcs.
+bool isStroked(const Shape& shape);
+// The corners of a line or polyline as drawn: its points, or for a glyph
+// without points the triangle (a launch or play mark) in its bounds, filled.
+std::vector<Point> outlinePoints(const Shape& shape);
+
+// Every element some scene draws.
+const std::set<std::string>& drawnElements();
 
 // The index of the topmost shape at (x, y), or -1.
 int shapeAt(const Scene& scene, double x, double y);

@@ -56,17 +56,27 @@ std::vector<const Scene*> bothScenes()
     return {&sessionScene(), &arrangementScene()};
 }
 
+std::string pointList(const std::vector<Point>& points)
+{
+    std::string list;
+    for (const Point& point : points) {
+        list += (list.empty() ? "" : " ") + number(point.x) + "," + number(point.y);
+    }
+    return list;
+}
+
 void writeShape(std::ostream& out, const Shape& shape, const ElementColors& colors)
 {
     const auto found = colors.find(shape.element);
     const bool missing = found == colors.end();
     const std::string paint = missing ? "url(#missing)" : color::hexColor(found->second.rgb);
-    const bool stroked = shape.paint == Paint::Stroke;
     std::string attributes = " data-element=\"" + xmlEscaped(shape.element) + "\"";
     if (missing) {
         attributes += " data-missing=\"true\"";
     }
-    attributes += stroked ? " fill=\"none\" stroke=\"" + paint + "\" stroke-width=\"2\"" : " fill=\"" + paint + "\"";
+    attributes += isStroked(shape)
+        ? " fill=\"none\" stroke=\"" + paint + "\" stroke-width=\"" + number(kStrokeWidth) + "\""
+        : " fill=\"" + paint + "\"";
     const std::string title = missing ? shape.element + " — the theme lacks this element; Live uses its default colour"
                                       : shape.element + " — " + color::hexColor(found->second.rgb) + " — entry "
             + std::to_string(found->second.entry);
@@ -75,8 +85,9 @@ void writeShape(std::ostream& out, const Shape& shape, const ElementColors& colo
     case ShapeKind::Rect:
     case ShapeKind::RoundedRect:
         out << "<rect x=\"" << number(shape.x) << "\" y=\"" << number(shape.y) << "\" width=\"" << number(shape.w)
-            << "\" height=\"" << number(shape.h) << "\"" << (shape.kind == ShapeKind::RoundedRect ? " rx=\"3\"" : "")
-            << attributes << ">" << inner << "</rect>\n";
+            << "\" height=\"" << number(shape.h) << "\""
+            << (shape.kind == ShapeKind::RoundedRect ? " rx=\"" + number(kCornerRadius) + "\"" : "") << attributes
+            << ">" << inner << "</rect>\n";
         break;
     case ShapeKind::Circle:
         out << "<ellipse cx=\"" << number(shape.x + shape.w / 2) << "\" cy=\"" << number(shape.y + shape.h / 2)
@@ -85,24 +96,9 @@ void writeShape(std::ostream& out, const Shape& shape, const ElementColors& colo
         break;
     case ShapeKind::Line:
     case ShapeKind::Polyline: {
-        std::string points;
-        if (shape.points.empty()) { // a glyph drawn as a triangle in its bounds
-            points = number(shape.x) + "," + number(shape.y) + " " + number(shape.x + shape.w) + ","
-                + number(shape.y + shape.h / 2) + " " + number(shape.x) + "," + number(shape.y + shape.h);
-            out << "<polygon points=\"" << points << "\"" << attributes << ">" << inner << "</polygon>\n";
-            break;
-        }
-        for (const Point& point : shape.points) {
-            points += number(point.x) + "," + number(point.y) + " ";
-        }
-        points.pop_back();
-        std::string lineAttributes = attributes;
-        if (!stroked) {
-            lineAttributes = " data-element=\"" + xmlEscaped(shape.element) + "\""
-                + (missing ? " data-missing=\"true\"" : "") + " fill=\"none\" stroke=\"" + paint
-                + "\" stroke-width=\"2\"";
-        }
-        out << "<polyline points=\"" << points << "\"" << lineAttributes << ">" << inner << "</polyline>\n";
+        const char* element = shape.points.empty() ? "polygon" : "polyline";
+        out << "<" << element << " points=\"" << pointList(outlinePoints(shape)) << "\"" << attributes << ">" << inner
+            << "</" << element << ">\n";
         break;
     }
     case ShapeKind::Arc: {
@@ -149,12 +145,7 @@ ElementColors elementColors(const theme::ThemeContent& theme)
 
 Coverage coverage(const ElementColors& colors)
 {
-    std::set<std::string> painted;
-    for (const Scene* scene : bothScenes()) {
-        for (const Shape& shape : scene->shapes) {
-            painted.insert(shape.element);
-        }
-    }
+    const std::set<std::string>& painted = drawnElements();
     Coverage result;
     for (const std::string& element : painted) {
         if (colors.find(element) == colors.end()) {
