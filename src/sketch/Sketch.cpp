@@ -190,7 +190,7 @@ std::string svgDocument(const std::vector<const Scene*>& scenes, const ElementCo
     return out.str();
 }
 
-std::vector<ContrastPair> contrastPairs(const ElementColors& colors)
+std::vector<ContrastPair> contrastPairs(const ElementColors& colors, const ContrastMinimums& minimums)
 {
     std::set<std::pair<std::string, std::string>> seen;
     std::vector<ContrastPair> pairs;
@@ -213,6 +213,8 @@ std::vector<ContrastPair> contrastPairs(const ElementColors& colors)
             pair.foregroundRgb = foreground->second.rgb;
             pair.backgroundRgb = background->second.rgb;
             pair.ratio = color::contrastRatio(pair.foregroundRgb, pair.backgroundRgb);
+            pair.minimum = pair.text ? minimums.text : minimums.graphic;
+            pair.passes = pair.ratio >= pair.minimum;
             pairs.push_back(pair);
         }
     }

@@ -34,17 +34,26 @@ Coverage coverage(const ElementColors& colors);
 // The scenes as one SVG 1.1 document, one above the other.
 std::string svgDocument(const std::vector<const Scene*>& scenes, const ElementColors& colors);
 
+// The least contrast ratios: WCAG 2's 4.5 for text and 3 for graphics (success criteria 1.4.3 and 1.4.11).
+struct ContrastMinimums {
+    double text = 4.5;
+    double graphic = 3.0;
+};
+
 struct ContrastPair {
     std::string foreground;
     std::string background;
     bool text = true; // text, or a graphic (an icon, a mark)
     double ratio = 1;
+    double minimum = 1; // the limit that applies to it
+    bool passes = true; // ratio >= minimum
     theme::RgbTriple foregroundRgb;
     theme::RgbTriple backgroundRgb;
 };
 
 // Every pair of an element standing on another in the scenes, once, with its
-// WCAG contrast ratio, lowest first; pairs with a missing element are left out.
-std::vector<ContrastPair> contrastPairs(const ElementColors& colors);
+// WCAG contrast ratio and whether it reaches its minimum, lowest first; pairs
+// with a missing element are left out. What the CLI prints and the window shows.
+std::vector<ContrastPair> contrastPairs(const ElementColors& colors, const ContrastMinimums& minimums = {});
 
 } // namespace tintwright::sketch

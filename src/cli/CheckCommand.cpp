@@ -1,0 +1,91 @@
+#include "Commands.h"
+
+#include "sketch/ElementTable.h"
+#include "sketch/Sketch.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+
+namespace tintwright::cli {
+
+namespace {
+
+// A note when the theme lacks the elements Live 10.1 added, or nothing.
+std::string liveVersionNote(const theme::ThemeContent& theme)
+{
+    const sketch::ElementColors colors = sketch::elementColors(theme);
+    std::vector<std::string> lacking;
+    std::size_t known = 0;
+    std::size_t added = 0;
+    for (const sketch::ElementInfo& info : sketch::elementTable()) {
+        const bool has = colors.find(info.name) != colors.end();
+        known += has ? 1 : 0;
+        added += info.since101 ? 1 : 0;
+        if (info.since101 && !has) {
+            lacking.emplace_back(info.name);
+        }
+    }
+    // A Live 10 theme by its elements, without one of those 10.1 added.
+    constexpr std::size_t kMostOfLive10 = 100;
+    if (lacking.size() != added || known < kMostOfLive10) {
+        return {};
+    }
+    return "made for Live 10.0: it lacks " + std::to_string(lacking.size())
+        + " elements of Live 10.1, which Live then paints in its default colours (" + joined(lacking) + ")";
+}
+
+// check: one line per file, saying whether it is a theme.
+class CheckCommand final : public Command {
+public:
+    CLI::App* define(CLI::App& program) override
+    {
+        CLI::App* command = program.add_subcommand(
+            "check", "Tell of each file whether it is a theme (exit 1 when one is not, 2 when one cannot be read)");
+        command->add_option("THEME", m_themes, "the files to check")->required();
+        command->footer("Example:\n  tintwright-cli check *.ask");
+        return command;
+    }
+
+    // As grep: 2 when a file cannot be read, else 1 when one is not a theme.
+    int run(Context& context) override
+    {
+        int code = 0;
+        for (const std::string& file : m_themes) {
+            code = std::max(code, check(file, context));
+        }
+        return code;
+    }
+
+private:
+    static int check(const std::string& file, Context& context)
+    {
+        try {
+            const theme::ThemeContent theme = loadTheme(file, context.input);
+            const std::string note = liveVersionNote(theme);
+            context.out << escaped(file) << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
+                        << counted(theme.entries.size(), "colour entry", "colour entries")
+                        << (note.empty() ? "" : "; " + note) << '\n';
+            return 0;
+        } catch (const CliError& error) {
+            if (error.unreadable()) {
+                context.err << "tintwright-cli: " << escaped(file) << ": " << escaped(error.problem()) << '\n';
+                return 2;
+            }
+            context.out << escaped(file) << ": " << escaped(error.problem())
+                        << (error.detail().empty() ? "" : "; " + escaped(error.detail())) << '\n';
+            return 1;
+        }
+    }
+
+    std::vector<std::string> m_themes;
+};
+
+} // namespace
+
+std::unique_ptr<Command> checkCommand()
+{
+    return std::make_unique<CheckCommand>();
+}
+
+} // namespace tintwright::cli

@@ -1,0 +1,207 @@
+#include "Command.h"
+
+#include "theme/DisplayText.h"
+#include "theme/ThemeError.h"
+#include "theme/ThemeWriter.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <system_error>
+
+namespace tintwright::cli {
+
+namespace {
+
+const std::map<std::string, ListFormat> kListFormats = {
+    {"text", ListFormat::Text}, {"csv", ListFormat::Csv}, {"json", ListFormat::Json}};
+
+// --in-place reads the theme and puts the result in its place, which only a
+// regular file has: a pipe would be read empty and a device written through.
+void refuseUnreplaceable(const std::string& file)
+{
+    std::error_code error;
+    const std::filesystem::file_type type = std::filesystem::status(pathFromArgument(file), error).type();
+    const char* what = type == std::filesystem::file_type::fifo                                      ? "a pipe"
+        : type == std::filesystem::file_type::character || type == std::filesystem::file_type::block ? "a device"
+        : type == std::filesystem::file_type::socket                                                 ? "a socket"
+                                                                                                     : nullptr;
+    if (what != nullptr) {
+        throw CliError(file, std::string(what) + " cannot be replaced in place; write the result with -o OUT");
+    }
+}
+
+} // namespace
+
+const std::string& StandardInput::bytes()
+{
+    if (m_bytes) {
+        return *m_bytes;
+    }
+    // Read as a named file is: the same limits, and nothing past the point
+    // where the text shows it is no theme, so an endless input ends soon.
+    std::string bytes;
+    theme::RecordCutter cutter;
+    std::string chunk(64 * 1024, '\0');
+    errno = 0;
+    try {
+        for (;;) {
+            m_in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+            const auto got = static_cast<std::size_t>(m_in.gcount());
+            if (got == 0) {
+                break;
+            }
+            bytes.append(chunk.data(), got);
+            if (!theme::feedTheme(cutter, std::string_view(chunk.data(), got))) {
+                break;
+            }
+        }
+    } catch (const theme::ThemeError& error) {
+        throw CliError("-", error.message());
+    }
+    // A closed standard input reads as empty; only the C stream behind std::cin knows it failed.
+    const int reason = errno;
+    if (m_in.bad() || (&m_in == &std::cin && std::ferror(stdin))) {
+        throw CliError("-",
+                       "standard input cannot be read"
+                           + (reason != 0 ? ": " + std::generic_category().message(reason) : std::string()) + ".",
+                       true);
+    }
+    m_bytes = std::move(bytes);
+    return *m_bytes;
+}
+bool looksLikeLaterLiveTheme(std::string_view head)
+{
+    theme::RecordCutter cutter;
+    try {
+        cutter.feed(head);
+    } catch (const theme::ThemeError&) {
+        return false;
+    }
+    constexpr std::size_t kHeaderRecords = 8; // the colours begin within the first few lines
+    constexpr std::string_view kValue = " Value=\"#";
+    const std::vector<std::string>& records = cutter.records();
+    for (std::size_t i = 0; i < std::min(records.size(), kHeaderRecords); ++i) {
+        const std::string& record = records[i];
+        const std::size_t at = record.find(kValue);
+        const std::size_t digits = at + kValue.size();
+        if (at != std::string::npos && record.front() == '<' && record.size() >= digits + 7 && record[digits + 6] == '"'
+            && std::all_of(record.begin() + static_cast<std::ptrdiff_t>(digits),
+                           record.begin() + static_cast<std::ptrdiff_t>(digits + 6),
+                           [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; })) {
+            return true;
+        }
+    }
+    return false;
+}
+theme::ThemeContent loadTheme(const std::string& file, StandardInput& input)
+{
+    std::optional<theme::ThemeContent> content;
+    try {
+        content = file == "-" ? theme::readThemeText(input.bytes()) : theme::readThemeFile(pathFromArgument(file));
+    } catch (const theme::ThemeError& error) {
+        throw CliError(file, error.message(), error.number() == theme::ErrorNumber::FileNotFound);
+    }
+    if (!content) {
+        CliError error(file, theme::kWrongFormatMessage);
+        std::string head;
+        if (file == "-") {
+            head = input.bytes();
+        } else {
+            std::ifstream stream(pathFromArgument(file), std::ios::binary);
+            head.resize(64 * 1024);
+            stream.read(head.data(), static_cast<std::streamsize>(head.size()));
+            head.resize(static_cast<std::size_t>(stream.gcount()));
+        }
+        if (looksLikeLaterLiveTheme(head)) {
+            error.setDetail("it looks like a theme of Live 11 or 12, which gives each colour as one "
+                            "Value=\"#rrggbb\"; a Live 10 theme gives R, G and B lines");
+        }
+        throw error;
+    }
+    return std::move(*content);
+}
+std::string fileBytes(const std::string& file, StandardInput& input)
+{
+    if (file == "-") {
+        return input.bytes();
+    }
+    std::ifstream stream(pathFromArgument(file), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    if (stream.bad()) {
+        throw CliError(file, "the file cannot be read", true);
+    }
+    return bytes;
+}
+
+void writeResult(const std::string& target, const std::string& bytes, std::ostream& out)
+{
+    if (target == "-") {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        return;
+    }
+    try {
+        theme::replaceFile(pathFromArgument(target), bytes);
+    } catch (const theme::ThemeError& error) {
+        throw CliError(target, error.message());
+    }
+}
+
+void addFormatOption(CLI::App& command, std::string& format, const char* description)
+{
+    command.add_option("--format", format, description)->check(CLI::IsMember(kListFormats));
+}
+
+ListFormat listFormat(const std::string& format)
+{
+    return kListFormats.at(format);
+}
+
+CLI::App* EditCommand::defineEdit(CLI::App& program, const char* name, const char* description)
+{
+    m_name = name;
+    CLI::App* command = program.add_subcommand(name, description);
+    command->add_option("THEME", m_theme, "the theme to read")->required();
+    return command;
+}
+
+void EditCommand::addOutputOptions(CLI::App& command)
+{
+    CLI::Option* output =
+        command.add_option("-o,--output", m_output, "save the result to OUT; - writes it to standard output");
+    output->type_name("OUT");
+    command.add_flag("--in-place", m_inPlace, "replace THEME with the result")->excludes(output);
+}
+
+int EditCommand::run(Context& context)
+{
+    checkOptions();
+    if (m_output.empty() && !m_inPlace) {
+        throw CliError("", m_name + " needs -o OUT, -o - or --in-place");
+    }
+    if (m_inPlace && m_theme == "-") {
+        throw CliError("", "--in-place needs a theme file; standard input cannot be replaced");
+    }
+    if (m_inPlace) {
+        refuseUnreplaceable(m_theme);
+    }
+    model::ThemeModel theme;
+    theme.load(loadTheme(m_theme, context.input));
+    const int changed = change(theme, m_theme);
+    // A theme that would not change stays as it is, bytes and all; -o still writes the file asked for.
+    if (changed > 0 || !m_inPlace) {
+        writeResult(m_inPlace ? m_theme : m_output, theme.savedBytes(), context.out);
+    }
+    context.err << changed << (changed == 1 ? " entry" : " entries") << " changed\n";
+    return 0;
+}
+
+} // namespace tintwright::cli

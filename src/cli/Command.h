@@ -1,0 +1,97 @@
+#pragma once
+
+#include "Arguments.h"
+#include "Output.h"
+#include "model/ThemeModel.h"
+#include "theme/ThemeReader.h"
+
+#include <istream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace CLI {
+class App;
+} // namespace CLI
+
+// What every command of tintwright-cli shares: where it reads and writes, how
+// a theme named on the command line is read, and the shape of a command.
+namespace tintwright::cli {
+
+// Standard input, read once, for a THEME given as "-": with the limits of a
+// named file, and no further than where the text shows it is no theme.
+class StandardInput {
+public:
+    explicit StandardInput(std::istream& in)
+        : m_in(in)
+    {
+    }
+    const std::string& bytes();
+
+private:
+    std::istream& m_in;
+    std::optional<std::string> m_bytes;
+};
+
+struct Context {
+    StandardInput& input;
+    std::ostream& out; // data
+    std::ostream& err; // messages and summaries
+};
+
+// Reads a theme as the window does ("-" is standard input). Throws CliError
+// with the window's words for a file it would refuse, and a detail for a
+// theme of a later Live.
+theme::ThemeContent loadTheme(const std::string& file, StandardInput& input);
+
+// Whether the beginning of a text that is not a Live 10 theme is one of Live
+// 11 or 12, whose colours are single Value="#rrggbb" attributes.
+bool looksLikeLaterLiveTheme(std::string_view head);
+
+// The bytes of a file given on the command line ("-" is standard input). Throws CliError.
+std::string fileBytes(const std::string& file, StandardInput& input);
+
+// Writes `bytes` to the file `target` as a save does, or to standard output for "-". Throws CliError.
+void writeResult(const std::string& target, const std::string& bytes, std::ostream& out);
+
+// One command: it adds itself and its options to the program, and carries
+// out what they say once they are parsed.
+class Command {
+public:
+    virtual ~Command() = default;
+    virtual CLI::App* define(CLI::App& program) = 0;
+    // The exit code. Throws CliError.
+    virtual int run(Context& context) = 0;
+};
+
+// --format text|csv|json, into `format`.
+void addFormatOption(CLI::App& command, std::string& format, const char* description);
+ListFormat listFormat(const std::string& format);
+
+// A command that changes colours (set, replace, adjust): it reads THEME into
+// the model, lets `change` edit it, and writes the result to -o OUT or, with
+// --in-place, over THEME; "N entries changed" goes to standard error.
+class EditCommand : public Command {
+public:
+    int run(Context& context) final;
+
+protected:
+    // The command with THEME; then come the caller's options, then addOutputOptions.
+    CLI::App* defineEdit(CLI::App& program, const char* name, const char* description);
+    // -o OUT and --in-place.
+    void addOutputOptions(CLI::App& command);
+    // Reads the options before THEME is read. Throws CliError.
+    virtual void checkOptions() { }
+    // Edits the model: how many entries changed. Throws CliError.
+    virtual int change(model::ThemeModel& theme, const std::string& file) = 0;
+
+private:
+    std::string m_name;
+    std::string m_theme;
+    std::string m_output;
+    bool m_inPlace = false;
+};
+
+} // namespace tintwright::cli

@@ -1,0 +1,76 @@
+#include "Commands.h"
+
+#include "sketch/ElementTable.h"
+
+#include <CLI/CLI.hpp>
+
+namespace tintwright::cli {
+
+namespace {
+
+// explain: where Live paints each element.
+class ExplainCommand final : public Command {
+public:
+    CLI::App* define(CLI::App& program) override
+    {
+        CLI::App* command = program.add_subcommand("explain", "Tell where Live 10 paints each ELEMENT");
+        command->add_option("ELEMENT", m_names, "element names, with or without angle brackets");
+        command->add_flag("--all", m_all, "the whole table");
+        addFormatOption(*command, m_format, "text (the default), csv or json");
+        command->footer("Example:\n  tintwright-cli explain ChosenAlternative SurfaceArea");
+        return command;
+    }
+
+    int run(Context& context) override
+    {
+        if (m_all && !m_names.empty()) {
+            throw CliError("", "explain takes ELEMENT names or --all, not both");
+        }
+        if (!m_all && m_names.empty()) {
+            throw CliError("", "explain needs an ELEMENT or --all");
+        }
+        std::vector<const sketch::ElementInfo*> elements;
+        for (const std::string& name : m_names) {
+            const sketch::ElementInfo* info = sketch::findElement(name);
+            if (info == nullptr) {
+                throw CliError("", "Live 10 themes have no element " + name);
+            }
+            elements.push_back(info);
+        }
+        if (m_all) {
+            for (const sketch::ElementInfo& info : sketch::elementTable()) {
+                elements.push_back(&info);
+            }
+        }
+        const ListFormat format = listFormat(m_format);
+        std::vector<Record> records;
+        for (const sketch::ElementInfo* info : elements) {
+            if (format == ListFormat::Text) {
+                context.out << '<' << info->name << ">  " << info->description << (info->known ? "" : " (inferred)")
+                            << (info->since101 ? " Added by Live 10.1." : "") << '\n';
+                continue;
+            }
+            records.push_back({{"element", std::string(info->name)},
+                               {"description", std::string(info->description)},
+                               {"known", info->known}});
+        }
+        if (format != ListFormat::Text) {
+            writeRecords(records, format, {"element", "description", "known"}, context.out);
+        }
+        return 0;
+    }
+
+private:
+    std::vector<std::string> m_names;
+    bool m_all = false;
+    std::string m_format = "text";
+};
+
+} // namespace
+
+std::unique_ptr<Command> explainCommand()
+{
+    return std::make_unique<ExplainCommand>();
+}
+
+} // namespace tintwright::cli

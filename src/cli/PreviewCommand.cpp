@@ -1,0 +1,71 @@
+#include "Commands.h"
+
+#include "sketch/Sketch.h"
+#include "theme/DisplayText.h"
+
+#include <CLI/CLI.hpp>
+
+#include <sstream>
+
+namespace tintwright::cli {
+
+namespace {
+
+// preview: Live's window in the theme's colours, as SVG.
+class PreviewCommand final : public Command {
+public:
+    CLI::App* define(CLI::App& program) override
+    {
+        CLI::App* command = program.add_subcommand("preview", "Draw Live 10's window in THEME's colours as SVG");
+        command->add_option("THEME", m_theme, "the theme to read")->required();
+        command->add_option("--view", m_view, "session, arrangement or both (the default)")
+            ->check(CLI::IsMember({"session", "arrangement", "both"}));
+        command->add_option("-o,--output", m_output, "save the SVG to OUT; - (the default) is standard output")
+            ->type_name("OUT");
+        command->footer("Missing elements are drawn hatched; they and undrawn elements are named on standard error.\n"
+                        "Example:\n  tintwright-cli preview Dark.ask -o Dark.svg");
+        return command;
+    }
+
+    int run(Context& context) override
+    {
+        const theme::ThemeContent theme = loadTheme(m_theme, context.input);
+        std::vector<const sketch::Scene*> scenes;
+        if (m_view != "arrangement") {
+            scenes.push_back(&sketch::sessionScene());
+        }
+        if (m_view != "session") {
+            scenes.push_back(&sketch::arrangementScene());
+        }
+        const sketch::ElementColors colors = sketch::elementColors(theme);
+        const std::string svg = sketch::svgDocument(scenes, colors);
+        const sketch::Coverage covered = sketch::coverage(colors);
+        if (!covered.missing.empty()) {
+            context.err << "missing, drawn hatched (Live uses its default colours): "
+                        << escaped(joined(covered.missing)) << '\n';
+        }
+        if (!covered.notDrawn.empty()) {
+            std::vector<std::string> names; // as the theme writes them, shown as every message shows a record
+            for (const std::string& name : covered.notDrawn) {
+                names.push_back(theme::displayText(name));
+            }
+            context.err << "not drawn (no place in the sketch): " << escaped(joined(names)) << '\n';
+        }
+        writeResult(m_output.empty() ? "-" : m_output, svg, context.out);
+        return 0;
+    }
+
+private:
+    std::string m_theme;
+    std::string m_view = "both";
+    std::string m_output;
+};
+
+} // namespace
+
+std::unique_ptr<Command> previewCommand()
+{
+    return std::make_unique<PreviewCommand>();
+}
+
+} // namespace tintwright::cli
