@@ -26,18 +26,7 @@ using theme::testing::writeBytes;
 using testing::Outcome;
 using testing::run;
 
-class CliEdgeTest : public ::testing::Test {
-protected:
-    CliEdgeTest()
-    {
-        m_themeBytes = joinLines(themeLines({{1, 2, 3}, {0, 0, 0}, {0, 0, 0}}), "\n");
-        writeBytes(m_folder.file("Theme.ask"), m_themeBytes);
-    }
-    std::string path(const std::string& name) const { return m_folder.file(name).u8string(); }
-
-    TemporaryFolder m_folder;
-    std::string m_themeBytes;
-};
+class CliEdgeTest : public testing::ThemeFolderTest { };
 
 struct ExitCase {
     const char* name;

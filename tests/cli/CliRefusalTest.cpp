@@ -25,13 +25,8 @@ using theme::testing::writeBytes;
 using testing::Outcome;
 using testing::run;
 
-class CliRefusalTest : public ::testing::Test {
+class CliRefusalTest : public testing::ThemeFolderTest {
 protected:
-    CliRefusalTest()
-    {
-        m_themeBytes = joinLines(themeLines({{1, 2, 3}, {0, 0, 0}, {0, 0, 0}}), "\n");
-        writeBytes(m_folder.file("Theme.ask"), m_themeBytes);
-    }
     std::vector<std::string> withPaths(std::vector<std::string> arguments) const
     {
         for (std::string& argument : arguments) {
@@ -41,9 +36,6 @@ protected:
         }
         return arguments;
     }
-
-    TemporaryFolder m_folder;
-    std::string m_themeBytes;
 };
 
 struct Refusal {
