@@ -8,7 +8,10 @@ set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# TINTWRIGHT_WINDOWS_QT: the Qt built for MinGW (scripts/build-qt-windows.sh),
+# for the window; the libraries and packages of both are found there alone.
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${TINTWRIGHT_WINDOWS_QT})
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TINTWRIGHT_WINDOWS_QT)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
-# Cross-builds the theme core, the colour layer, the model, the sketch, their
-# tests and tintwright-cli for 64-bit Windows with MinGW-w64 into build/windows/,
-# then runs their test suites and the program itself, in a folder with a
-# non-ASCII name, under Wine.
+# Cross-builds Tintwright for 64-bit Windows with MinGW-w64 into build/windows/:
+# the theme core, the colour layer, the model, the sketch, tintwright-cli and
+# the window, against a Qt built for MinGW once (scripts/build-qt-windows.sh).
+# Under Wine it runs every test suite (the window's on Qt's offscreen
+# platform), tintwright-cli in a folder with a non-ASCII name, and one start of
+# tintwright.exe on a virtual X display, whose picture it checks. Last it puts
+# the folder a user copies together and zips it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh g++-mingw-w64-x86-64-posix wine64 googletest
+scripts/setup.sh g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth imagemagick fonts-dejavu-core
 
-cmake --preset windows >/dev/null
+qt=$(scripts/build-qt-windows.sh)
+# The host's own build draws the pictures and writes the help documents that
+# the Windows build takes (it cannot run the tools it builds).
+cmake --preset ci >/dev/null
+cmake --build --preset ci --target iconfile help_documents >/dev/null
+
+cmake --preset windows -DTINTWRIGHT_BUILD_UI=ON -DTINTWRIGHT_WINDOWS_QT="$qt" -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DTINTWRIGHT_HOST_BUILD="$PWD/build/ci" >/dev/null
 cmake --build --preset windows
 
 wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
@@ -34,6 +44,8 @@ echo "== The sketch's tests under Wine"
 "$wine" "$bin/sketch_tests.exe" --gtest_brief=1
 echo "== tintwright-cli's tests under Wine"
 "$wine" "$bin/cli_tests.exe" --gtest_brief=1
+echo "== The window's tests under Wine, on Qt's offscreen platform"
+ctest --test-dir build/windows -R '^(Form1|CellGridTest|help_documents)' --output-on-failure
 
 echo "== tintwright-cli.exe on a theme in a folder with a non-ASCII name"
 folder=$(mktemp -d)
@@ -49,5 +61,32 @@ differs=0
 [ "$differs" -eq 1 ]
 "$wine" "$bin/tintwright-cli.exe" preview "$themes/Dünkel.ask" -o "$themes/Dünkel.svg" 2>/dev/null
 grep -q 'data-element="ControlForeground"' "$themes/Dünkel.svg"
+
+echo "== The folder a user copies, and its zip"
+version=$(sed -n 's/^project(Tintwright VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+name="Tintwright-$version-windows-x64"
+rm -rf "build/windows/$name" "build/windows/$name.zip"
+cmake --install build/windows --prefix "build/windows/$name" >/dev/null
+for file in tintwright.exe tintwright-cli.exe readme.pdf liesmich.pdf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll \
+    platforms/qwindows.dll; do
+    [ -f "build/windows/$name/$file" ] || { echo "The Windows folder lacks $file" >&2; exit 1; }
+done
+(cd build/windows && cmake -E tar cf "$name.zip" --format=zip "$name")
+
+echo "== tintwright.exe started on a theme, with Windows' own platform plugin on a virtual X display"
+shot=build/windows/window.png
+rm -f "$shot"
+QT_QPA_PLATFORM= WINEPATH= xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    "$0" "$1" "$2" >/dev/null 2>&1 &
+    for second in $(seq 1 60); do
+        sleep 1
+        import -window root "$3" 2>/dev/null && [ "$(convert "$3" -format %k info:)" -gt 40 ] && break
+    done
+    "$4" -k' "$wine" "build/windows/$name/tintwright.exe" "$themes/Dünkel.ask" "$shot" "$wineserver"
+colours=$(convert "$shot" -format %k info: 2>/dev/null || echo 0)
+if [ "$colours" -le 40 ]; then
+    echo "tintwright.exe showed no window (the screen has $colours colours): $shot" >&2
+    exit 1
+fi
 "$wineserver" -k 2>/dev/null || true # nothing of Wine's goes on running after the checks
-echo "Windows build checked: $bin/tintwright-cli.exe"
+echo "Windows build checked: build/windows/$name.zip; the started window: $shot ($colours colours)"

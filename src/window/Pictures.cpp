@@ -3,17 +3,39 @@
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
+#ifdef TINTWRIGHT_PICTURES_AS_PNG
+#include <QString>
+#else
 #include <QSvgRenderer>
+#endif
 
 namespace tintwright::ui {
+
+namespace {
+
+// Draws a picture of the resources into the painter's whole device. Where Qt
+// Svg is not built (the Windows build), the build drew each SVG to a PNG four
+// times its size, and that is scaled down instead.
+void drawPicture(QPainter& painter, const QString& resource)
+{
+#ifdef TINTWRIGHT_PICTURES_AS_PNG
+    QString png = resource;
+    png.replace(png.size() - 3, 3, QStringLiteral("png"));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(0, 0, painter.device()->width(), painter.device()->height()), QImage(png));
+#else
+    QSvgRenderer(resource).render(&painter);
+#endif
+}
+
+} // namespace
 
 QPixmap renderPicture(const QString& resource, const QSize& size, qreal devicePixelRatio)
 {
     QPixmap picture(size * devicePixelRatio);
     picture.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
     QPainter painter(&picture);
-    renderer.render(&painter);
+    drawPicture(painter, resource);
     painter.end();
     picture.setDevicePixelRatio(devicePixelRatio);
     return picture;
@@ -51,7 +73,7 @@ private:
             QImage drawn(kSize, QImage::Format_ARGB32_Premultiplied);
             drawn.fill(Qt::transparent);
             QPainter painter(&drawn);
-            QSvgRenderer(QStringLiteral(":/resources/tintwright.svg")).render(&painter);
+            drawPicture(painter, QStringLiteral(":/resources/tintwright.svg"));
             return drawn;
         }();
         return picture;

@@ -1,15 +1,19 @@
 #include "support/FormDriver.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
+#ifndef _WIN32 // a full disk and a folder one may not write to, in a child process
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <functional>
+#endif
 
 using namespace tintwright::ui;
 using namespace tintwright::ui::testing;
@@ -35,6 +39,7 @@ QByteArray withoutIndentation(const QByteArray& text)
     return out;
 }
 
+#ifndef _WIN32
 // Runs `save` in a child process after `prepare` (a lower file-size limit,
 // another user) and tells how it ended: 0 when the save showed one message
 // naming the target, 1 when it showed none, other values for anything else.
@@ -57,6 +62,7 @@ int saveInChildProcess(FormDriver& driver, const QString& target, const std::fun
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
 }
+#endif
 
 } // namespace
 
@@ -80,8 +86,10 @@ private slots:
     void save_failure_namesFileAndReasonAndKeepsState_data();
     void save_failure_namesFileAndReasonAndKeepsState();
     void quickSave_failure_namesFileAndKeepsTheOldFile();
+#ifndef _WIN32
     void save_onFullDisk_saysSoAndKeepsTheOldFile();
     void save_intoReadOnlyFolder_saysSoAndKeepsTheOldFile();
+#endif
 
 private:
     std::unique_ptr<FormDriver> m_driver;
@@ -162,7 +170,8 @@ void Form1SaveThemeTest::save_asksWithTitleFilterAndOverwriteQuestion()
     QCOMPARE(request.title, QStringLiteral("Save as new Themes File .ask"));
     QCOMPARE(request.nameFilters, QStringList {QStringLiteral("Files (*.ask)")});
     QVERIFY(request.confirmOverwrite);
-    QCOMPARE(request.proposedPath, QDir(TINTWRIGHT_SAMPLES).filePath("myMidnight.ask"));
+    // The folder the theme came from, as the system writes it (on Windows with its drive letter).
+    QCOMPARE(request.proposedPath, QFileInfo(QDir(TINTWRIGHT_SAMPLES).filePath("myMidnight.ask")).absoluteFilePath());
 }
 
 void Form1SaveThemeTest::save_nameWithoutExtension_getsAsk_data()
@@ -192,7 +201,7 @@ void Form1SaveThemeTest::save_success_enablesQuickSaveAndShowsPath()
     m_driver->saveAs(target);
     QVERIFY(m_driver->button("okquick")->isEnabled());
     QCOMPARE(m_driver->label("Label2")->text(), target);
-    QCOMPARE(QString::fromStdString(m_driver->document().SavedPath), target);
+    QCOMPARE(QFileInfo(m_driver->document().SavedPath), QFileInfo(target));
 }
 
 void Form1SaveThemeTest::saveThenQuickSave_writeIdenticalFiles()
@@ -289,6 +298,7 @@ void Form1SaveThemeTest::quickSave_failure_namesFileAndKeepsTheOldFile()
     QVERIFY(driver.button("okquick")->isEnabled());
 }
 
+#ifndef _WIN32
 void Form1SaveThemeTest::save_onFullDisk_saysSoAndKeepsTheOldFile()
 {
     const QString target = m_folder->filePath("mine.ask");
@@ -325,6 +335,7 @@ void Form1SaveThemeTest::save_intoReadOnlyFolder_saysSoAndKeepsTheOldFile()
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList {"mine.ask"});
 }
+#endif
 
 QTEST_MAIN(Form1SaveThemeTest)
 #include "Form1SaveThemeTest.moc"

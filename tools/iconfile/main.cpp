@@ -2,6 +2,7 @@
 // want: an .ico for the executable, an .icns for the application bundle. Both
 // hold PNG pictures, which both systems read.
 // Usage: iconfile <icon.svg> <output.ico|output.icns>
+//        iconfile <picture.svg> <output.png> <scale>   (a build without Qt Svg draws its pictures from PNGs)
 
 #include <QBuffer>
 #include <QByteArray>
@@ -89,8 +90,11 @@ QByteArray icns(QSvgRenderer& renderer)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: iconfile <icon.svg> <output.ico|output.icns>\n");
+    const bool picture = argc == 4;
+    if (argc != 3 && !picture) {
+        std::fprintf(stderr,
+                     "usage: iconfile <icon.svg> <output.ico|output.icns>\n"
+                     "       iconfile <picture.svg> <output.png> <scale>\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -105,7 +109,20 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "iconfile: cannot draw %s\n", argv[1]);
         return 1;
     }
-    const QByteArray bytes = output.endsWith(QLatin1String(".icns")) ? icns(renderer) : ico(renderer);
+    QByteArray bytes;
+    if (picture) {
+        const QSize size = renderer.defaultSize() * QByteArray(argv[3]).toInt();
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+    } else {
+        bytes = output.endsWith(QLatin1String(".icns")) ? icns(renderer) : ico(renderer);
+    }
     QFile file(output);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
         std::fprintf(stderr, "iconfile: cannot write %s\n", argv[2]);
