@@ -17,5 +17,6 @@ std::unique_ptr<Command> checkCommand();
 std::unique_ptr<Command> previewCommand();
 std::unique_ptr<Command> explainCommand();
 std::unique_ptr<Command> contrastCommand();
+std::unique_ptr<Command> rolesCommand();
 
 } // namespace tintwright::cli

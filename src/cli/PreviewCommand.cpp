@@ -22,6 +22,11 @@ public:
             ->check(CLI::IsMember({"session", "arrangement", "both"}));
         command->add_option("-o,--output", m_output, "save the SVG to OUT; - (the default) is standard output")
             ->type_name("OUT");
+        command
+            ->add_option("--simulate", m_vision,
+                         "draw it as seen with protanopia, deuteranopia, tritanopia or achromatopsia")
+            ->check(CLI::IsMember({"normal", "protanopia", "deuteranopia", "tritanopia", "achromatopsia"}))
+            ->type_name("VISION");
         command->footer("Missing elements are drawn hatched; they and undrawn elements are named on standard error.\n"
                         "Example:\n  tintwright-cli preview Dark.ask -o Dark.svg");
         return command;
@@ -38,7 +43,7 @@ public:
             scenes.push_back(&sketch::arrangementScene());
         }
         const sketch::ElementColors colors = sketch::elementColors(theme);
-        const std::string svg = sketch::svgDocument(scenes, colors);
+        const std::string svg = sketch::svgDocument(scenes, sketch::simulated(colors, vision()));
         const sketch::Coverage covered = sketch::coverage(colors);
         if (!covered.missing.empty()) {
             context.err << "missing, drawn hatched (Live uses its default colours): "
@@ -56,7 +61,17 @@ public:
     }
 
 private:
+    color::Vision vision() const
+    {
+        return m_vision == "protanopia"   ? color::Vision::Protanopia
+            : m_vision == "deuteranopia"  ? color::Vision::Deuteranopia
+            : m_vision == "tritanopia"    ? color::Vision::Tritanopia
+            : m_vision == "achromatopsia" ? color::Vision::Achromatopsia
+                                          : color::Vision::Normal;
+    }
+
     std::string m_theme;
+    std::string m_vision = "normal";
     std::string m_view = "both";
     std::string m_output;
 };

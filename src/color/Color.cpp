@@ -203,6 +203,33 @@ theme::RgbTriple adjustColor(const theme::RgbTriple& rgb, const Adjustment& adju
     return result;
 }
 
+theme::RgbTriple simulate(const theme::RgbTriple& rgb, Vision vision)
+{
+    using Matrix = double[3][3];
+    // The matrices Machado et al. published for severity 1.0, rows applied to linear (r, g, b).
+    static const Matrix kProtanopia = {
+        {0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}};
+    static const Matrix kDeuteranopia = {
+        {0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}};
+    static const Matrix kTritanopia = {
+        {1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}};
+    static const Matrix kLuminance = {{0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}, {0.2126, 0.7152, 0.0722}};
+    const Matrix* matrix = vision == Vision::Protanopia ? &kProtanopia
+        : vision == Vision::Deuteranopia                ? &kDeuteranopia
+        : vision == Vision::Tritanopia                  ? &kTritanopia
+        : vision == Vision::Achromatopsia               ? &kLuminance
+                                                        : nullptr;
+    if (matrix == nullptr) {
+        return rgb;
+    }
+    const double in[3] = {toLinear(rgb.R / 255.0), toLinear(rgb.G / 255.0), toLinear(rgb.B / 255.0)};
+    double out[3];
+    for (int row = 0; row < 3; ++row) {
+        out[row] = (*matrix)[row][0] * in[0] + (*matrix)[row][1] * in[1] + (*matrix)[row][2] * in[2];
+    }
+    return {channel(out[0]), channel(out[1]), channel(out[2])};
+}
+
 bool matches(std::string_view name, std::string_view pattern)
 {
     return globMatches(name, withoutBrackets(pattern));

@@ -51,6 +51,13 @@ struct Adjustment {
 // A part that is not finite changes nothing.
 theme::RgbTriple adjustColor(const theme::RgbTriple& rgb, const Adjustment& adjustment);
 
+// How a colour looks with a colour vision deficiency.
+enum class Vision { Normal, Protanopia, Deuteranopia, Tritanopia, Achromatopsia };
+// The three dichromacies after Machado, Oliveira and Fernandes ("A Physiologically-based Model for
+// Simulation of Color Vision Deficiency", 2009) at severity 1.0, and achromatopsia as the luminance
+// (Rec. 709 weights), both in linear sRGB; clamped, then encoded.
+theme::RgbTriple simulate(const theme::RgbTriple& rgb, Vision vision);
+
 // Whether `name` matches the glob pattern (`*`, `?`), which may stand in angle
 // brackets as theme files write names. Never more steps than the two lengths'
 // product, however many stars.

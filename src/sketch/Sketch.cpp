@@ -143,6 +143,14 @@ ElementColors elementColors(const theme::ThemeContent& theme)
     return elementColors(entries);
 }
 
+ElementColors simulated(ElementColors colors, color::Vision vision)
+{
+    for (auto& [element, painted] : colors) {
+        painted.rgb = color::simulate(painted.rgb, vision);
+    }
+    return colors;
+}
+
 Coverage coverage(const ElementColors& colors)
 {
     const std::set<std::string>& painted = drawnElements();

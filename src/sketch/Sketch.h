@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Scene.h"
+#include "color/Color.h"
 #include "theme/ColorValue.h"
 #include "theme/ThemeReader.h"
 
@@ -24,6 +25,9 @@ using ElementColors = std::map<std::string, ElementColor, std::less<>>;
 ElementColors elementColors(const std::vector<std::pair<std::string, theme::RgbTriple>>& entries);
 // From a read theme, with the colours of its file.
 ElementColors elementColors(const theme::ThemeContent& theme);
+
+// The colours as seen with that colour vision.
+ElementColors simulated(ElementColors colors, color::Vision vision);
 
 struct Coverage {
     std::vector<std::string> missing; // painted by the scenes, lacking from the theme: Live uses its default

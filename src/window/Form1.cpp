@@ -340,7 +340,7 @@ void Form1::createControls()
     Tabelle2->installEventFilter(this);
     auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), Tabelle2, nullptr, nullptr,
                                   Qt::WidgetWithChildrenShortcut);
-    connect(menuKey, &QShortcut::activated, this, [this] { showEditMenu(currentCellCorner()); });
+    connect(menuKey, &QShortcut::activated, this, [this] { showEditMenu(menuPointAtCurrentCell()); });
     connect(actionChangeAll, &QAction::triggered, this, &Form1::changeAllOfColor);
     connect(actionAdjust, &QAction::triggered, this, &Form1::adjustColors);
     connect(actionUndo, &QAction::triggered, this, [this] { stepThroughHistory(true); });
@@ -356,7 +356,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::ContextMenu && Tabelle2 != nullptr
         && (watched == Tabelle2 || watched == Tabelle2->viewport())) {
         const auto* request = static_cast<QContextMenuEvent*>(event);
-        showEditMenu(request->reason() == QContextMenuEvent::Mouse ? request->globalPos() : currentCellCorner());
+        showEditMenu(request->reason() == QContextMenuEvent::Mouse ? request->globalPos() : menuPointAtCurrentCell());
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -369,8 +369,8 @@ void Form1::showEditMenu(const QPoint& at)
     }
 }
 
-// Where a menu opened from the keyboard stands: at the current cell, or the grid's corner.
-QPoint Form1::currentCellCorner() const
+// Where a menu opened from the keyboard stands: on the current cell, or at the grid's corner.
+QPoint Form1::menuPointAtCurrentCell() const
 {
     const QModelIndex current = Tabelle2->currentIndex();
     const QRect cell = current.isValid() ? Tabelle2->cellRect(current.row() + 1, current.column() + 1) : QRect();

@@ -89,7 +89,7 @@ private:
     int entriesOfColor(theme::ColorValue color) const;
     void updateEditActions();
     void showEditMenu(const QPoint& at);
-    QPoint currentCellCorner() const;
+    QPoint menuPointAtCurrentCell() const;
     void changeAllOfColor();
     void adjustColors();
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <regex>
+#include <set>
 #include <sstream>
 
 #ifndef _WIN32
@@ -194,6 +196,33 @@ TEST_F(CliEdgeTest, outputThatCannotBeWrittenIsAnError)
     EXPECT_EQ(readBytes(errors), "tintwright-cli: write error: No space left on device\n");
 }
 #endif
+
+TEST_F(CliEdgeTest, rolesHoldEveryElementOnceAndASimulatedPreviewIsSeenSo)
+{
+    const nlohmann::json roles = nlohmann::json::parse(run({"roles", "--format", "json"}).out);
+    std::set<std::string> elements;
+    std::size_t count = 0;
+    for (const nlohmann::json& role : roles) {
+        EXPECT_FALSE(role["description"].get<std::string>().empty());
+        for (const nlohmann::json& element : role["elements"]) {
+            elements.insert(element.get<std::string>());
+            ++count;
+        }
+    }
+    EXPECT_EQ(count, 162u);
+    EXPECT_EQ(elements.size(), 162u);
+
+    const Outcome grey = run({"preview", "-", "--simulate", "achromatopsia"}, m_themeBytes);
+    ASSERT_EQ(grey.code, 0) << grey.err;
+    const std::regex fill("fill=\"#([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2})\"");
+    int fills = 0;
+    for (auto it = std::sregex_iterator(grey.out.begin(), grey.out.end(), fill); it != std::sregex_iterator(); ++it) {
+        EXPECT_TRUE((*it)[1] == (*it)[2] && (*it)[2] == (*it)[3]) << (*it)[0];
+        ++fills;
+    }
+    EXPECT_GT(fills, 0);
+    EXPECT_EQ(run({"preview", "-", "--simulate", "sepia"}, m_themeBytes).code, 2);
+}
 
 } // namespace
 } // namespace tintwright::cli

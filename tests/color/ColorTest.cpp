@@ -16,6 +16,36 @@ TEST(ColorTest, contrastRatioIsWcags)
     EXPECT_NEAR(contrastRatio({0x77, 0x77, 0x77}, {255, 255, 255}), 4.48, 0.005);
 }
 
+struct SimulationCase {
+    const char* name;
+    Vision vision;
+    theme::RgbTriple input;
+    theme::RgbTriple expected; // worked with the published matrices in double precision, apart from this code
+};
+
+class SimulationTest : public ::testing::TestWithParam<SimulationCase> { };
+
+TEST_P(SimulationTest, isWithinTwoStepsOfTheModel)
+{
+    const theme::RgbTriple out = simulate(GetParam().input, GetParam().vision);
+    EXPECT_NEAR(out.R, GetParam().expected.R, 2);
+    EXPECT_NEAR(out.G, GetParam().expected.G, 2);
+    EXPECT_NEAR(out.B, GetParam().expected.B, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Colors, SimulationTest,
+    ::testing::Values(SimulationCase {"protanopiaRed", Vision::Protanopia, {255, 0, 0}, {109, 95, 0}},
+                      SimulationCase {"protanopiaOchre", Vision::Protanopia, {200, 150, 50}, {170, 151, 35}},
+                      SimulationCase {"deuteranopiaRed", Vision::Deuteranopia, {255, 0, 0}, {163, 144, 0}},
+                      SimulationCase {"deuteranopiaAzure", Vision::Deuteranopia, {0, 128, 255}, {0, 121, 253}},
+                      SimulationCase {"tritanopiaAzure", Vision::Tritanopia, {0, 128, 255}, {0, 159, 179}},
+                      SimulationCase {"tritanopiaOchre", Vision::Tritanopia, {200, 150, 50}, {217, 135, 130}},
+                      SimulationCase {"achromatopsiaRed", Vision::Achromatopsia, {255, 0, 0}, {127, 127, 127}},
+                      SimulationCase {"whiteStaysWhite", Vision::Tritanopia, {255, 255, 255}, {255, 255, 255}},
+                      SimulationCase {"normalChangesNothing", Vision::Normal, {1, 2, 3}, {1, 2, 3}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ColorTest, hexColorsRoundTrip)
 {
     EXPECT_EQ(hexColor({0x0a, 0xbc, 0xff}), "#0abcff");

@@ -1,6 +1,7 @@
 #include "sketch/Sketch.h"
 #include "color/Color.h"
 #include "sketch/ElementTable.h"
+#include "sketch/Roles.h"
 #include "sketch/Scene.h"
 #include "theme/ThemeReader.h"
 
@@ -116,6 +117,32 @@ TEST(SketchTest, contrastPairsStandOnTheirBackgrounds)
     EXPECT_EQ(pairs.front().foreground, "ControlForeground");
     EXPECT_EQ(pairs.front().background, "SurfaceBackground");
     EXPECT_DOUBLE_EQ(pairs.front().ratio, 21.0);
+}
+
+TEST(SketchTest, everyElementHasExactlyOneRoleAndTextIsWhatTheScenesWrite)
+{
+    std::multiset<std::string> placed;
+    for (const Role& role : roles()) {
+        EXPECT_FALSE(role.description.empty()) << role.name;
+        placed.insert(role.elements.begin(), role.elements.end());
+    }
+    EXPECT_GE(roles().size(), 5u);
+    EXPECT_LE(roles().size(), 30u);
+    ASSERT_EQ(placed.size(), elementTable().size());
+    for (const ElementInfo& info : elementTable()) {
+        EXPECT_EQ(placed.count(std::string(info.name)), 1u) << info.name;
+    }
+    // Roles follow the scenes: whatever a scene writes as text has a text role.
+    for (const Scene* scene : {&sessionScene(), &arrangementScene()}) {
+        for (const Shape& shape : scene->shapes) {
+            if (shape.kind == ShapeKind::Text && shape.standsOn >= 0) {
+                const std::string_view role = roleOf(shape.element);
+                EXPECT_TRUE(role == "text" || role == "disabled-text") << shape.element << " is " << role;
+            }
+        }
+    }
+    EXPECT_EQ(roleOf("<Clip7>"), "clips");
+    EXPECT_EQ(roleOf("NoSuchElement"), "");
 }
 
 TEST(SketchTest, contrastPairsAreLowestFirstOnceEachAndTakeTheFirstOfANameTwice)

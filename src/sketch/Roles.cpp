@@ -1,0 +1,146 @@
+#include "Roles.h"
+
+#include "ElementTable.h"
+#include "Scene.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+namespace tintwright::sketch {
+
+namespace {
+
+bool contains(std::string_view name, std::initializer_list<std::string_view> parts)
+{
+    return std::any_of(parts.begin(), parts.end(),
+                       [name](std::string_view part) { return name.find(part) != std::string_view::npos; });
+}
+
+// What the scenes say of each element: drawn as text, as a mark on something, or stood on.
+struct SceneFacts {
+    std::set<std::string> text;
+    std::set<std::string> marks;
+    std::set<std::string> grounds;
+};
+
+SceneFacts sceneFacts()
+{
+    SceneFacts facts;
+    for (const Scene* scene : {&sessionScene(), &arrangementScene()}) {
+        for (const Shape& shape : scene->shapes) {
+            if (shape.standsOn < 0) {
+                continue;
+            }
+            (shape.glyph ? facts.marks : facts.text).insert(shape.element);
+            facts.grounds.insert(scene->shapes[static_cast<std::size_t>(shape.standsOn)].element);
+        }
+    }
+    return facts;
+}
+
+struct Rule {
+    const char* name;
+    const char* description;
+};
+
+// In the order they are tried; the first that fits an element is its role.
+constexpr Rule kClips {"clips", "The palette of clip and track colours."};
+constexpr Rule kDisabledText {"disabled-text", "Text of what cannot be used now."};
+constexpr Rule kText {"text", "Text and values: captions, names, numbers, rulers."};
+constexpr Rule kMarks {"marks", "Icons and marks that stand on controls: launch triangles, needles, arrows."};
+constexpr Rule kMeters {"meters", "Level meters and their ground."};
+constexpr Rule kAutomation {"automation", "Automation and modulation envelopes, their lanes and tools."};
+constexpr Rule kSelection {"selection", "What is selected, chosen or in focus, and the frames around it."};
+constexpr Rule kDisabled {"disabled-controls", "Faces of controls that cannot be used now."};
+constexpr Rule kLines {"lines", "Lines, grids, frames and shadows."};
+constexpr Rule kDisplays {"displays", "Device displays: curves, spectra, waveforms, operators, zones."};
+constexpr Rule kAccents {"accents", "What is on, playing, recording, learning, armed or in progress."};
+constexpr Rule kSurfaces {"surfaces", "Surfaces from the window's ground up: panels, bars, fields and backgrounds."};
+constexpr Rule kControls {"controls", "Faces and handles of controls: knobs, buttons, scroll bars."};
+
+const Rule& ruleFor(std::string_view name, const SceneFacts& facts)
+{
+    const std::string element(name);
+    const bool text = facts.text.count(element) > 0;
+    if (name.substr(0, 4) == "Clip" && name.size() > 4 && std::isdigit(static_cast<unsigned char>(name[4]))) {
+        return kClips;
+    }
+    if (text && contains(name, {"Disabled"})) {
+        return kDisabledText;
+    }
+    if (text) {
+        return kText;
+    }
+    if (facts.marks.count(element) > 0) {
+        return kMarks;
+    }
+    if (contains(name, {"Meter"})) {
+        return kMeters;
+    }
+    if (contains(name, {"Automation", "Modulation"})) {
+        return kAutomation;
+    }
+    if (contains(name, {"Selection", "Selected", "Chosen", "Focus", "Standby"})) {
+        return kSelection;
+    }
+    if (contains(name, {"Disabled", "Deactivated"})) {
+        return kDisabled;
+    }
+    if (contains(name, {"Grid", "Line", "Shadow", "Frame", "Border", "Guideline", "Markings"})) {
+        return kLines;
+    }
+    if (contains(name,
+                 {"RetroDisplay", "Spectrum", "Curve", "Operator", "Waveform", "Velocity", "Zone", "Ramp", "DrumRack",
+                  "Display"})) {
+        return kDisplays;
+    }
+    if (contains(name,
+                 {"Alert", "Record", "Play", "Progress", "Loop", "Learn", "Ableton", "Freeze", "Arm", "On", "Highlight",
+                  "Range", "Search", "Listen"})) {
+        return kAccents;
+    }
+    if (facts.grounds.count(element) > 0
+        || contains(name, {"Background", "Surface", "Desktop", "Back", "Track", "Bar", "Tab", "Field", "Tiles"})) {
+        return kSurfaces;
+    }
+    return kControls;
+}
+
+std::vector<Role> buildRoles()
+{
+    const SceneFacts facts = sceneFacts();
+    std::vector<Role> result;
+    for (const Rule* rule : {&kSurfaces, &kControls, &kLines, &kText, &kDisabledText, &kDisabled, &kMarks, &kAccents,
+                             &kSelection, &kClips, &kMeters, &kAutomation, &kDisplays}) {
+        result.push_back({rule->name, rule->description, {}});
+    }
+    for (const ElementInfo& info : elementTable()) {
+        const Rule& rule = ruleFor(info.name, facts);
+        const auto role =
+            std::find_if(result.begin(), result.end(), [&](const Role& r) { return r.name == rule.name; });
+        role->elements.emplace_back(info.name);
+    }
+    return result;
+}
+
+} // namespace
+
+const std::vector<Role>& roles()
+{
+    static const std::vector<Role> all = buildRoles();
+    return all;
+}
+
+std::string_view roleOf(std::string_view element)
+{
+    element = elementName(element);
+    for (const Role& role : roles()) {
+        if (std::find(role.elements.begin(), role.elements.end(), element) != role.elements.end()) {
+            return role.name;
+        }
+    }
+    return {};
+}
+
+} // namespace tintwright::sketch
