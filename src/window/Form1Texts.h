@@ -79,6 +79,18 @@ inline constexpr char kArrangementView[] = "Arrangement";
 inline constexpr char kHoverHint[] = "Point at an area to see which entry paints it; click to find its row, "
                                      "double-click to pick its colour.";
 // "<Name>" then this, for an area of an element the theme does not have.
+inline constexpr char kSimulateName[] = "Colour vision"; // for screen readers
+inline constexpr char kSimulateTip[] = "Show the sketch as seen with a colour vision deficiency";
+inline constexpr char kVisionNormal[] = "normal";
+inline constexpr char kVisionProtanopia[] = "protanopia";
+inline constexpr char kVisionDeuteranopia[] = "deuteranopia";
+inline constexpr char kVisionTritanopia[] = "tritanopia";
+inline constexpr char kVisionAchromatopsia[] = "achromatopsia";
+inline constexpr char kContrastListName[] = "Text and marks below their contrast minimum"; // for screen readers
+inline constexpr char kContrastListTip[] = "Text below 4.5:1 and marks below 3:1 on what they stand on; click one to "
+                                           "find its row";
+inline constexpr char kContrastItem[] = "%1  <%2> on <%3>  (minimum %4)";
+inline constexpr char kContrastAllPass[] = "Every text and mark reaches its contrast minimum.";
 inline constexpr char kMissingElement[] = " is missing from this theme: Live uses its default colour here";
 
 // "%1" is the number of entries that have the current row's colour.

@@ -5,8 +5,11 @@
 #include "components/SketchView.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QListWidget>
 #include <QScreen>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -19,7 +22,9 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     : QWidget(owner, Qt::Tool)
     , m_sketch(new SketchView(this))
     , m_view(new QTabBar(this))
+    , m_simulate(new QComboBox(this))
     , m_hoverInfo(new QLabel(this))
+    , m_contrast(new QListWidget(this))
 {
     setObjectName(QStringLiteral("PreviewWindow"));
     setAccessibleName(text(texts::kPreviewName));
@@ -29,15 +34,31 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     m_view->setExpanding(false);
     m_view->addTab(text(texts::kSessionView));
     m_view->addTab(text(texts::kArrangementView));
+    m_simulate->setObjectName(QStringLiteral("previewSimulate"));
+    m_simulate->setAccessibleName(text(texts::kSimulateName));
+    m_simulate->setToolTip(text(texts::kSimulateTip));
+    for (const char* vision : {texts::kVisionNormal, texts::kVisionProtanopia, texts::kVisionDeuteranopia,
+                               texts::kVisionTritanopia, texts::kVisionAchromatopsia}) {
+        m_simulate->addItem(text(vision));
+    }
+    m_contrast->setObjectName(QStringLiteral("contrastList"));
+    m_contrast->setAccessibleName(text(texts::kContrastListName));
+    m_contrast->setToolTip(text(texts::kContrastListTip));
+    m_contrast->setMaximumHeight(m_contrast->fontMetrics().height() * 5);
     m_hoverInfo->setObjectName(QStringLiteral("hoverInfo"));
     m_hoverInfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     showHovered(QString());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(m_view);
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_view);
+    top->addStretch(1);
+    top->addWidget(m_simulate);
+    layout->addLayout(top);
     layout->addWidget(m_sketch, 1);
     layout->addWidget(m_hoverInfo);
+    layout->addWidget(m_contrast);
     resize(960, 700);
 
     connect(m_view, &QTabBar::currentChanged, this, [this](int index) {
@@ -47,6 +68,12 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     connect(m_sketch, &SketchView::hovered, this, &PreviewWindow::showHovered);
     connect(m_sketch, &SketchView::clicked, this, &PreviewWindow::elementClicked);
     connect(m_sketch, &SketchView::doubleClicked, this, &PreviewWindow::elementDoubleClicked);
+    connect(m_simulate, qOverload<int>(&QComboBox::currentIndexChanged), this, &PreviewWindow::showColors);
+    // A pair in the list finds its text's or mark's row, as a click in the sketch does.
+    connect(m_contrast, &QListWidget::itemClicked, this,
+            [this](const QListWidgetItem* item) { emit elementClicked(item->data(Qt::UserRole).toString()); });
+    connect(m_contrast, &QListWidget::itemActivated, this,
+            [this](const QListWidgetItem* item) { emit elementClicked(item->data(Qt::UserRole).toString()); });
 }
 
 void PreviewWindow::placeBeside(const QWidget& owner, const QRect& keepVisible)
@@ -87,7 +114,34 @@ void PreviewWindow::setThemeName(const QString& fileName)
 
 void PreviewWindow::setColors(sketch::ElementColors colors)
 {
-    m_sketch->setColors(std::move(colors));
+    m_colors = std::move(colors);
+    showColors();
+}
+
+void PreviewWindow::showColors()
+{
+    static constexpr color::Vision kVisions[] = {color::Vision::Normal, color::Vision::Protanopia,
+                                                 color::Vision::Deuteranopia, color::Vision::Tritanopia,
+                                                 color::Vision::Achromatopsia};
+    const sketch::ElementColors seen =
+        sketch::simulated(m_colors, kVisions[std::clamp(m_simulate->currentIndex(), 0, 4)]);
+    m_contrast->clear();
+    for (const sketch::ContrastPair& pair : sketch::contrastPairs(seen)) {
+        if (pair.passes) {
+            continue;
+        }
+        auto* item = new QListWidgetItem(text(texts::kContrastItem)
+                                             .arg(pair.ratio, 0, 'f', 2)
+                                             .arg(QString::fromStdString(pair.foreground))
+                                             .arg(QString::fromStdString(pair.background))
+                                             .arg(pair.minimum, 0, 'f', 2),
+                                         m_contrast);
+        item->setData(Qt::UserRole, QString::fromStdString(pair.foreground));
+    }
+    if (m_contrast->count() == 0) {
+        (new QListWidgetItem(text(texts::kContrastAllPass), m_contrast))->setFlags(Qt::NoItemFlags);
+    }
+    m_sketch->setColors(seen);
 }
 
 void PreviewWindow::setOutlined(const std::string& element)
@@ -100,8 +154,8 @@ void PreviewWindow::showHovered(const QString& element)
 {
     QString info = text(texts::kHoverHint);
     if (!element.isEmpty()) {
-        const auto found = m_sketch->colors().find(element.toStdString());
-        if (found == m_sketch->colors().end()) {
+        const auto found = m_colors.find(element.toStdString());
+        if (found == m_colors.end()) {
             info = QLatin1Char('<') + element + QLatin1Char('>') + text(texts::kMissingElement);
         } else {
             const theme::RgbTriple& rgb = found->second.rgb;

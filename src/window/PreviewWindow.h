@@ -4,7 +4,9 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
+class QListWidget;
 class QTabBar;
 
 namespace tintwright::ui {
@@ -35,10 +37,16 @@ signals:
 
 private:
     void showHovered(const QString& element);
+    // The sketch in the colours as seen with the chosen colour vision, and the
+    // pairs below their contrast minimum in those colours.
+    void showColors();
 
+    sketch::ElementColors m_colors; // the theme's current colours
     SketchView* m_sketch;
     QTabBar* m_view;
+    QComboBox* m_simulate;
     QLabel* m_hoverInfo;
+    QListWidget* m_contrast;
 };
 
 } // namespace tintwright::ui

@@ -1,10 +1,15 @@
 #include "components/SketchView.h"
 #include "support/FormDriver.h"
 
+#include "sketch/Sketch.h"
+#include "theme/ThemeReader.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -97,7 +102,45 @@ private slots:
     void editMenu_opensFromKeysAndButton();
     void preview_titleFollowsSaveAndGridKeepsItsMark();
     void windows_areWindowsToScreenReaders();
+    void contrastList_namesWhatContrastReportsAndFindsItsRow();
 };
+
+void Form1PreviewTest::contrastList_namesWhatContrastReportsAndFindsItsRow()
+{
+    FormDriver driver;
+    const PreviewWindowParts preview = openPreview(driver);
+    QVERIFY(preview.window);
+    auto* list = preview.window->findChild<QListWidget*>(QStringLiteral("contrastList"));
+    auto* vision = preview.window->findChild<QComboBox*>(QStringLiteral("previewSimulate"));
+    QVERIFY(list && vision);
+    QCOMPARE(vision->itemText(0), QStringLiteral("normal"));
+    QCOMPARE(vision->count(), 5);
+
+    // The same pairs the CLI reports as below their minimum, for the theme as read.
+    const auto theme = tintwright::theme::readThemeFile(kMidnight.toStdString());
+    QVERIFY(theme);
+    int below = 0;
+    for (const auto& pair : tintwright::sketch::contrastPairs(tintwright::sketch::elementColors(*theme))) {
+        below += pair.passes ? 0 : 1;
+    }
+    QCOMPARE(list->count(), below);
+    QListWidgetItem* first = list->item(0);
+    const QString foreground = first->data(Qt::UserRole).toString();
+    QVERIFY(first->text().contains(QLatin1Char('<') + foreground + QLatin1Char('>')));
+    int row = 0;
+    for (std::size_t i = 0; i < theme->entries.size() && row == 0; ++i) {
+        row = theme->entries[i].item == "<" + foreground.toStdString() + ">" ? static_cast<int>(i) + 1 : 0;
+    }
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(first).center());
+    QCOMPARE(driver.grid()->currentIndex().row() + 1, row);
+
+    // Seen without colour, the sketch is grey.
+    const QPoint desktop = areaOf(*preview.sketch, "SurfaceHighlight");
+    vision->setCurrentIndex(4);
+    const QColor grey = pixelAt(preview.sketch, desktop);
+    QCOMPARE(grey.red(), grey.green());
+    QCOMPARE(grey.green(), grey.blue());
+}
 
 void Form1PreviewTest::preview_doubleClickPicksForThePointedEntryAndNamesIt()
 {
