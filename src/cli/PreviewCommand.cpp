@@ -22,10 +22,14 @@ public:
             ->check(CLI::IsMember({"session", "arrangement", "both"}));
         command->add_option("-o,--output", m_output, "save the SVG to OUT; - (the default) is standard output")
             ->type_name("OUT");
+        std::vector<std::string> names;
+        for (const color::NamedVision& named : color::visions()) {
+            names.emplace_back(named.name);
+        }
         command
             ->add_option("--simulate", m_vision,
                          "draw it as seen with protanopia, deuteranopia, tritanopia or achromatopsia")
-            ->check(CLI::IsMember({"normal", "protanopia", "deuteranopia", "tritanopia", "achromatopsia"}))
+            ->check(CLI::IsMember(names))
             ->type_name("VISION");
         command->footer("Missing elements are drawn hatched; they and undrawn elements are named on standard error.\n"
                         "Example:\n  tintwright-cli preview Dark.ask -o Dark.svg");
@@ -63,11 +67,12 @@ public:
 private:
     color::Vision vision() const
     {
-        return m_vision == "protanopia"   ? color::Vision::Protanopia
-            : m_vision == "deuteranopia"  ? color::Vision::Deuteranopia
-            : m_vision == "tritanopia"    ? color::Vision::Tritanopia
-            : m_vision == "achromatopsia" ? color::Vision::Achromatopsia
-                                          : color::Vision::Normal;
+        for (const color::NamedVision& named : color::visions()) {
+            if (named.name == m_vision) {
+                return named.vision;
+            }
+        }
+        return color::Vision::Normal;
     }
 
     std::string m_theme;

@@ -230,6 +230,16 @@ theme::RgbTriple simulate(const theme::RgbTriple& rgb, Vision vision)
     return {channel(out[0]), channel(out[1]), channel(out[2])};
 }
 
+const std::vector<NamedVision>& visions()
+{
+    static const std::vector<NamedVision> all = {{"normal", Vision::Normal},
+                                                 {"protanopia", Vision::Protanopia},
+                                                 {"deuteranopia", Vision::Deuteranopia},
+                                                 {"tritanopia", Vision::Tritanopia},
+                                                 {"achromatopsia", Vision::Achromatopsia}};
+    return all;
+}
+
 bool matches(std::string_view name, std::string_view pattern)
 {
     return globMatches(name, withoutBrackets(pattern));

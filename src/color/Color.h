@@ -58,6 +58,13 @@ enum class Vision { Normal, Protanopia, Deuteranopia, Tritanopia, Achromatopsia 
 // (Rec. 709 weights), both in linear sRGB; clamped, then encoded.
 theme::RgbTriple simulate(const theme::RgbTriple& rgb, Vision vision);
 
+struct NamedVision {
+    std::string_view name; // "normal", "protanopia", …, as the CLI and the window offer them
+    Vision vision;
+};
+// Every colour vision with its name, normal first.
+const std::vector<NamedVision>& visions();
+
 // Whether `name` matches the glob pattern (`*`, `?`), which may stand in angle
 // brackets as theme files write names. Never more steps than the two lengths'
 // product, however many stars.

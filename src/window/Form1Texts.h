@@ -81,11 +81,6 @@ inline constexpr char kHoverHint[] = "Point at an area to see which entry paints
 // "<Name>" then this, for an area of an element the theme does not have.
 inline constexpr char kSimulateName[] = "Colour vision"; // for screen readers
 inline constexpr char kSimulateTip[] = "Show the sketch as seen with a colour vision deficiency";
-inline constexpr char kVisionNormal[] = "normal";
-inline constexpr char kVisionProtanopia[] = "protanopia";
-inline constexpr char kVisionDeuteranopia[] = "deuteranopia";
-inline constexpr char kVisionTritanopia[] = "tritanopia";
-inline constexpr char kVisionAchromatopsia[] = "achromatopsia";
 inline constexpr char kContrastListName[] = "Text and marks below their contrast minimum"; // for screen readers
 inline constexpr char kContrastListTip[] = "Text below 4.5:1 and marks below 3:1 on what they stand on; click one to "
                                            "find its row";

@@ -37,9 +37,9 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     m_simulate->setObjectName(QStringLiteral("previewSimulate"));
     m_simulate->setAccessibleName(text(texts::kSimulateName));
     m_simulate->setToolTip(text(texts::kSimulateTip));
-    for (const char* vision : {texts::kVisionNormal, texts::kVisionProtanopia, texts::kVisionDeuteranopia,
-                               texts::kVisionTritanopia, texts::kVisionAchromatopsia}) {
-        m_simulate->addItem(text(vision));
+    for (const color::NamedVision& named : color::visions()) {
+        m_simulate->addItem(QString::fromUtf8(named.name.data(), static_cast<qsizetype>(named.name.size())),
+                            static_cast<int>(named.vision));
     }
     m_contrast->setObjectName(QStringLiteral("contrastList"));
     m_contrast->setAccessibleName(text(texts::kContrastListName));
@@ -120,11 +120,8 @@ void PreviewWindow::setColors(sketch::ElementColors colors)
 
 void PreviewWindow::showColors()
 {
-    static constexpr color::Vision kVisions[] = {color::Vision::Normal, color::Vision::Protanopia,
-                                                 color::Vision::Deuteranopia, color::Vision::Tritanopia,
-                                                 color::Vision::Achromatopsia};
     const sketch::ElementColors seen =
-        sketch::simulated(m_colors, kVisions[std::clamp(m_simulate->currentIndex(), 0, 4)]);
+        sketch::simulated(m_colors, static_cast<color::Vision>(m_simulate->currentData().toInt()));
     m_contrast->clear();
     for (const sketch::ContrastPair& pair : sketch::contrastPairs(seen)) {
         if (pair.passes) {
