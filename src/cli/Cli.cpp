@@ -25,7 +25,7 @@ std::vector<std::unique_ptr<Command>> commandTable()
 {
     std::vector<std::unique_ptr<Command>> commands;
     for (auto make : {listCommand, setCommand, replaceCommand, adjustCommand, paletteCommand, diffCommand, checkCommand,
-                      previewCommand, explainCommand, contrastCommand, rolesCommand}) {
+                      previewCommand, explainCommand, contrastCommand, rolesCommand, generateCommand}) {
         commands.push_back(make());
     }
     return commands;

@@ -18,5 +18,6 @@ std::unique_ptr<Command> previewCommand();
 std::unique_ptr<Command> explainCommand();
 std::unique_ptr<Command> contrastCommand();
 std::unique_ptr<Command> rolesCommand();
+std::unique_ptr<Command> generateCommand();
 
 } // namespace tintwright::cli

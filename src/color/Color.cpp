@@ -1,6 +1,7 @@
 #include "Color.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tintwright::color {
@@ -11,8 +12,15 @@ namespace {
 // (W3C, "Web Content Accessibility Guidelines 2.1", definition of relative luminance).
 double linear(std::uint8_t channel)
 {
-    const double c = channel / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> values {};
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const double c = static_cast<double>(i) / 255.0;
+            values[i] = c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return values;
+    }();
+    return table[channel];
 }
 
 } // namespace
@@ -85,9 +93,12 @@ LinearRgb toLinearRgb(const Oklch& color)
 {
     const double a = color.C * std::cos(color.h * kPi / 180);
     const double b = color.C * std::sin(color.h * kPi / 180);
-    const double l = std::pow(color.L + 0.3963377774 * a + 0.2158037573 * b, 3);
-    const double m = std::pow(color.L - 0.1055613458 * a - 0.0638541728 * b, 3);
-    const double s = std::pow(color.L - 0.0894841775 * a - 1.2914855480 * b, 3);
+    const double l_ = color.L + 0.3963377774 * a + 0.2158037573 * b;
+    const double m_ = color.L - 0.1055613458 * a - 0.0638541728 * b;
+    const double s_ = color.L - 0.0894841775 * a - 1.2914855480 * b;
+    const double l = l_ * l_ * l_;
+    const double m = m_ * m_ * m_;
+    const double s = s_ * s_ * s_;
     return {+4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
             -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
             -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};

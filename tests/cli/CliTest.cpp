@@ -160,6 +160,42 @@ TEST_F(CliTest, checkTellsEachFileAndExitsOneForOneThatIsNoTheme)
                   + ": Wrong file format, this is not an Live 10 Theme Skin!\n");
 }
 
+// The lines of a theme other than its R, G and B records, without the
+// indentation a save leaves out.
+std::vector<std::string> linesBesideColours(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(bytes);
+    for (std::string line; std::getline(stream, line);) {
+        line.erase(0, line.find_first_not_of('\t'));
+        if (line.rfind("<R ", 0) != 0 && line.rfind("<G ", 0) != 0 && line.rfind("<B ", 0) != 0) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+TEST_F(CliTest, generateWritesAWholeReadableThemeAndRecoloursOneWithoutTouchingItsOtherLines)
+{
+    const std::vector<std::string> base = {"--background", "#f4f1ea", "--foreground", "#1d1f21", "--accent", "#2f6fd6"};
+    std::vector<std::string> arguments = {"generate"};
+    arguments.insert(arguments.end(), base.begin(), base.end());
+    const Outcome made = run(arguments);
+    ASSERT_EQ(made.code, 0) << made.err;
+    EXPECT_EQ(run(arguments).out, made.out); // the same colours, the same bytes
+    const fs::path paper = TINTWRIGHT_SAMPLES "/Paper.ask";
+    EXPECT_EQ(linesBesideColours(made.out), linesBesideColours(readBytes(paper)));
+    writeBytes(m_folder.file("Made.ask"), made.out);
+    EXPECT_EQ(run({"contrast", path("Made.ask")}).code, 0);
+
+    const fs::path midnight = TINTWRIGHT_SAMPLES "/Midnight.ask";
+    arguments.insert(arguments.end(), {"--from", midnight.u8string(), "-o", path("Recoloured.ask")});
+    ASSERT_EQ(run(arguments).code, 0);
+    const std::string recoloured = readBytes(m_folder.file("Recoloured.ask"));
+    EXPECT_EQ(linesBesideColours(recoloured), linesBesideColours(readBytes(midnight)));
+    EXPECT_NE(recoloured, readBytes(midnight));
+}
+
 struct RefusalCase {
     const char* name;
     std::vector<std::string> arguments; // THEME, OUT, FOREIGN and FOLDER stand for files of the test

@@ -1,0 +1,97 @@
+#include "Commands.h"
+
+#include "ThemeTemplate.h"
+#include "sketch/Generate.h"
+#include "theme/ThemeReader.h"
+
+#include <CLI/CLI.hpp>
+
+namespace tintwright::cli {
+
+namespace {
+
+// generate: a whole theme from a background, a foreground and an accent colour.
+class GenerateCommand final : public Command {
+public:
+    CLI::App* define(CLI::App& program) override
+    {
+        CLI::App* command = program.add_subcommand(
+            "generate", "Make a readable Live 10.1 theme from a background, a foreground and an accent colour");
+        command->add_option("--background", m_background, "the colour of the window's ground, #rrggbb")
+            ->type_name("COLOR")
+            ->required();
+        command->add_option("--foreground", m_foreground, "the colour of text, #rrggbb")
+            ->type_name("COLOR")
+            ->required();
+        command->add_option("--accent", m_accent, "the colour of what is on, chosen or selected, #rrggbb")
+            ->type_name("COLOR")
+            ->required();
+        command->add_option("--from", m_from, "recolour THEME instead of a new theme; its other lines stay")
+            ->type_name("THEME");
+        command
+            ->add_option("-o,--output", m_output,
+                         "save the theme to OUT; - (the default) writes it to standard "
+                         "output")
+            ->type_name("OUT");
+        command->footer("Every text and mark the sketch shows on a ground meets its contrast minimum (4.5 for "
+                        "text, 3 for graphics); the pairs whose lightness had to move are named on standard "
+                        "error.\nExample:\n  tintwright-cli generate --background '#1e1f22' --foreground '#e8e8e8' "
+                        "--accent '#ff9a3c' -o Ember.ask");
+        return command;
+    }
+
+    int run(Context& context) override
+    {
+        const sketch::BaseColors base {baseColor("--background", m_background), baseColor("--foreground", m_foreground),
+                                       baseColor("--accent", m_accent)};
+        model::ThemeModel theme;
+        if (m_from.empty()) {
+            theme.load(*theme::readThemeText(themeTemplate()));
+        } else {
+            theme.load(loadTheme(m_from, context.input));
+        }
+        const sketch::GeneratedTheme generated = sketch::generateTheme(base);
+        sketch::applyGenerated(theme, generated);
+        writeResult(m_output, theme.savedBytes(), context.out);
+        std::string report; // written at once: standard error is not buffered
+        for (const sketch::MovedPair& pair : generated.moved) {
+            report += "lightness moved: " + describe(pair) + '\n';
+        }
+        for (const sketch::MovedPair& pair : generated.shortfalls) {
+            report += "still below its minimum: " + describe(pair) + '\n';
+        }
+        context.err << report << std::flush;
+        return generated.shortfalls.empty() ? 0 : 1;
+    }
+
+private:
+    static theme::RgbTriple baseColor(const char* option, const std::string& text)
+    {
+        try {
+            return parseColor(text);
+        } catch (const std::invalid_argument& error) {
+            throw CliError("", std::string(option) + ": " + error.what());
+        }
+    }
+
+    static std::string describe(const sketch::MovedPair& pair)
+    {
+        return "<" + pair.foreground + "> on <" + pair.background + "> " + twoDecimals(pair.before) + " -> "
+            + twoDecimals(pair.after) + " (at least " + twoDecimals(pair.minimum) + ")";
+    }
+
+    std::string m_background;
+    std::string m_foreground;
+    std::string m_accent;
+    std::string m_from;
+    std::string m_output = "-";
+};
+
+} // namespace
+
+std::unique_ptr<Command> generateCommand()
+{
+    return std::make_unique<GenerateCommand>();
+}
+
+} // namespace tintwright::cli

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/ThemeModel.h"
+#include "theme/ColorValue.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// A whole theme from a few base colours: each element's colour follows from
+// its role in OKLCH, and every text and mark the sketch shows standing on
+// something then gets the lightness its contrast minimum asks for.
+namespace tintwright::sketch {
+
+struct BaseColors {
+    theme::RgbTriple background;
+    theme::RgbTriple foreground;
+    theme::RgbTriple accent;
+};
+
+// A pair whose colours, as the roles give them, fell short of its minimum.
+struct MovedPair {
+    std::string foreground;
+    std::string background;
+    double before = 1; // the ratio as the roles gave it
+    double after = 1; // once lightness moved
+    double minimum = 1;
+};
+
+struct GeneratedTheme {
+    std::vector<std::pair<std::string, theme::RgbTriple>> colors; // every element, in the element table's order
+    std::vector<MovedPair> moved; // lowest ratio before first
+    // Pairs that could not be brought to their minimum; none for the scenes as they are drawn.
+    std::vector<MovedPair> shortfalls;
+};
+
+// The same base colours give the same theme.
+GeneratedTheme generateTheme(const BaseColors& base);
+
+// Gives each entry of the theme whose element the generated theme names its
+// colour, where that differs from its current one; the entries changed.
+std::vector<int> applyGenerated(model::ThemeModel& theme, const GeneratedTheme& generated);
+
+} // namespace tintwright::sketch
