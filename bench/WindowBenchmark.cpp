@@ -7,7 +7,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -85,6 +88,38 @@ void BM_PickToRepaintedSketch(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PickToRepaintedSketch)->Unit(benchmark::kMillisecond);
+
+// From a base colour typed into "Recolour from base colours…" to the whole
+// theme made from it, shown in the grid and repainted in the open preview.
+void BM_RecolourToRepaintedSketch(benchmark::State& state)
+{
+    FormDriver driver;
+    driver.openTheme(QStringLiteral(TINTWRIGHT_BENCH_SAMPLES "/Midnight.ask"));
+    driver.button("okpreview")->click();
+    auto* preview = driver.form->findChild<QWidget*>(QStringLiteral("PreviewWindow"));
+    auto* sketch = driver.form->findChild<QWidget*>(QStringLiteral("sketch"));
+    if (!sketch || !QTest::qWaitForWindowExposed(preview)) {
+        state.SkipWithError("the preview did not open");
+        return;
+    }
+    bool ran = false;
+    driver.desktop.answerDialog([&](QDialog& dialog) {
+        auto* background = dialog.findChild<QLineEdit*>(QStringLiteral("background"));
+        int shade = 0;
+        for (auto _ : state) {
+            background->setText(QColor(shade % 256, 30, 40).name());
+            sketch->repaint();
+            ++shade;
+        }
+        ran = true;
+        return false;
+    });
+    driver.form->findChild<QAction*>(QStringLiteral("actionRecolour"))->trigger();
+    if (!ran) {
+        state.SkipWithError("the dialog did not open");
+    }
+}
+BENCHMARK(BM_RecolourToRepaintedSketch)->Unit(benchmark::kMillisecond);
 
 // From the window's creation to its first paint, inside a running application.
 void BM_WindowCreatedToShown(benchmark::State& state)

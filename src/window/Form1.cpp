@@ -326,6 +326,8 @@ void Form1::createControls()
     actionChangeAll =
         makeAction("actionChangeAll", texts::kChangeAllText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
     actionAdjust = makeAction("actionAdjust", texts::kAdjustText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
+    actionRecolour =
+        makeAction("actionRecolour", texts::kRecolourText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)});
     actionUndo = makeAction("actionUndo", texts::kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     actionRedo = makeAction("actionRedo", texts::kRedoText,
                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -343,6 +345,7 @@ void Form1::createControls()
     connect(menuKey, &QShortcut::activated, this, [this] { showEditMenu(menuPointAtCurrentCell()); });
     connect(actionChangeAll, &QAction::triggered, this, &Form1::changeAllOfColor);
     connect(actionAdjust, &QAction::triggered, this, &Form1::adjustColors);
+    connect(actionRecolour, &QAction::triggered, this, &Form1::recolourFromBaseColors);
     connect(actionUndo, &QAction::triggered, this, [this] { stepThroughHistory(true); });
     connect(actionRedo, &QAction::triggered, this, [this] { stepThroughHistory(false); });
     updateEditActions();

@@ -92,6 +92,7 @@ private:
     QPoint menuPointAtCurrentCell() const;
     void changeAllOfColor();
     void adjustColors();
+    void recolourFromBaseColors();
 
     // The grid shows the model's state of the entry's edit: its NEW COLOR swatch and "#".
     void showEdit(int row);
@@ -139,6 +140,7 @@ private:
     QMenu* m_editMenu = nullptr; // the grid's menu, also behind okedit
     QAction* actionChangeAll = nullptr;
     QAction* actionAdjust = nullptr;
+    QAction* actionRecolour = nullptr;
     QAction* actionUndo = nullptr;
     QAction* actionRedo = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "AdjustDialog.h"
 #include "Form1Grid.h"
 #include "Form1Texts.h"
+#include "RecolourDialog.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
@@ -42,6 +43,7 @@ void Form1::updateEditActions()
     actionChangeAll->setEnabled(m_document.ThemeLoaded != 0 && row > 0);
     actionChangeAll->setText(text(texts::kChangeAllText).arg(row > 0 ? entriesOfColor(currentColor(row)) : 0));
     actionAdjust->setEnabled(m_document.ThemeLoaded != 0);
+    actionRecolour->setEnabled(m_document.ThemeLoaded != 0);
     actionUndo->setEnabled(m_model.canUndo());
     actionRedo->setEnabled(m_model.canRedo());
 }
@@ -111,6 +113,45 @@ void Form1::adjustColors()
     m_model.restore(before);
     if (accepted) {
         m_model.adjust(adjust.adjustment(), adjust.patterns());
+        recordEdit(std::move(before));
+    }
+    showEdits();
+    updatePreview();
+}
+
+// The theme's colours made from three base colours, shown while the dialog is
+// open; OK keeps them as one edit, Cancel puts everything back. The dialog
+// starts from the theme's own ground, text and chosen colour.
+void Form1::recolourFromBaseColors()
+{
+    if (m_document.ThemeLoaded == 0) {
+        return;
+    }
+    const auto colorOf = [this](const char* element, theme::RgbTriple otherwise) {
+        const int entry = m_model.entryOf(element);
+        return entry > 0 ? theme::SplitColor(m_model.currentColor(entry)) : otherwise;
+    };
+    const sketch::BaseColors start {colorOf("SurfaceBackground", {30, 31, 34}),
+                                    colorOf("ControlForeground", {232, 232, 232}),
+                                    colorOf("ChosenDefault", {255, 154, 60})};
+    model::ThemeModel::Snapshot before = m_model.snapshot();
+    RecolourDialog recolour(this, m_desktop, start);
+    const auto apply = [&] {
+        m_model.restore(before);
+        if (const auto base = recolour.baseColors()) {
+            sketch::applyGenerated(m_model, sketch::generateTheme(*base));
+        }
+    };
+    connect(&recolour, &RecolourDialog::changed, this, [&] {
+        apply();
+        showEdits();
+        updatePreview();
+    });
+    keepPreviewInView(recolour);
+    const bool accepted = m_desktop.runDialog(recolour);
+    m_model.restore(before);
+    if (accepted && recolour.baseColors()) {
+        apply();
         recordEdit(std::move(before));
     }
     showEdits();

@@ -107,6 +107,20 @@ inline constexpr char kAdjustInvert[] = "Invert the lightness first (dark become
 inline constexpr char kAdjustOnly[] = "Only the elements";
 inline constexpr char kAdjustOnlyHint[] = "all; or patterns such as Clip* Surface?rea";
 
+inline constexpr char kRecolourText[] = "Recolour from base colours…";
+inline constexpr char kRecolourTitle[] = "Recolour from base colours";
+inline constexpr char kRecolourIntro[] =
+    "Every colour of the theme follows from these three by its role; text and marks keep at least the contrast "
+    "they need (4.5:1 for text, 3:1 for marks).";
+inline constexpr char kRecolourBackground[] = "Background";
+inline constexpr char kRecolourForeground[] = "Foreground";
+inline constexpr char kRecolourAccent[] = "Accent";
+inline constexpr char kRecolourBackgroundTip[] = "The window's ground, #rrggbb";
+inline constexpr char kRecolourForegroundTip[] = "The colour of text, #rrggbb";
+inline constexpr char kRecolourAccentTip[] = "What is on, chosen or selected, #rrggbb";
+inline constexpr char kRecolourChoose[] = "Choose…";
+inline constexpr char kRecolourChooseSpoken[] = "Choose the %1 colour"; // for screen readers
+
 inline constexpr char kEnglishHelpFile[] = "readme.pdf";
 inline constexpr char kGermanHelpFile[] = "liesmich.pdf";
 

@@ -1,5 +1,6 @@
 #include "components/SystemColors.h"
 #include "model/ThemeModel.h"
+#include "sketch/Generate.h"
 #include "support/FormDriver.h"
 #include "theme/ThemeReader.h"
 
@@ -7,6 +8,7 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +57,7 @@ private slots:
     void undoAndRedo_saveThePicksThatRemain();
     void adjust_savesWhatAdjustWrites();
     void adjust_cancelled_changesNothing();
+    void recolour_showsWhileOpenAndSavesWhatGenerateFromWrites();
 
 private:
     QAction* action(const char* name) const { return m_driver->form->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -146,6 +149,42 @@ void Form1EditManyTest::adjust_cancelled_changesNothing()
     });
     action("actionAdjust")->trigger();
     QCOMPARE(driver.grid()->backColorAt(6, 6), tintwright::theme::kMenuBackground);
+    QVERIFY(!action("actionUndo")->isEnabled());
+    QCOMPARE(saved(), untouched);
+}
+
+void Form1EditManyTest::recolour_showsWhileOpenAndSavesWhatGenerateFromWrites()
+{
+    FormDriver& driver = *m_driver;
+    const QByteArray untouched = saved();
+    const auto typeColours = [&](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("background"))->setText(QStringLiteral("#f4f1ea"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("foreground"))->setText(QStringLiteral("#1d1f21"));
+        driver.desktop.answerColor(QColor(0x2f, 0x6f, 0xd6)); // the accent from its colour dialog
+        dialog.findChild<QPushButton*>(QStringLiteral("accentButton"))->click();
+    };
+    QColor shownWhileOpen;
+    driver.desktop.answerDialog([&](QDialog& dialog) {
+        typeColours(dialog);
+        shownWhileOpen = toQColor(driver.grid()->backColorAt(6, 6)); // <SurfaceArea>
+        return false;
+    });
+    action("actionRecolour")->trigger();
+    QVERIFY(shownWhileOpen != toQColor(tintwright::theme::kMenuBackground));
+    QCOMPARE(saved(), untouched); // Cancel puts everything back
+
+    driver.desktop.answerDialog([&](QDialog& dialog) {
+        typeColours(dialog);
+        return true;
+    });
+    action("actionRecolour")->trigger();
+    QCOMPARE(toQColor(driver.grid()->backColorAt(6, 6)), shownWhileOpen);
+    QCOMPARE(saved(), modelSaves([](ThemeModel& theme) {
+                 tintwright::sketch::applyGenerated(
+                     theme,
+                     tintwright::sketch::generateTheme({{0xf4, 0xf1, 0xea}, {0x1d, 0x1f, 0x21}, {0x2f, 0x6f, 0xd6}}));
+             }));
+    action("actionUndo")->trigger(); // one step takes all of it back
     QVERIFY(!action("actionUndo")->isEnabled());
     QCOMPARE(saved(), untouched);
 }

@@ -230,7 +230,7 @@ void Form1PreviewTest::editMenu_opensFromKeysAndButton()
     for (const QAction* action : menu->actions()) {
         names << action->objectName();
     }
-    QCOMPARE(names, QStringList({"actionChangeAll", "actionAdjust", "actionUndo", "actionRedo"}));
+    QCOMPARE(names, QStringList({"actionChangeAll", "actionAdjust", "actionRecolour", "actionUndo", "actionRedo"}));
 
     QApplication::setActiveWindow(driver.form.get());
     driver.grid()->setFocus();
@@ -250,7 +250,7 @@ void Form1PreviewTest::editMenu_opensFromKeysAndButton()
     QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(menu);
     QVERIFY(spoken);
     QCOMPARE(spoken->role(), QAccessible::PopupMenu);
-    QCOMPARE(spoken->childCount(), 4);
+    QCOMPARE(spoken->childCount(), static_cast<int>(menu->actions().size()));
     menu->close();
 }
 

@@ -1,0 +1,126 @@
+#include "RecolourDialog.h"
+
+#include "Form1Texts.h"
+#include "color/Color.h"
+#include "components/Desktop.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace tintwright::ui {
+
+namespace {
+
+struct Field {
+    const char* name; // the line edit's objectName; its button's is name + "Button"
+    const char* label;
+    const char* tip;
+};
+
+constexpr std::array<Field, 3> kFields {{
+    {"background", texts::kRecolourBackground, texts::kRecolourBackgroundTip},
+    {"foreground", texts::kRecolourForeground, texts::kRecolourForegroundTip},
+    {"accent", texts::kRecolourAccent, texts::kRecolourAccentTip},
+}};
+
+QColor toQColor(const theme::RgbTriple& rgb)
+{
+    return QColor(rgb.R, rgb.G, rgb.B);
+}
+
+std::optional<theme::RgbTriple> colorOf(const QLineEdit& field)
+{
+    return color::parseHexColor(field.text().toStdString());
+}
+
+} // namespace
+
+RecolourDialog::RecolourDialog(QWidget* parent, Desktop& desktop, const sketch::BaseColors& start)
+    : QDialog(parent)
+    , m_desktop(desktop)
+{
+    setObjectName(QStringLiteral("RecolourDialog"));
+    setWindowTitle(text(texts::kRecolourTitle));
+    setMinimumWidth(460);
+    auto* form = new QFormLayout(this);
+    auto* intro = new QLabel(text(texts::kRecolourIntro), this);
+    intro->setWordWrap(true);
+    form->addRow(intro);
+    const std::array<theme::RgbTriple, 3> colors {start.background, start.foreground, start.accent};
+    // Whole or partial #rrggbb while typing; OK waits for all three to be whole.
+    const QRegularExpression hex(QStringLiteral("#[0-9A-Fa-f]{0,6}"));
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        auto* field = new QLineEdit(QString::fromStdString(color::hexColor(colors[i])), this);
+        field->setObjectName(QString::fromLatin1(kFields[i].name));
+        field->setValidator(new QRegularExpressionValidator(hex, field));
+        field->setToolTip(text(kFields[i].tip));
+        auto* button = new QPushButton(text(texts::kRecolourChoose), this);
+        button->setObjectName(QString::fromLatin1(kFields[i].name) + QStringLiteral("Button"));
+        button->setAccessibleName(text(texts::kRecolourChooseSpoken).arg(text(kFields[i].label)));
+        auto* row = new QHBoxLayout;
+        row->addWidget(field, 1);
+        row->addWidget(button);
+        form->addRow(text(kFields[i].label), row);
+        m_fields[i] = field;
+        m_buttons[i] = button;
+        const int index = static_cast<int>(i);
+        connect(button, &QPushButton::clicked, this, [this, index] { pickColor(index); });
+        connect(field, &QLineEdit::textChanged, this, &RecolourDialog::fieldEdited);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    updateSwatches();
+}
+
+std::optional<sketch::BaseColors> RecolourDialog::baseColors() const
+{
+    const auto background = colorOf(*m_fields[0]);
+    const auto foreground = colorOf(*m_fields[1]);
+    const auto accent = colorOf(*m_fields[2]);
+    if (!background || !foreground || !accent) {
+        return std::nullopt;
+    }
+    return sketch::BaseColors {*background, *foreground, *accent};
+}
+
+void RecolourDialog::pickColor(int field)
+{
+    QLineEdit& edit = *m_fields[static_cast<std::size_t>(field)];
+    const auto current = colorOf(edit);
+    const auto chosen = m_desktop.chooseColor(this, current ? toQColor(*current) : QColor(Qt::black),
+                                              text(kFields[static_cast<std::size_t>(field)].label));
+    if (chosen) {
+        edit.setText(chosen->name(QColor::HexRgb));
+    }
+}
+
+void RecolourDialog::fieldEdited()
+{
+    updateSwatches();
+    if (baseColors()) {
+        emit changed();
+    }
+}
+
+// Each button shows its field's colour; OK waits for three whole colours.
+void RecolourDialog::updateSwatches()
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        const auto rgb = colorOf(*m_fields[i]);
+        QPixmap swatch(14, 14);
+        swatch.fill(rgb ? toQColor(*rgb) : QColor(Qt::transparent));
+        m_buttons[i]->setIcon(QIcon(swatch));
+    }
+    m_ok->setEnabled(baseColors().has_value());
+}
+
+} // namespace tintwright::ui
