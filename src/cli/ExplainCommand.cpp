@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "sketch/ElementTable.h"
+#include "sketch/Scene.h"
 
 #include <CLI/CLI.hpp>
 
@@ -45,22 +46,40 @@ public:
         const ListFormat format = listFormat(m_format);
         std::vector<Record> records;
         for (const sketch::ElementInfo* info : elements) {
+            // Where the sketch draws it comes from the sketch itself, so the two cannot disagree.
+            const std::vector<std::string> areas = sketch::areasOf(info->name);
+            const std::string since = info->since101 ? "10.1" : "10.0";
             if (format == ListFormat::Text) {
-                context.out << '<' << info->name << ">  " << info->description << (info->known ? "" : " (inferred)")
+                context.out << '<' << info->name << ">  " << sketch::describedWithCertainty(*info)
+                            << (areas.empty() ? " The sketch draws it nowhere."
+                                              : " Drawn in: " + joinedAreas(areas) + ".")
                             << (info->since101 ? " Added by Live 10.1." : "") << '\n';
                 continue;
             }
             records.push_back({{"element", std::string(info->name)},
                                {"description", std::string(info->description)},
-                               {"known", info->known}});
+                               {"certainty", std::string(info->certainty())},
+                               {"source", std::string(info->source)},
+                               {"since", since},
+                               {"areas", areas, joinedAreas(areas)}});
         }
         if (format != ListFormat::Text) {
-            writeRecords(records, format, {"element", "description", "known"}, context.out);
+            writeRecords(records, format, {"element", "description", "certainty", "source", "since", "areas"},
+                         context.out);
         }
         return 0;
     }
 
 private:
+    static std::string joinedAreas(const std::vector<std::string>& areas)
+    {
+        std::string text;
+        for (const std::string& area : areas) {
+            text += (text.empty() ? "" : "; ") + area;
+        }
+        return text;
+    }
+
     std::vector<std::string> m_names;
     bool m_all = false;
     std::string m_format = "text";

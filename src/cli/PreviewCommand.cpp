@@ -18,8 +18,16 @@ public:
     {
         CLI::App* command = program.add_subcommand("preview", "Draw Live 10's window in THEME's colours as SVG");
         command->add_option("THEME", m_theme, "the theme to read")->required();
-        command->add_option("--view", m_view, "session, arrangement or both (the default)")
-            ->check(CLI::IsMember({"session", "arrangement", "both"}));
+        std::vector<std::string> views;
+        for (const sketch::Scene* scene : sketch::allScenes()) {
+            views.push_back(scene->id);
+        }
+        views.insert(views.end(), {"both", "all"});
+        command
+            ->add_option("--view", m_view,
+                         "session, arrangement, preferences, audio-clip, both (session and arrangement) or all "
+                         "(the default), one above the other")
+            ->check(CLI::IsMember(views));
         command->add_option("-o,--output", m_output, "save the SVG to OUT; - (the default) is standard output")
             ->type_name("OUT");
         std::vector<std::string> names;
@@ -40,11 +48,11 @@ public:
     {
         const theme::ThemeContent theme = loadTheme(m_theme, context.input);
         std::vector<const sketch::Scene*> scenes;
-        if (m_view != "arrangement") {
-            scenes.push_back(&sketch::sessionScene());
-        }
-        if (m_view != "session") {
-            scenes.push_back(&sketch::arrangementScene());
+        for (const sketch::Scene* scene : sketch::allScenes()) {
+            const bool both = m_view == "both" && (scene->id == "session" || scene->id == "arrangement");
+            if (m_view == "all" || both || m_view == scene->id) {
+                scenes.push_back(scene);
+            }
         }
         const sketch::ElementColors colors = sketch::elementColors(theme);
         const std::string svg = sketch::svgDocument(scenes, sketch::simulated(colors, vision()));
@@ -77,7 +85,7 @@ private:
 
     std::string m_theme;
     std::string m_vision = "normal";
-    std::string m_view = "both";
+    std::string m_view = "all";
     std::string m_output;
 };
 

@@ -27,7 +27,7 @@ struct SceneFacts {
 SceneFacts sceneFacts()
 {
     SceneFacts facts;
-    for (const Scene* scene : {&sessionScene(), &arrangementScene()}) {
+    for (const Scene* scene : allScenes()) {
         for (const Shape& shape : scene->shapes) {
             if (shape.standsOn < 0) {
                 continue;

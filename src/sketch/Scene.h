@@ -29,18 +29,31 @@ struct Shape {
     std::string text;
     int standsOn = -1; // text and glyphs: the index of the shape they stand on
     bool glyph = false; // a standing shape that is a graphic (an icon), not text
+    std::string area; // the part of Live's window it belongs to, "Session › Mixer › Sends"
 };
 
 struct Scene {
-    std::string name; // "Session" or "Arrangement"
+    std::string id; // "session", "arrangement", "preferences", "audio-clip": the CLI's --view
+    std::string name; // "Session", "Arrangement", "Preferences", "Audio clip": how the views are shown
     double width = 1200;
     double height = 760;
     std::vector<Shape> shapes; // in painting order
 };
 
-// The two views of Live's window; built once, they never change.
+// The views of Live's window; built once, they never change. The Session view
+// shows the devices of the selected track below it, the Arrangement the MIDI
+// editor of its selected clip, the audio clip view the same Arrangement with an
+// audio clip's editor; Preferences is a window of its own.
 const Scene& sessionScene();
 const Scene& arrangementScene();
+const Scene& preferencesScene();
+const Scene& audioClipScene();
+// Every view, in that order: Session, Arrangement, Preferences, Audio clip.
+const std::vector<const Scene*>& allScenes();
+
+// The areas where the scenes draw an element, each once, in the order of the
+// views and of painting: what `explain` says and the SVG's data-area names.
+std::vector<std::string> areasOf(std::string_view element);
 
 // How every renderer draws a shape, decided here once.
 inline constexpr double kStrokeWidth = 2; // design units of a stroked shape's line

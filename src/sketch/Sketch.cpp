@@ -51,11 +51,6 @@ std::string number(double value)
     return text;
 }
 
-std::vector<const Scene*> bothScenes()
-{
-    return {&sessionScene(), &arrangementScene()};
-}
-
 std::string pointList(const std::vector<Point>& points)
 {
     std::string list;
@@ -77,6 +72,7 @@ void writeShape(std::ostream& out, const Shape& shape, const ElementColors& colo
     attributes += isStroked(shape)
         ? " fill=\"none\" stroke=\"" + paint + "\" stroke-width=\"" + number(kStrokeWidth) + "\""
         : " fill=\"" + paint + "\"";
+    attributes += " data-area=\"" + xmlEscaped(shape.area) + "\"";
     const std::string title = missing ? shape.element + " — the theme lacks this element; Live uses its default colour"
                                       : shape.element + " — " + color::hexColor(found->second.rgb) + " — entry "
             + std::to_string(found->second.entry);
@@ -187,7 +183,8 @@ std::string svgDocument(const std::vector<const Scene*>& scenes, const ElementCo
         << "</pattern></defs>\n";
     double top = 0;
     for (const Scene* scene : scenes) {
-        out << "<g id=\"" << xmlEscaped(scene->name) << "\" transform=\"translate(0 " << number(top) << ")\">\n";
+        out << "<g id=\"" << xmlEscaped(scene->id) << "\" data-view=\"" << xmlEscaped(scene->name)
+            << "\" transform=\"translate(0 " << number(top) << ")\">\n";
         for (const Shape& shape : scene->shapes) {
             writeShape(out, shape, colors);
         }
@@ -202,7 +199,7 @@ std::vector<ContrastPair> contrastPairs(const ElementColors& colors, const Contr
 {
     std::set<std::pair<std::string, std::string>> seen;
     std::vector<ContrastPair> pairs;
-    for (const Scene* scene : bothScenes()) {
+    for (const Scene* scene : allScenes()) {
         for (const Shape& shape : scene->shapes) {
             if (shape.standsOn < 0) {
                 continue;

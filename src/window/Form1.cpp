@@ -634,8 +634,7 @@ void Form1::listEntry(int number)
     Tabelle2->setCellAccessibleText(text(texts::kNoNewColorSpoken));
     if (const sketch::ElementInfo* info = sketch::findElement(theme::displayText(entry.item))) {
         Tabelle2->setCol(Item);
-        Tabelle2->setCellToolTip(
-            QString::fromUtf8(info->description.data(), static_cast<int>(info->description.size())));
+        Tabelle2->setCellToolTip(QString::fromStdString(sketch::describedWithCertainty(*info)));
     }
 }
 

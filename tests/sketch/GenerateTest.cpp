@@ -51,9 +51,11 @@ TEST(GenerateTest, followsTheBaseColoursWhereContrastAllows)
     const BaseColors dark {{30, 31, 34}, {232, 232, 232}, {255, 154, 60}};
     const GeneratedTheme generated = generateTheme(dark);
     const ElementColors colors = colorsOf(generated);
-    // The ground and its text are the base colours themselves; the same colours give the same theme.
-    EXPECT_EQ(color::hexColor(colors.at("SurfaceBackground").rgb), "#1e1f22");
+    // Text keeps the foreground; the ground stays near the background, darkened at most a little to make
+    // room for what stands between them (an activator's light under its caption); the same colours give
+    // the same theme.
     EXPECT_EQ(color::hexColor(colors.at("ControlForeground").rgb), "#e8e8e8");
+    EXPECT_LT(color::contrastRatio(colors.at("SurfaceBackground").rgb, dark.background), 1.1);
     const GeneratedTheme again = generateTheme(dark);
     for (std::size_t i = 0; i < generated.colors.size(); ++i) {
         EXPECT_EQ(color::hexColor(again.colors[i].second), color::hexColor(generated.colors[i].second));
