@@ -1,9 +1,14 @@
 #include "SketchView.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
+#include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tintwright::ui {
@@ -70,22 +75,164 @@ void drawShape(QPainter& painter, const sketch::Shape& shape, const QBrush& brus
     }
 }
 
+// One shape of the sketch as a screen reader meets it: a graphic named as the
+// pointer's line names it, at its place on the screen.
+class ShapeAccessible final : public QAccessibleInterface {
+public:
+    ShapeAccessible(SketchView* view, int shape)
+        : m_view(view)
+        , m_shape(shape)
+    {
+    }
+    bool isValid() const override { return m_view && m_shape < static_cast<int>(m_view->scene().shapes.size()); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (!isValid()) {
+            return {};
+        }
+        if (kind == QAccessible::Name) {
+            return m_view->describe(m_shape);
+        }
+        return kind == QAccessible::Description
+            ? QString::fromStdString(m_view->scene().shapes[static_cast<std::size_t>(m_shape)].area)
+            : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override { }
+    QRect rect() const override
+    {
+        return isValid()
+            ? QRect(m_view->mapToGlobal(m_view->shapeRect(m_shape).topLeft()), m_view->shapeRect(m_shape).size())
+            : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = m_view && m_view->hasFocus() && m_view->focusedShape() == m_shape;
+        state.invisible = !m_view || !m_view->isVisible();
+        return state;
+    }
+
+private:
+    QPointer<SketchView> m_view;
+    int m_shape;
+};
+
+// The sketch with its shapes as children, each made once and kept until the
+// view shows another scene.
+class SketchAccessible final : public QAccessibleWidget {
+public:
+    explicit SketchAccessible(SketchView* view)
+        : QAccessibleWidget(view, QAccessible::Graphic)
+    {
+    }
+    int childCount() const override { return static_cast<int>(view()->scene().shapes.size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount()) {
+            return nullptr;
+        }
+        auto& made = children[&view()->scene()];
+        auto found = made.find(index);
+        if (found == made.end()) {
+            found =
+                made.emplace(index, QAccessible::registerAccessibleInterface(new ShapeAccessible(view(), index))).first;
+        }
+        return QAccessible::accessibleInterface(found->second);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (const auto& [index, id] : children[&view()->scene()]) {
+            if (QAccessible::accessibleInterface(id) == child) {
+                return index;
+            }
+        }
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return view()->hasFocus() && view()->focusedShape() >= 0 ? child(view()->focusedShape()) : nullptr;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QPoint point = view()->mapFromGlobal(QPoint(x, y));
+        for (int i = childCount() - 1; i >= 0; --i) {
+            if (view()->shapeRect(i).contains(point)) {
+                return child(i);
+            }
+        }
+        return nullptr;
+    }
+    ~SketchAccessible() override
+    {
+        for (const auto& [scene, made] : children) {
+            for (const auto& [index, id] : made) {
+                QAccessible::deleteAccessibleInterface(id);
+            }
+        }
+    }
+
+private:
+    SketchView* view() const { return static_cast<SketchView*>(widget()); }
+
+    mutable std::map<const sketch::Scene*, std::map<int, QAccessible::Id>> children;
+};
+
+QAccessibleInterface* sketchAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tintwright::ui::SketchView") && object && object->isWidgetType()) {
+        return new SketchAccessible(static_cast<SketchView*>(object));
+    }
+    return nullptr;
+}
+
 } // namespace
 
 SketchView::SketchView(QWidget* parent)
     : QWidget(parent)
     , m_scene(&sketch::sessionScene())
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(sketchAccessible), true);
+    (void)factoryInstalled;
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(300, 190);
+    m_describe = [](const sketch::Shape& shape) { return QString::fromStdString(shape.element); };
 }
 
 void SketchView::setScene(const sketch::Scene& scene)
 {
     m_scene = &scene;
-    m_hovered.clear();
+    m_hovered = -1;
+    m_focusShape = -1;
     update();
+}
+
+void SketchView::setDescriber(std::function<QString(const sketch::Shape&)> describe)
+{
+    m_describe = std::move(describe);
+}
+
+QString SketchView::describe(int shape) const
+{
+    return shape >= 0 && shape < static_cast<int>(m_scene->shapes.size())
+        ? m_describe(m_scene->shapes[static_cast<std::size_t>(shape)])
+        : QString();
+}
+
+QRect SketchView::shapeRect(int shape) const
+{
+    return sceneToWidget().mapRect(bounds(m_scene->shapes.at(static_cast<std::size_t>(shape)))).toAlignedRect();
 }
 
 void SketchView::setColors(sketch::ElementColors colors)
@@ -149,12 +296,18 @@ void SketchView::paintEvent(QPaintEvent*)
             drawShape(painter, shape, colorOf(found->second));
         }
     }
-    if (m_outlined.empty()) {
-        return;
-    }
-    // A dashed black-and-white outline shows on any colour.
     painter.setBrush(Qt::NoBrush);
     const double pixel = 1 / std::max(sceneToWidget().m11(), 0.01);
+    // The shape the keyboard is on: a solid frame, black inside white, beside the outlines.
+    if (hasFocus() && m_focusShape >= 0) {
+        const QRectF around = bounds(m_scene->shapes[static_cast<std::size_t>(m_focusShape)])
+                                  .adjusted(-4 * pixel, -4 * pixel, 4 * pixel, 4 * pixel);
+        painter.setPen(QPen(Qt::white, 4 * pixel));
+        painter.drawRect(around);
+        painter.setPen(QPen(Qt::black, 2 * pixel));
+        painter.drawRect(around);
+    }
+    // A dashed black-and-white outline shows on any colour.
     for (const sketch::Shape& shape : m_scene->shapes) {
         if (shape.element != m_outlined) {
             continue;
@@ -170,21 +323,110 @@ void SketchView::paintEvent(QPaintEvent*)
 
 void SketchView::mouseMoveEvent(QMouseEvent* event)
 {
-    const QString element = QString::fromStdString(elementAt(event->position().toPoint()));
-    if (element != m_hovered) {
-        m_hovered = element;
-        emit hovered(element);
+    const QPointF inScene = sceneToWidget().inverted().map(event->position());
+    const int shape = sketch::shapeAt(*m_scene, inScene.x(), inScene.y());
+    if (shape != m_hovered) {
+        m_hovered = shape;
+        emit hovered(shape);
     }
     QWidget::mouseMoveEvent(event);
 }
 
 void SketchView::leaveEvent(QEvent* event)
 {
-    if (!m_hovered.isEmpty()) {
-        m_hovered.clear();
-        emit hovered(QString());
+    if (m_hovered >= 0) {
+        m_hovered = -1;
+        emit hovered(-1);
     }
     QWidget::leaveEvent(event);
+}
+
+void SketchView::focusShape(int shape)
+{
+    const int last = static_cast<int>(m_scene->shapes.size()) - 1;
+    m_focusShape = std::clamp(shape, 0, last);
+    m_hovered = m_focusShape;
+    update();
+    emit hovered(m_focusShape);
+    QAccessibleEvent focused(this, QAccessible::Focus);
+    focused.setChild(m_focusShape);
+    QAccessible::updateAccessibility(&focused);
+}
+
+void SketchView::focusInEvent(QFocusEvent* event)
+{
+    focusShape(std::max(m_focusShape, 0));
+    QWidget::focusInEvent(event);
+}
+
+void SketchView::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void SketchView::keyPressEvent(QKeyEvent* event)
+{
+    const int shape = std::max(m_focusShape, 0);
+    const QString element = QString::fromStdString(m_scene->shapes[static_cast<std::size_t>(shape)].element);
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        focusShape(shape + 1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        focusShape(shape - 1);
+        break;
+    case Qt::Key_Home:
+        focusShape(0);
+        break;
+    case Qt::Key_End:
+        focusShape(static_cast<int>(m_scene->shapes.size()) - 1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit doubleClicked(element);
+        break;
+    case Qt::Key_Space:
+        emit clicked(element);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// Tab goes to the first shape of the next named area (Shift+Tab of the one
+// before), and on from the last area to the next control of the window.
+bool SketchView::focusNextPrevChild(bool next)
+{
+    const auto& shapes = m_scene->shapes;
+    const int count = static_cast<int>(shapes.size());
+    const auto areaOf = [&](int index) -> const std::string& { return shapes[static_cast<std::size_t>(index)].area; };
+    int shape = std::max(m_focusShape, 0);
+    if (next) {
+        while (shape < count && areaOf(shape) == areaOf(std::max(m_focusShape, 0))) {
+            ++shape;
+        }
+    } else {
+        // Back to the start of this area, then to the start of the one before.
+        const int start = [&] {
+            int at = shape;
+            while (at > 0 && areaOf(at - 1) == areaOf(shape)) {
+                --at;
+            }
+            return at;
+        }();
+        shape = start - 1;
+        while (shape > 0 && areaOf(shape - 1) == areaOf(shape)) {
+            --shape;
+        }
+    }
+    if (shape < 0 || shape >= count) {
+        return QWidget::focusNextPrevChild(next);
+    }
+    focusShape(shape);
+    return true;
 }
 
 QString SketchView::clickedElement(const QMouseEvent& event) const

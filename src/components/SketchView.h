@@ -3,13 +3,21 @@
 #include "sketch/Scene.h"
 #include "sketch/Sketch.h"
 
+#include <QAccessible>
 #include <QWidget>
+
+#include <functional>
+#include <map>
 
 namespace tintwright::ui {
 
 // Draws a scene of Live's window in a theme's colours, scaled to the widget,
-// and tells which element is under the pointer. Areas of elements the theme
-// lacks are hatched; the areas of one element can be outlined.
+// and tells which shape is under the pointer. Areas of elements the theme
+// lacks are hatched; the areas of one element can be outlined. From the
+// keyboard the arrow keys move from shape to shape, Tab from one named area
+// (the mixer's sends, the browser) to the next, Enter picks as a double-click
+// does and Space finds as a click does; a screen reader meets the shapes as
+// the view's children, named as the pointer's line names them.
 class SketchView : public QWidget {
     Q_OBJECT
 
@@ -26,14 +34,22 @@ public:
 
     // The element painting the point of the widget, or empty.
     std::string elementAt(const QPoint& point) const;
+    // How a shape of the scene is named, for the line below the sketch and for
+    // screen readers; the element's name until another is set.
+    void setDescriber(std::function<QString(const sketch::Shape&)> describe);
+    QString describe(int shape) const;
+    // The shape the keyboard is on, or -1.
+    int focusedShape() const { return m_focusShape; }
+    // The shape's rectangle in the widget.
+    QRect shapeRect(int shape) const;
     // Where in the widget a point of the scene is drawn.
     QPointF toWidget(const sketch::Point& point) const;
 
     QSize sizeHint() const override;
 
 signals:
-    // The pointer moved onto another element's area (empty: onto none).
-    void hovered(const QString& element);
+    // The pointer or the keyboard moved onto another shape (-1: onto none).
+    void hovered(int shape);
     void clicked(const QString& element);
     void doubleClicked(const QString& element);
 
@@ -43,8 +59,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    void focusShape(int shape);
     QTransform sceneToWidget() const;
     // The element under a left-button click, or empty.
     QString clickedElement(const QMouseEvent& event) const;
@@ -52,7 +73,9 @@ private:
     const sketch::Scene* m_scene;
     sketch::ElementColors m_colors;
     std::string m_outlined;
-    QString m_hovered;
+    int m_hovered = -1;
+    int m_focusShape = -1;
+    std::function<QString(const sketch::Shape&)> m_describe;
 };
 
 } // namespace tintwright::ui

@@ -74,8 +74,6 @@ inline constexpr char kPreviewTitle[] = "Preview – "; // followed by the theme
 inline constexpr char kColorForTitle[] = "Colour for %1 %2"; // entry number, ITEM text
 inline constexpr char kPreviewName[] = "Preview of the theme"; // for screen readers
 inline constexpr char kSketchName[] = "Sketch of Live's window";
-inline constexpr char kSessionView[] = "Session";
-inline constexpr char kArrangementView[] = "Arrangement";
 inline constexpr char kHoverHint[] = "Point at an area to see which entry paints it; click to find its row, "
                                      "double-click to pick its colour.";
 // "<Name>" then this, for an area of an element the theme does not have.
@@ -86,6 +84,12 @@ inline constexpr char kContrastListTip[] = "Text below 4.5:1 and marks below 3:1
                                            "find its row";
 inline constexpr char kContrastItem[] = "%1  <%2> on <%3>  (minimum %4)";
 inline constexpr char kContrastAllPass[] = "Every text and mark reaches its contrast minimum.";
+inline constexpr char kAreaSeparator[] = " · "; // between an entry and the part of Live's window it is in
+// "%1" is the number of elements the theme lacks; the names are in the tooltip.
+inline constexpr char kMissingOf101[] = "%1 elements of Live 10.1 are missing: Live uses its defaults";
+inline constexpr char kMissingOneOf101[] = "%1 element of Live 10.1 is missing: Live uses its default";
+inline constexpr char kMissingMany[] = "%1 elements are missing: Live uses its defaults";
+inline constexpr char kMissingOne[] = "%1 element is missing: Live uses its default";
 inline constexpr char kMissingElement[] = " is missing from this theme: Live uses its default colour here";
 
 // "%1" is the number of entries that have the current row's colour.

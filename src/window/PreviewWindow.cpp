@@ -3,6 +3,7 @@
 #include "Form1Texts.h"
 #include "Placement.h"
 #include "components/SketchView.h"
+#include "sketch/ElementTable.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -24,6 +25,7 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     , m_view(new QTabBar(this))
     , m_simulate(new QComboBox(this))
     , m_hoverInfo(new QLabel(this))
+    , m_missing(new QLabel(this))
     , m_contrast(new QListWidget(this))
 {
     setObjectName(QStringLiteral("PreviewWindow"));
@@ -32,8 +34,9 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     m_sketch->setAccessibleName(text(texts::kSketchName));
     m_view->setObjectName(QStringLiteral("previewView"));
     m_view->setExpanding(false);
-    m_view->addTab(text(texts::kSessionView));
-    m_view->addTab(text(texts::kArrangementView));
+    for (const sketch::Scene* scene : sketch::allScenes()) {
+        m_view->addTab(QString::fromStdString(scene->name));
+    }
     m_simulate->setObjectName(QStringLiteral("previewSimulate"));
     m_simulate->setAccessibleName(text(texts::kSimulateName));
     m_simulate->setToolTip(text(texts::kSimulateTip));
@@ -47,7 +50,11 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     m_contrast->setMaximumHeight(m_contrast->fontMetrics().height() * 5);
     m_hoverInfo->setObjectName(QStringLiteral("hoverInfo"));
     m_hoverInfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    showHovered(QString());
+    m_missing->setObjectName(QStringLiteral("missingInfo"));
+    m_missing->setWordWrap(true);
+    m_missing->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_sketch->setDescriber([this](const sketch::Shape& shape) { return describe(shape); });
+    showHovered(-1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -58,12 +65,13 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     layout->addLayout(top);
     layout->addWidget(m_sketch, 1);
     layout->addWidget(m_hoverInfo);
+    layout->addWidget(m_missing);
     layout->addWidget(m_contrast);
     resize(960, 700);
 
     connect(m_view, &QTabBar::currentChanged, this, [this](int index) {
-        m_sketch->setScene(index == 1 ? sketch::arrangementScene() : sketch::sessionScene());
-        showHovered(QString());
+        m_sketch->setScene(*sketch::allScenes().at(static_cast<std::size_t>(index)));
+        showHovered(-1);
     });
     connect(m_sketch, &SketchView::hovered, this, &PreviewWindow::showHovered);
     connect(m_sketch, &SketchView::clicked, this, &PreviewWindow::elementClicked);
@@ -116,6 +124,32 @@ void PreviewWindow::setColors(sketch::ElementColors colors)
 {
     m_colors = std::move(colors);
     showColors();
+    showMissing();
+}
+
+// "8 elements are missing: Live uses its defaults", the names in the tooltip
+// and for screen readers; hidden when the theme has every element.
+void PreviewWindow::showMissing()
+{
+    const sketch::Coverage covered = sketch::coverage(m_colors);
+    QStringList names;
+    int since101 = 0;
+    for (const std::string& name : covered.missing) {
+        names << QLatin1Char('<') + QString::fromStdString(name) + QLatin1Char('>');
+        const sketch::ElementInfo* info = sketch::findElement(name);
+        since101 += info && info->since101 ? 1 : 0;
+    }
+    const int count = static_cast<int>(names.size());
+    QString line;
+    if (count > 0 && since101 == count) {
+        line = text(count == 1 ? texts::kMissingOneOf101 : texts::kMissingOf101).arg(count);
+    } else if (count > 0) {
+        line = text(count == 1 ? texts::kMissingOne : texts::kMissingMany).arg(count);
+    }
+    m_missing->setText(line);
+    m_missing->setToolTip(names.join(QStringLiteral(", ")));
+    m_missing->setAccessibleDescription(m_missing->toolTip());
+    m_missing->setVisible(count > 0);
 }
 
 void PreviewWindow::showColors()
@@ -146,26 +180,31 @@ void PreviewWindow::setOutlined(const std::string& element)
     m_sketch->setOutlined(element);
 }
 
-// "36 <ChosenPlay> R 43 G 209 B 79", or what Live does for an element the theme lacks.
-void PreviewWindow::showHovered(const QString& element)
+// "36 <ChosenPlay> R 43 G 209 B 79 · Session › Clip grid", or what Live does
+// for an element the theme lacks.
+QString PreviewWindow::describe(const sketch::Shape& shape) const
 {
-    QString info = text(texts::kHoverHint);
-    if (!element.isEmpty()) {
-        const auto found = m_colors.find(element.toStdString());
-        if (found == m_colors.end()) {
-            info = QLatin1Char('<') + element + QLatin1Char('>') + text(texts::kMissingElement);
-        } else {
-            const theme::RgbTriple& rgb = found->second.rgb;
-            info = QStringLiteral("%1 <%2> R %3 G %4 B %5")
-                       .arg(found->second.entry)
-                       .arg(element)
-                       .arg(rgb.R)
-                       .arg(rgb.G)
-                       .arg(rgb.B);
-        }
+    const QString element = QString::fromStdString(shape.element);
+    const QString area = text(texts::kAreaSeparator) + QString::fromStdString(shape.area);
+    const auto found = m_colors.find(shape.element);
+    if (found == m_colors.end()) {
+        return QLatin1Char('<') + element + QLatin1Char('>') + text(texts::kMissingElement) + area;
     }
+    const theme::RgbTriple& rgb = found->second.rgb;
+    return QStringLiteral("%1 <%2> R %3 G %4 B %5")
+               .arg(found->second.entry)
+               .arg(element)
+               .arg(rgb.R)
+               .arg(rgb.G)
+               .arg(rgb.B)
+        + area;
+}
+
+void PreviewWindow::showHovered(int shape)
+{
+    const QString info = shape < 0 ? text(texts::kHoverHint) : m_sketch->describe(shape);
     m_hoverInfo->setText(info);
-    m_sketch->setToolTip(element.isEmpty() ? QString() : info);
+    m_sketch->setToolTip(shape < 0 ? QString() : info);
     // A screen reader announces the line as its name changes.
     m_hoverInfo->setAccessibleName(info);
     QAccessibleEvent changed(m_hoverInfo, QAccessible::NameChanged);

@@ -14,8 +14,9 @@ namespace tintwright::ui {
 class SketchView;
 
 // The preview beside the main window: one sketch of Live's window in the
-// theme's current colours, a switch between its Session and Arrangement
-// views, and a line naming the entry under the pointer. It is a tool window
+// theme's current colours, a switch between its views (Session, Arrangement,
+// Preferences, an audio clip's editor), a line naming the entry under the
+// pointer, what the theme lacks and the pairs below their contrast minimum. It is a tool window
 // of the main window: it stays above it, as inspectors and palettes do.
 class PreviewWindow : public QWidget {
     Q_OBJECT
@@ -36,7 +37,12 @@ signals:
     void elementDoubleClicked(const QString& element);
 
 private:
-    void showHovered(const QString& element);
+    // The line below the sketch: the entry, element and colour of the shape
+    // under the pointer or the keyboard, and the part of Live's window it is in.
+    void showHovered(int shape);
+    QString describe(const sketch::Shape& shape) const;
+    // What the theme lacks, which Live paints in its defaults.
+    void showMissing();
     // The sketch in the colours as seen with the chosen colour vision, and the
     // pairs below their contrast minimum in those colours.
     void showColors();
@@ -46,6 +52,7 @@ private:
     QTabBar* m_view;
     QComboBox* m_simulate;
     QLabel* m_hoverInfo;
+    QLabel* m_missing;
     QListWidget* m_contrast;
 };
 

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <map>
+#include <regex>
+#include <set>
 #include <sstream>
 
 namespace tintwright::cli {
@@ -194,6 +197,33 @@ TEST_F(CliTest, generateWritesAWholeReadableThemeAndRecoloursOneWithoutTouchingI
     const std::string recoloured = readBytes(m_folder.file("Recoloured.ask"));
     EXPECT_EQ(linesBesideColours(recoloured), linesBesideColours(readBytes(midnight)));
     EXPECT_NE(recoloured, readBytes(midnight));
+}
+
+// Where explain says an element is drawn is where the drawing has it: its
+// areas are the data-area names of its shapes across every view.
+TEST_F(CliTest, explainNamesExactlyTheAreasTheSketchDrawsEachElementIn)
+{
+    const Outcome explained = run({"explain", "--all", "--format", "json"});
+    ASSERT_EQ(explained.code, 0);
+    const Outcome drawn = run({"preview", TINTWRIGHT_SAMPLES "/Paper.ask"});
+    ASSERT_EQ(drawn.code, 0);
+    std::map<std::string, std::set<std::string>> areas;
+    const std::regex shape("data-element=\"([A-Za-z0-9]+)\"[^>]*? data-area=\"([^\"]+)\"");
+    for (auto it = std::sregex_iterator(drawn.out.begin(), drawn.out.end(), shape); it != std::sregex_iterator();
+         ++it) {
+        areas[(*it)[1]].insert((*it)[2]);
+    }
+    int known = 0;
+    for (const auto& element : nlohmann::json::parse(explained.out)) {
+        const std::string name = element.at("element");
+        const auto said = element.at("areas").get<std::vector<std::string>>();
+        EXPECT_EQ(std::set<std::string>(said.begin(), said.end()), areas[name]) << name;
+        EXPECT_EQ(said.size(), areas[name].size()) << name << " names an area twice";
+        EXPECT_EQ(element.at("certainty") == "known", !element.at("source").get<std::string>().empty()) << name;
+        known += element.at("certainty") == "known" ? 1 : 0;
+    }
+    EXPECT_GE(areas.size(), 155u);
+    EXPECT_GT(known, 0);
 }
 
 struct RefusalCase {

@@ -97,6 +97,7 @@ private slots:
     void preview_namesPointsFindsAndFollowsTheGrid();
     void preview_waitsForATheme();
     void preview_doubleClickPicksForThePointedEntryAndNamesIt();
+    void preview_keyboardAndScreenReaderReachEveryArea();
     void preview_opensOnScreenBesideOrAwayFromTheGrid();
     void preview_staysInViewWhileAdjustIsOpen();
     void editMenu_opensFromKeysAndButton();
@@ -140,6 +141,48 @@ void Form1PreviewTest::contrastList_namesWhatContrastReportsAndFindsItsRow()
     const QColor grey = pixelAt(preview.sketch, desktop);
     QCOMPARE(grey.red(), grey.green());
     QCOMPARE(grey.green(), grey.blue());
+}
+
+// From the keyboard: Tab moves from area to area, the arrows from shape to
+// shape, each read as hovering reads it; Enter picks as a double-click does.
+// A screen reader meets the shapes as the sketch's children under those names.
+void Form1PreviewTest::preview_keyboardAndScreenReaderReachEveryArea()
+{
+    FormDriver driver;
+    const PreviewWindowParts preview = openPreview(driver);
+    QVERIFY(preview.sketch);
+    auto* missing = preview.window->findChild<QLabel*>(QStringLiteral("missingInfo"));
+    QVERIFY(missing && missing->isVisible());
+    QVERIFY2(missing->text().endsWith(" elements are missing: Live uses its defaults"), qPrintable(missing->text()));
+    QVERIFY(missing->toolTip().contains("<ImplicitArm>"));
+    auto* view = preview.window->findChild<QTabBar*>(QStringLiteral("previewView"));
+    QCOMPARE(view->count(), 4);
+    QCOMPARE(view->tabText(2), QStringLiteral("Preferences"));
+
+    QApplication::setActiveWindow(preview.window);
+    preview.sketch->setFocus();
+    QTRY_VERIFY(preview.sketch->hasFocus());
+    QVERIFY(preview.hoverInfo->text().endsWith("Session › Window"));
+    QTest::keyClick(preview.sketch, Qt::Key_Tab);
+    QVERIFY2(preview.hoverInfo->text().endsWith(" · Session › Control bar"), qPrintable(preview.hoverInfo->text()));
+    const int first = preview.sketch->focusedShape();
+    QTest::keyClick(preview.sketch, Qt::Key_Right);
+    QCOMPARE(preview.sketch->focusedShape(), first + 1);
+    QCOMPARE(preview.hoverInfo->text(), preview.sketch->describe(first + 1));
+
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(preview.sketch);
+    QVERIFY(spoken);
+    QCOMPARE(spoken->childCount(), static_cast<int>(preview.sketch->scene().shapes.size()));
+    QVERIFY(spoken->focusChild());
+    QCOMPARE(spoken->focusChild()->text(QAccessible::Name), preview.hoverInfo->text());
+    QCOMPARE(spoken->indexOfChild(spoken->focusChild()), first + 1);
+
+    const QString named = preview.hoverInfo->text();
+    const int row = named.section(QLatin1Char(' '), 0, 0).toInt();
+    QVERIFY2(row > 0, qPrintable(named));
+    driver.desktop.answerColor(QColor(0, 0, 255));
+    QTest::keyClick(preview.sketch, Qt::Key_Return);
+    QCOMPARE(driver.grid()->backColorAt(row, 6), 0x00FF0000u);
 }
 
 void Form1PreviewTest::preview_doubleClickPicksForThePointedEntryAndNamesIt()
@@ -319,7 +362,7 @@ void Form1PreviewTest::preview_namesPointsFindsAndFollowsTheGrid()
     const QPoint desktopArea = areaOf(*sketch, "Desktop");
     QVERIFY(!desktopArea.isNull());
     pointAt(sketch, desktopArea);
-    QCOMPARE(hoverInfo->text(), QStringLiteral("7 <Desktop> R 0 G 0 B 0"));
+    QCOMPARE(hoverInfo->text(), QStringLiteral("7 <Desktop> R 0 G 0 B 0 · Session › Window"));
     QCOMPARE(hoverInfo->accessibleName(), hoverInfo->text());
 
     // A click makes its row current; a pick there repaints the area.
