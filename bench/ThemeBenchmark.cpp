@@ -8,8 +8,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -83,17 +90,69 @@ void BM_CopyBytesBaseline(benchmark::State& state)
 }
 BENCHMARK(BM_CopyBytesBaseline)->Unit(benchmark::kMicrosecond);
 
-// The whole sketch of a read theme: its colours by element and both views as SVG.
+// The whole sketch of a read theme: its colours by element and every view as SVG.
 void BM_SketchOfThemeAsSvg(benchmark::State& state)
 {
     const auto theme = tintwright::theme::readThemeFile(TINTWRIGHT_BENCH_SAMPLES "/Midnight.ask");
     for (auto _ : state) {
         const auto colors = tintwright::sketch::elementColors(*theme);
-        benchmark::DoNotOptimize(tintwright::sketch::svgDocument(
-            {&tintwright::sketch::sessionScene(), &tintwright::sketch::arrangementScene()}, colors));
+        benchmark::DoNotOptimize(tintwright::sketch::svgDocument(tintwright::sketch::allScenes(), colors));
     }
 }
 BENCHMARK(BM_SketchOfThemeAsSvg)->Unit(benchmark::kMillisecond);
+
+// Seconds one run of tintwright-cli with these arguments takes, or a negative number when it failed.
+double runCli(const std::vector<const char*>& arguments)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int nothing = ::open("/dev/null", O_WRONLY);
+        ::dup2(nothing, STDOUT_FILENO);
+        ::dup2(nothing, STDERR_FILENO);
+        std::vector<char*> argv {const_cast<char*>(TINTWRIGHT_CLI)};
+        for (const char* argument : arguments) {
+            argv.push_back(const_cast<char*>(argument));
+        }
+        argv.push_back(nullptr);
+        ::execv(TINTWRIGHT_CLI, argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? elapsed.count() : -1;
+}
+
+// `tintwright-cli generate` (a whole theme from three colours) in pairs with
+// `tintwright-cli list` of the theme it wrote, as a user runs them: the ratio
+// of the medians.
+void BM_GenerateAgainstList(benchmark::State& state)
+{
+    const std::string made = (files().folder / "Generated.ask").string();
+    const std::vector<const char*> generate = {"generate", "--background", "#1e1f22", "--foreground", "#e8e8e8",
+                                               "--accent", "#ff9a3c",      "-o",      made.c_str()};
+    std::vector<double> generated;
+    std::vector<double> listed;
+    for (auto _ : state) {
+        const double one = runCli(generate);
+        const double other = runCli({"list", made.c_str()});
+        if (one < 0 || other < 0) {
+            state.SkipWithError("tintwright-cli failed");
+            break;
+        }
+        generated.push_back(one);
+        listed.push_back(other);
+        state.SetIterationTime(one);
+    }
+    const auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values.empty() ? 0.0 : values[values.size() / 2];
+    };
+    state.counters["list_ms"] = median(listed) * 1000.0;
+    state.counters["ratio"] = median(listed) > 0.0 ? median(generated) / median(listed) : 0.0;
+}
+BENCHMARK(BM_GenerateAgainstList)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200);
 
 } // namespace
 

@@ -197,8 +197,8 @@ theme::RgbTriple withLuminance(const Oklch& wanted, double low, double high, dou
 {
     double bottom = 0;
     double top = 1;
-    // Sixteen halvings find the lightness to well within one step of a channel.
-    for (int i = 0; i < 16; ++i) {
+    // Twelve halvings find the lightness to a sixteenth of one step of a channel.
+    for (int i = 0; i < 12; ++i) {
         const double middle = (bottom + top) / 2;
         (luminance(color::fromOklch({middle, wanted.C, wanted.h})) < target ? bottom : top) = middle;
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <set>
 
 namespace tintwright::sketch {
@@ -134,13 +135,17 @@ const std::vector<Role>& roles()
 
 std::string_view roleOf(std::string_view element)
 {
-    element = elementName(element);
-    for (const Role& role : roles()) {
-        if (std::find(role.elements.begin(), role.elements.end(), element) != role.elements.end()) {
-            return role.name;
+    static const std::map<std::string_view, std::string_view> byElement = [] {
+        std::map<std::string_view, std::string_view> map;
+        for (const Role& role : roles()) {
+            for (const std::string& name : role.elements) {
+                map.emplace(name, role.name);
+            }
         }
-    }
-    return {};
+        return map;
+    }();
+    const auto found = byElement.find(elementName(element));
+    return found == byElement.end() ? std::string_view() : found->second;
 }
 
 } // namespace tintwright::sketch
