@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -63,8 +64,16 @@ void press(QWidget* widget, Qt::Key key)
 
 int main(int argc, char* argv[])
 {
+    // --as-is: the theme as it is, no colour picked (for a theme whose own colours are the point).
+    const bool asIs = argc > 1 && std::strcmp(argv[1], "--as-is") == 0;
+    if (asIs) {
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
+    }
     if (argc < 3 || argc > 5) {
-        std::fprintf(stderr, "usage: windowshot <theme.ask> <output.png> [device pixels per pixel] [preview.png]\n");
+        std::fprintf(stderr,
+                     "usage: windowshot [--as-is] <theme.ask> <output.png> [device pixels per pixel] [preview.png]\n");
         return 2;
     }
     // An offscreen screen large enough for the whole window, by default at
@@ -102,7 +111,9 @@ int main(int argc, char* argv[])
     // Pick a colour for entry 3 with the keyboard, as a user may.
     auto* grid = window.findChild<QTableView*>(QStringLiteral("Tabelle2"));
     grid->setCurrentIndex(grid->model()->index(2, 5));
-    press(grid, Qt::Key_Space);
+    if (!asIs) {
+        press(grid, Qt::Key_Space);
+    }
     if (desktop.messages != 0 || grid->model()->rowCount() == 0) {
         std::fprintf(stderr, "windowshot: the theme did not open as expected\n");
         return 1;
