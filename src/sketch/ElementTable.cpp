@@ -10,6 +10,10 @@ namespace {
 // inferred from its name, from where Live's manual puts that part of the
 // window, and from how Live's own themes look.
 constexpr std::string_view kInferred;
+constexpr std::string_view kClipStop =
+    "Ableton Live Reference Manual (Live 9 and later), chapter \"Session View\": \"Click on a square Clip Stop "
+    "button to stop a running clip, either in one of the tracks slots, or in the Track Status field below the "
+    "Session grid\"";
 constexpr std::string_view kMidiMapMode =
     "Ableton Live Reference Manual (Live 9 and later; ableton.com/en/manual/midi-and-key-remote-control), chapter "
     "\"MIDI and Key Remote Control\": on entering MIDI Map Mode \"assignable elements of the interface become "
@@ -51,7 +55,7 @@ const std::vector<ElementInfo> kElements = {
      "An activated button: a switched-on toggle such as the metronome, a track activator, the Monitor setting in use "
      "or a device's activator.",
      kInferred, false},
-    {"ChosenRecord", "Record buttons and armed states when on: the arrangement record button, track arm.", kInferred,
+    {"ChosenRecord", "Record and arm states when on: a track's Arm button, a clip recording in its slot.", kInferred,
      false},
     {"ChosenPreListen", "The cue (pre-listen) buttons when on, with headphone cueing in Solo/Cue mode.", kInferred,
      false},
@@ -94,8 +98,9 @@ const std::vector<ElementInfo> kElements = {
     {"ClipText", "The names written on clips in the Session and Arrangement.", kInferred, false},
     {"ClipBorder", "The outline around clips.", kInferred, false},
     {"SelectionBackground",
-     "The background of selected items in a focused list or view: a selected browser row, selected clips.", kInferred,
-     false},
+     "The background of selected items in a focused list or view: a selected browser row, a time selection in the "
+     "Arrangement.",
+     kInferred, false},
     {"StandbySelectionBackground", "The same selection when its view does not have the keyboard focus.", kInferred,
      false},
     {"SelectionForeground", "The text on a focused selection.", kInferred, false},
@@ -104,8 +109,7 @@ const std::vector<ElementInfo> kElements = {
      "The panels behind controls: the control bar, the browser's list, track headers, the mixer, device title bars, "
      "the Info View, the status bar and the Preferences window.",
      kInferred, false},
-    {"AutomationColor", "Automation lines and breakpoints in the Arrangement and the clip envelopes.", kInferred,
-     false},
+    {"AutomationColor", "Automation lines and breakpoints in the Arrangement's automation lanes.", kInferred, false},
     {"AutomationGrid", "The grid lines of automation lanes.", kInferred, false},
     {"LoopColor", "The loop brace in the Arrangement and clip loop markers.", kInferred, false},
     {"OffGridLoopColor", "The loop brace when its ends lie off the grid.", kInferred, false},
@@ -138,7 +142,10 @@ const std::vector<ElementInfo> kElements = {
     {"ProgressText", "The text on progress bars.", kInferred, false},
     {"TransportProgress", "The progress of the playing clip shown in the clip slot and the arrangement position.",
      kInferred, false},
-    {"ClipSlotButton", "The square stop button in an empty clip slot.", kInferred, false},
+    {"ClipSlotButton",
+     "The square Clip Stop buttons: in empty clip slots, in the Track Status row below the clip grid, and the Master "
+     "track's Stop All Clips.",
+     kClipStop, false},
     {"BrowserBar", "The bar at the top of the browser with the search field.", kInferred, false},
     {"BrowserBarOverlayHintTextColor", "The grey hint text in the browser's empty search field.", kInferred, false},
     {"BrowserDisabledItem", "Browser entries that cannot be used here, such as a plug-in that failed to load.",
@@ -167,7 +174,8 @@ const std::vector<ElementInfo> kElements = {
     {"OutputCurveColor", "The output level curve in the Compressor's display.", kInferred, false},
     {"OutputCurveOutlineColor", "The outline of that output curve.", kInferred, false},
     {"SpectrumDefaultColor", "The spectrum in Spectrum and EQ Eight.", kInferred, false},
-    {"SpectrumAlternativeColor", "The second spectrum (the other channel or the maximum) in Spectrum.", kInferred,
+    {"SpectrumAlternativeColor",
+     "The second spectrum (another channel or the maximum) in the displays of Spectrum and EQ Eight.", kInferred,
      false},
     {"SpectrumGridLines", "The frequency and level grid of Spectrum and EQ Eight.", kInferred, false},
     {"Operator1", "Operator's oscillator A: its envelope and its box in the routing display.", kInferred, false},
@@ -181,7 +189,8 @@ const std::vector<ElementInfo> kElements = {
      "The background of the main area that has the keyboard focus, such as the Arrangement while you work in it.",
      kInferred, false},
     {"FreezeColor", "A frozen track: its clips and header tinted while it is frozen.", kInferred, false},
-    {"GridLabel", "The labels of the grid, such as the grid spacing shown in the editor.", kInferred, false},
+    {"GridLabel", "The labels of the grid, such as the grid spacing shown in the Arrangement's corner.", kInferred,
+     false},
     {"GridLineBase", "The base colour of the grid lines in the Arrangement and the clip editor.", kInferred, true},
     {"ArrangerGridTiles", "The alternating tiles behind the Arrangement's grid.", kInferred, false},
     {"DetailGridTiles", "The alternating tiles behind the clip editor's grid.", kInferred, false},
@@ -216,9 +225,10 @@ const std::vector<ElementInfo> kElements = {
     {"BipolarPotiTriangle", "The small triangle above bipolar knobs such as pan, marking their centre.", kInferred,
      false},
     {"Poti", "The ring of rotary knobs.", kInferred, false},
-    {"DeactivatedPoti", "The ring of knobs on a deactivated device.", kInferred, false},
+    {"DeactivatedPoti", "The ring of knobs that cannot be used now: on a deactivated device or a frozen track's mixer.",
+     kInferred, false},
     {"PotiNeedle", "The needle of rotary knobs.", kInferred, false},
-    {"DeactivatedPotiNeedle", "The needle of knobs on a deactivated device.", kInferred, false},
+    {"DeactivatedPotiNeedle", "The needle of those knobs.", kInferred, false},
     {"TransportOffBackground",
      "The faces of the transport buttons in the control bar that are off, such as Stop and Record while Live plays.",
      kInferred, false},

@@ -682,8 +682,11 @@ void midiEditor(Builder& b)
     b.rect("OffGridLoopColor", 916, kDetailTop + 22, 40, 4);
     const int notes = b.rect("BackgroundClip", 372, kDetailTop + 28, 824, 104);
     b.rect("BackgroundClipFrame", 372, kDetailTop + 28, 824, 104, Paint::Stroke);
-    for (int tile = 0; tile < 6; tile += 2) {
-        b.rect("DetailGridTiles", 372 + tile * 136, kDetailTop + 28, 136, 104);
+    for (int tile = 0; tile < 6; ++tile) {
+        if (tile % 2 == 0) {
+            b.rect("DetailGridTiles", 372 + tile * 136, kDetailTop + 28, 136, 104);
+        }
+        b.line("GridLineBase", 372 + tile * 136, kDetailTop + 28, 372 + tile * 136, kDetailTop + 132);
     }
     for (int note = 0; note < 8; ++note) {
         b.glyph("MidiNoteMaxVelocity", 380 + note * 100, kDetailTop + 40 + (note % 5) * 16, 80, 8, notes);
