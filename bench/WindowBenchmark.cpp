@@ -63,17 +63,27 @@ void BM_OpenThemeToListedGrid(benchmark::State& state)
 }
 BENCHMARK(BM_OpenThemeToListedGrid)->Unit(benchmark::kMillisecond);
 
-// From a colour picked in the grid (the dialog answering at once) to the preview's
-// sketch repainted in it, on a 1280 x 1024 screen.
-void BM_PickToRepaintedSketch(benchmark::State& state)
+// Midnight open with its preview shown: the preview's sketch, or null (the benchmark skipped).
+QWidget* openPreviewOfMidnight(FormDriver& driver, benchmark::State& state)
 {
-    FormDriver driver;
     driver.openTheme(QStringLiteral(TINTWRIGHT_BENCH_SAMPLES "/Midnight.ask"));
     driver.button("okpreview")->click();
     auto* preview = driver.form->findChild<QWidget*>(QStringLiteral("PreviewWindow"));
     auto* sketch = driver.form->findChild<QWidget*>(QStringLiteral("sketch"));
     if (!sketch || !QTest::qWaitForWindowExposed(preview)) {
         state.SkipWithError("the preview did not open");
+        return nullptr;
+    }
+    return sketch;
+}
+
+// From a colour picked in the grid (the dialog answering at once) to the preview's
+// sketch repainted in it, on a 1280 x 1024 screen.
+void BM_PickToRepaintedSketch(benchmark::State& state)
+{
+    FormDriver driver;
+    QWidget* sketch = openPreviewOfMidnight(driver, state);
+    if (!sketch) {
         return;
     }
     int shade = 0;
@@ -94,12 +104,8 @@ BENCHMARK(BM_PickToRepaintedSketch)->Unit(benchmark::kMillisecond);
 void BM_RecolourToRepaintedSketch(benchmark::State& state)
 {
     FormDriver driver;
-    driver.openTheme(QStringLiteral(TINTWRIGHT_BENCH_SAMPLES "/Midnight.ask"));
-    driver.button("okpreview")->click();
-    auto* preview = driver.form->findChild<QWidget*>(QStringLiteral("PreviewWindow"));
-    auto* sketch = driver.form->findChild<QWidget*>(QStringLiteral("sketch"));
-    if (!sketch || !QTest::qWaitForWindowExposed(preview)) {
-        state.SkipWithError("the preview did not open");
+    QWidget* sketch = openPreviewOfMidnight(driver, state);
+    if (!sketch) {
         return;
     }
     bool ran = false;
