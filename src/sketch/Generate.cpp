@@ -232,6 +232,29 @@ struct Edge {
 // colour, rounded to whole channels, still finds room (a grey step is at most 0.009 in z).
 constexpr double kStepRoom = 0.015;
 
+// The elements, grounds before what stands on them (Kahn's order), in the
+// element table's order among equals; `into` counts the edges into each.
+// Elements in a cycle (none stand on each other in the scenes) are left out.
+std::vector<std::size_t> groundsFirst(const std::vector<Edge>& edges, std::vector<int> into)
+{
+    std::vector<std::size_t> order;
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (std::size_t node = 0; node < into.size(); ++node) {
+            if (into[node] != 0) {
+                continue;
+            }
+            into[node] = -1;
+            order.push_back(node);
+            progress = true;
+            for (const Edge& edge : edges) {
+                into[edge.to] -= edge.from == node ? 1 : 0;
+            }
+        }
+    }
+    return order;
+}
+
 } // namespace
 
 GeneratedTheme generateTheme(const BaseColors& base)
@@ -269,22 +292,7 @@ GeneratedTheme generateTheme(const BaseColors& base)
         edges.push_back({place.at(pair.background), place.at(pair.foreground), std::log(pair.minimum) + 0.002});
         into[edges.back().to] += 1;
     }
-    // Grounds before what stands on them (Kahn), in the element table's order among equals.
-    std::vector<std::size_t> order;
-    for (bool progress = true; progress;) {
-        progress = false;
-        for (std::size_t node = 0; node < table.size(); ++node) {
-            if (into[node] != 0) {
-                continue;
-            }
-            into[node] = -1;
-            order.push_back(node);
-            progress = true;
-            for (const Edge& edge : edges) {
-                into[edge.to] -= edge.from == node ? 1 : 0;
-            }
-        }
-    }
+    const std::vector<std::size_t> order = groundsFirst(edges, std::move(into));
     // How far above each node the longest chain standing on it reaches, and
     // how high it may be for the text standing on it to keep its colour (text
     // keeps the foreground where its grounds can make room for it; marks and
