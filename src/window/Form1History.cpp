@@ -142,11 +142,13 @@ void Form1::recolourFromBaseColors()
             sketch::applyGenerated(m_model, sketch::generateTheme(*base));
         }
     };
-    connect(&recolour, &RecolourDialog::changed, this, [&] {
+    const auto showResult = [&] {
         apply();
         showEdits();
         updatePreview();
-    });
+    };
+    connect(&recolour, &RecolourDialog::changed, this, showResult);
+    showResult(); // what OK would keep shows from the start
     keepPreviewInView(recolour);
     const bool accepted = m_desktop.runDialog(recolour);
     m_model.restore(before);
