@@ -124,6 +124,7 @@ public:
 
 private:
     QPointer<SketchView> m_view;
+    const sketch::Scene* m_scene;
     int m_shape;
 };
 
