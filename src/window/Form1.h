@@ -93,6 +93,7 @@ private:
     void changeAllOfColor();
     void adjustColors();
     void recolourFromBaseColors();
+    template<typename Dialog> void runEditDialog(Dialog& shown, const std::function<void()>& edit, bool showAtOnce);
 
     // The grid shows the model's state of the entry's edit: its NEW COLOR swatch and "#".
     void showEdit(int row);

@@ -10,6 +10,8 @@
 
 #include <QAction>
 
+#include <functional>
+
 // Form1's changes of many colours at once and the history that takes back
 // every change of colour.
 namespace tintwright::ui {
@@ -92,36 +94,45 @@ void Form1::changeAllOfColor()
     });
 }
 
-// The dialog shows its result in the grid and the preview while it is open;
-// OK keeps it as one edit, Cancel puts everything back.
-void Form1::adjustColors()
+// A dialog that changes many colours: `edit` (on the state before it opened)
+// shows in the grid and the preview on every `changed` of the dialog, and at
+// once where `showAtOnce`; OK keeps it as one edit, Cancel puts everything back.
+template<typename Dialog> void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool showAtOnce)
 {
-    if (m_document.ThemeLoaded == 0) {
-        return;
-    }
-    model::ThemeModel::Snapshot before = m_model.snapshot();
-    AdjustDialog adjust(this);
+    const model::ThemeModel::Snapshot before = m_model.snapshot();
     const auto showResult = [&] {
         m_model.restore(before);
-        m_model.adjust(adjust.adjustment(), adjust.patterns());
+        edit();
         showEdits();
         updatePreview();
     };
-    connect(&adjust, &AdjustDialog::changed, this, showResult);
-    keepPreviewInView(adjust);
-    const bool accepted = m_desktop.runDialog(adjust);
+    connect(&shown, &Dialog::changed, this, showResult);
+    if (showAtOnce) {
+        showResult();
+    }
+    keepPreviewInView(shown);
+    const bool accepted = m_desktop.runDialog(shown);
     m_model.restore(before);
     if (accepted) {
-        m_model.adjust(adjust.adjustment(), adjust.patterns());
-        recordEdit(std::move(before));
+        edit();
+        recordEdit(before);
     }
     showEdits();
     updatePreview();
 }
 
-// The theme's colours made from three base colours, shown while the dialog is
-// open; OK keeps them as one edit, Cancel puts everything back. The dialog
-// starts from the theme's own ground, text and chosen colour.
+void Form1::adjustColors()
+{
+    if (m_document.ThemeLoaded == 0) {
+        return;
+    }
+    AdjustDialog adjust(this);
+    runEditDialog(
+        adjust, [&] { m_model.adjust(adjust.adjustment(), adjust.patterns()); }, false);
+}
+
+// The theme's colours made from three base colours, starting from the theme's
+// own ground, text and chosen colour; what OK would keep shows from the start.
 void Form1::recolourFromBaseColors()
 {
     if (m_document.ThemeLoaded == 0) {
@@ -134,30 +145,15 @@ void Form1::recolourFromBaseColors()
     const sketch::BaseColors start {colorOf("SurfaceBackground", {30, 31, 34}),
                                     colorOf("ControlForeground", {232, 232, 232}),
                                     colorOf("ChosenDefault", {255, 154, 60})};
-    model::ThemeModel::Snapshot before = m_model.snapshot();
     RecolourDialog recolour(this, m_desktop, start);
-    const auto apply = [&] {
-        m_model.restore(before);
-        if (const auto base = recolour.baseColors()) {
-            sketch::applyGenerated(m_model, sketch::generateTheme(*base));
-        }
-    };
-    const auto showResult = [&] {
-        apply();
-        showEdits();
-        updatePreview();
-    };
-    connect(&recolour, &RecolourDialog::changed, this, showResult);
-    showResult(); // what OK would keep shows from the start
-    keepPreviewInView(recolour);
-    const bool accepted = m_desktop.runDialog(recolour);
-    m_model.restore(before);
-    if (accepted && recolour.baseColors()) {
-        apply();
-        recordEdit(std::move(before));
-    }
-    showEdits();
-    updatePreview();
+    runEditDialog(
+        recolour,
+        [&] {
+            if (const auto base = recolour.baseColors()) {
+                sketch::applyGenerated(m_model, sketch::generateTheme(*base));
+            }
+        },
+        true);
 }
 
 } // namespace tintwright::ui
