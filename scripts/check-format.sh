@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh clang-format
+scripts/setup.sh clang-format git
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 echo "Every tracked C++ source is formatted."

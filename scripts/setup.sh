@@ -31,7 +31,8 @@ fi
 # installation, and this installation's section is shown when it fails.
 mkdir -p build
 log="$PWD/build/setup.log"
-start=$(($(wc -l <"$log" 2>/dev/null || echo 0) + 1))
+touch "$log"
+start=$(($(wc -l <"$log") + 1))
 echo "== $(date -u '+%Y-%m-%d %H:%M:%S UTC'): installing ${missing[*]}" >>"$log"
 fail() {
     tail -n +"$start" "$log" >&2
