@@ -91,10 +91,12 @@ double parseNumber(std::string_view option, std::string_view text, double least,
     return value;
 }
 
-theme::RgbTriple parseColor(std::string_view text)
+theme::RgbTriple parseColor(std::string_view written)
 {
     const std::string problem =
-        "\"" + std::string(text) + "\" is not a colour: write #RRGGBB or R,G,B with each part 0..255";
+        "\"" + std::string(written) + "\" is not a colour: write #RRGGBB or R,G,B with each part 0..255";
+    // Blanks around a colour, or around each of its parts, do not count, in either form.
+    const std::string_view text = trimmed(written);
     if (text.size() == 7 && text.front() == '#') {
         int digits[6];
         for (std::size_t i = 0; i < 6; ++i) {

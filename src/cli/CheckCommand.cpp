@@ -2,6 +2,7 @@
 
 #include "sketch/ElementTable.h"
 #include "sketch/Sketch.h"
+#include "theme/Misreadings.h"
 
 #include <CLI/CLI.hpp>
 
@@ -41,13 +42,17 @@ public:
     CLI::App* define(CLI::App& program) override
     {
         CLI::App* command = program.add_subcommand(
-            "check", "Tell of each file whether it is a theme (exit 1 when one is not, 2 when one cannot be read)");
+            "check",
+            "Tell of each file whether it is a theme that reads as written (exit 1 when one is not, 2 when one "
+            "cannot be read)");
         command->add_option("THEME", m_themes, "the files to check")->required();
         command->footer("Example:\n  tintwright-cli check *.ask");
         return command;
     }
 
     // As grep: 2 when a file cannot be read, else 1 when one is not a theme.
+    std::string_view exitOne() const override { return "a file is not a theme or is read otherwise than written"; }
+
     int run(Context& context) override
     {
         int code = 0;
@@ -62,6 +67,15 @@ private:
     {
         try {
             const theme::ThemeContent theme = loadTheme(file, context.input);
+            // A record the reader takes otherwise than it is written is told, with what is read.
+            const std::vector<theme::Misreading> misread = theme::misreadings(theme);
+            for (const theme::Misreading& misreading : misread) {
+                context.out << escaped(file) << ": line " << misreading.line << ": " << escaped(misreading.text)
+                            << '\n';
+            }
+            if (!misread.empty()) {
+                return 1;
+            }
             const std::string note = liveVersionNote(theme);
             context.out << escaped(file) << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
                         << counted(theme.entries.size(), "colour entry", "colour entries")

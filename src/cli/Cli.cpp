@@ -20,15 +20,17 @@ namespace {
 
 constexpr char kProgram[] = "tintwright-cli";
 
-// The commands, in the order --help lists them; a new command is a file of its own and a line here.
-std::vector<std::unique_ptr<Command>> commandTable()
+// "Exit status: ..." for --help, from what each command says exit 1 tells.
+std::string exitStatus(const std::vector<std::pair<CLI::App*, Command*>>& commands)
 {
-    std::vector<std::unique_ptr<Command>> commands;
-    for (auto make : {listCommand, setCommand, replaceCommand, adjustCommand, paletteCommand, diffCommand, checkCommand,
-                      previewCommand, explainCommand, contrastCommand, rolesCommand, generateCommand}) {
-        commands.push_back(make());
+    std::string ones;
+    for (const auto& [app, command] : commands) {
+        if (!command->exitOne().empty()) {
+            ones += (ones.empty() ? "" : ", ") + app->get_name() + ": " + std::string(command->exitOne());
+        }
     }
-    return commands;
+    return "Exit status: 0 nothing to report; 1 " + ones
+        + "; 2 trouble: a wrong argument, a refused theme, a file that cannot be read or written.";
 }
 
 // The command named on the command line, when it names one that does not exist.
@@ -77,7 +79,29 @@ std::string leftOver(const CLI::App& command)
         + " " + command.get_name() + " --help)";
 }
 
+// "-o ''" names no file: said so, rather than taken for "no -o given".
+std::string emptyOutput(const CLI::App& command)
+{
+    for (const CLI::Option* option : command.get_options()) {
+        if (option->check_name("--output") && option->count() > 0 && option->as<std::string>().empty()) {
+            return "the output name is empty: give -o a file, or - for standard output";
+        }
+    }
+    return {};
+}
+
 } // namespace
+
+// A new command is a file of its own and a line here.
+std::vector<std::unique_ptr<Command>> commandTable()
+{
+    std::vector<std::unique_ptr<Command>> commands;
+    for (auto make : {listCommand, setCommand, replaceCommand, adjustCommand, paletteCommand, diffCommand, checkCommand,
+                      previewCommand, explainCommand, contrastCommand, rolesCommand, generateCommand}) {
+        commands.push_back(make());
+    }
+    return commands;
+}
 
 int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
@@ -101,8 +125,7 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
                "  tintwright-cli set Dark.ask SurfaceArea=#1e1e1e 12=30,30,30 -o myDark.ask\n"
                "  tintwright-cli replace Dark.ask '#ff8000=#0080ff' --in-place\n"
                "  tintwright-cli diff Dark.ask myDark.ask\n"
-               "  tintwright-cli check *.ask\n\n"
-               "Exit status: 0 nothing to report, 1 a difference or a refused theme, 2 trouble.");
+               "  tintwright-cli check *.ask");
 
     const std::vector<std::unique_ptr<Command>> commands = commandTable();
     std::vector<std::pair<CLI::App*, Command*>> defined;
@@ -111,6 +134,7 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         subcommand->allow_extras();
         defined.emplace_back(subcommand, command.get());
     }
+    app.footer(app.get_footer() + "\n\n" + exitStatus(defined));
     const std::string unknown = unknownCommand(app, arguments);
     if (!unknown.empty()) {
         err << kProgram << ": unknown command '" << escaped(unknown) << "' (see " << kProgram << " --help)\n";
@@ -122,7 +146,16 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     } catch (const CLI::Success& success) {
         return app.exit(success, out, err);
     } catch (const CLI::ParseError& error) {
-        err << kProgram << ": " << escaped(error.what()) << " (see " << kProgram << " --help)\n";
+        // An option CLI11 does not know stands among the extras, and CLI11
+        // may first miss what it took for THEME: the option is what is wrong.
+        const auto parsed =
+            std::find_if(defined.begin(), defined.end(), [](const auto& entry) { return entry.first->parsed(); });
+        const std::string extra = parsed == defined.end() ? std::string() : leftOver(*parsed->first);
+        if (extra.rfind("unknown option", 0) == 0) {
+            err << kProgram << ": " << extra << '\n';
+        } else {
+            err << kProgram << ": " << escaped(error.what()) << " (see " << kProgram << " --help)\n";
+        }
         return kTrouble;
     }
     const auto parsed =
@@ -131,17 +164,20 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         err << kProgram << ": " << extra << '\n';
         return kTrouble;
     }
+    if (const std::string empty = emptyOutput(*parsed->first); !empty.empty()) {
+        err << kProgram << ": " << empty << '\n';
+        return kTrouble;
+    }
 
     StandardInput input(in);
     Context context {input, out, err};
     try {
         return parsed->second->run(context);
     } catch (const CliError& error) {
+        // Every error is one line: a detail follows the problem on it.
         const std::string where = error.file().empty() ? "" : escaped(error.file()) + ": ";
-        err << kProgram << ": " << where << escaped(error.problem()) << '\n';
-        if (!error.detail().empty()) {
-            err << kProgram << ": " << where << escaped(error.detail()) << '\n';
-        }
+        err << kProgram << ": " << where << escaped(error.problem())
+            << (error.detail().empty() ? "" : "; " + escaped(error.detail())) << '\n';
         return kTrouble;
     }
 }

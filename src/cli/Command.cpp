@@ -91,11 +91,16 @@ bool looksLikeLaterLiveTheme(std::string_view head)
     for (std::size_t i = 0; i < std::min(records.size(), kHeaderRecords); ++i) {
         const std::string& record = records[i];
         const std::size_t at = record.find(kValue);
+        if (at == std::string::npos || record.front() != '<') {
+            continue;
+        }
+        // #rrggbb, or #rrggbbaa with an alpha.
         const std::size_t digits = at + kValue.size();
-        if (at != std::string::npos && record.front() == '<' && record.size() >= digits + 7 && record[digits + 6] == '"'
-            && std::all_of(record.begin() + static_cast<std::ptrdiff_t>(digits),
-                           record.begin() + static_cast<std::ptrdiff_t>(digits + 6),
-                           [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; })) {
+        std::size_t end = digits;
+        while (end < record.size() && std::isxdigit(static_cast<unsigned char>(record[end])) != 0) {
+            ++end;
+        }
+        if ((end - digits == 6 || end - digits == 8) && end < record.size() && record[end] == '"') {
             return true;
         }
     }
@@ -122,7 +127,7 @@ theme::ThemeContent loadTheme(const std::string& file, StandardInput& input)
         }
         if (looksLikeLaterLiveTheme(head)) {
             error.setDetail("it looks like a theme of Live 11 or 12, which gives each colour as one "
-                            "Value=\"#rrggbb\"; a Live 10 theme gives R, G and B lines");
+                            "Value=\"#rrggbb\" or \"#rrggbbaa\"; a Live 10 theme gives R, G and B lines");
         }
         throw error;
     }

@@ -64,6 +64,9 @@ public:
     virtual CLI::App* define(CLI::App& program) = 0;
     // The exit code. Throws CliError.
     virtual int run(Context& context) = 0;
+    // What exit status 1 tells of this command ("the themes differ"), or
+    // nothing where it never exits 1; --help and the manual page list them.
+    virtual std::string_view exitOne() const { return {}; }
 };
 
 // --format text|csv|json, into `format`.

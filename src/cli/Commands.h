@@ -3,6 +3,7 @@
 #include "Command.h"
 
 #include <memory>
+#include <vector>
 
 // The commands of tintwright-cli, one file each, in the order --help lists them.
 namespace tintwright::cli {
@@ -19,5 +20,8 @@ std::unique_ptr<Command> explainCommand();
 std::unique_ptr<Command> contrastCommand();
 std::unique_ptr<Command> rolesCommand();
 std::unique_ptr<Command> generateCommand();
+
+// Every command, in the order --help lists them.
+std::vector<std::unique_ptr<Command>> commandTable();
 
 } // namespace tintwright::cli

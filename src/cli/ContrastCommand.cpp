@@ -27,6 +27,8 @@ public:
     }
 
     // 1 when a pair is below its minimum.
+    std::string_view exitOne() const override { return "a pair is below its minimum"; }
+
     int run(Context& context) override
     {
         sketch::ContrastMinimums minimums;
@@ -40,7 +42,7 @@ public:
         for (const sketch::ContrastPair& pair : pairs) {
             below = below || !pair.passes;
             const std::string kind = pair.text ? "text" : "graphic";
-            const std::string ratio = twoDecimals(pair.ratio);
+            const std::string ratio = twoDecimals(color::shownRatio(pair.ratio));
             const std::string fore = hexColor(pair.foregroundRgb);
             const std::string back = hexColor(pair.backgroundRgb);
             if (format == ListFormat::Text) {
@@ -52,7 +54,7 @@ public:
             records.push_back({{"foreground", pair.foreground},
                                {"background", pair.background},
                                {"kind", kind},
-                               {"ratio", std::stod(ratio), ratio},
+                               {"ratio", pair.ratio, ratio}, // every digit, so that ratio >= minimum is passes
                                {"foreground_hex", fore},
                                {"background_hex", back},
                                {"minimum", pair.minimum, twoDecimals(pair.minimum)},

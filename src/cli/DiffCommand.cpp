@@ -165,11 +165,17 @@ public:
     {
         CLI::App* command = program.add_subcommand(
             "diff", "Compare two themes: the colour entries by name, then every other line (exit 1 when they differ)");
-        command->add_option("THEME_A THEME_B", m_themes, "the two themes")->required()->expected(2);
+        // Exactly two: a third is not silently dropped, one alone is not compared with nothing.
+        command->add_option("THEME_A THEME_B", m_themes, "the two themes")
+            ->required()
+            ->expected(2)
+            ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
         command->footer("Themes that differ only in line ends or indentation are equal.\n"
                         "Example:\n  tintwright-cli diff Dark.ask myDark.ask");
         return command;
     }
+
+    std::string_view exitOne() const override { return "the themes differ"; }
 
     int run(Context& context) override
     {

@@ -2,7 +2,10 @@
 
 #include "ThemeTemplate.h"
 #include "sketch/Generate.h"
+#include "theme/Misreadings.h"
 #include "theme/ThemeReader.h"
+
+#include <set>
 
 #include <CLI/CLI.hpp>
 
@@ -40,6 +43,8 @@ public:
         return command;
     }
 
+    std::string_view exitOne() const override { return "a pair still falls short of its minimum"; }
+
     int run(Context& context) override
     {
         const sketch::BaseColors base {baseColor("--background", m_background), baseColor("--foreground", m_foreground),
@@ -48,20 +53,37 @@ public:
         if (m_from.empty()) {
             theme.load(*theme::readThemeText(themeTemplate()));
         } else {
-            theme.load(loadTheme(m_from, context.input));
+            const theme::ThemeContent from = loadTheme(m_from, context.input);
+            // What cannot be seen cannot be recoloured: the rest of a cut-off theme is lost.
+            if (!theme::endsWhole(from)) {
+                throw CliError(m_from,
+                               "the theme ends before its closing </Ableton>: it is cut off, and a theme "
+                               "recoloured from it would be too; nothing was written");
+            }
+            theme.load(from);
         }
         const sketch::GeneratedTheme generated = sketch::generateTheme(base);
         sketch::applyGenerated(theme, generated);
         writeResult(m_output, theme.savedBytes(), context.out);
+        // Only pairs of elements the written theme holds are named.
+        std::set<std::string, std::less<>> held;
+        for (int number = 1; number <= theme.entryCount(); ++number) {
+            held.insert(theme.entry(number).element);
+        }
+        const auto holds = [&](const sketch::MovedPair& pair) {
+            return held.count(pair.foreground) != 0 && held.count(pair.background) != 0;
+        };
         std::string report; // written at once: standard error is not buffered
         for (const sketch::MovedPair& pair : generated.moved) {
-            report += "lightness moved: " + describe(pair) + '\n';
+            report += holds(pair) ? "lightness moved: " + describe(pair) + '\n' : std::string();
         }
+        bool fellShort = false;
         for (const sketch::MovedPair& pair : generated.shortfalls) {
-            report += "still below its minimum: " + describe(pair) + '\n';
+            fellShort = fellShort || holds(pair);
+            report += holds(pair) ? "still below its minimum: " + describe(pair) + '\n' : std::string();
         }
         context.err << report << std::flush;
-        return generated.shortfalls.empty() ? 0 : 1;
+        return fellShort ? 1 : 0;
     }
 
 private:
@@ -76,8 +98,8 @@ private:
 
     static std::string describe(const sketch::MovedPair& pair)
     {
-        return "<" + pair.foreground + "> on <" + pair.background + "> " + twoDecimals(pair.before) + " -> "
-            + twoDecimals(pair.after) + " (at least " + twoDecimals(pair.minimum) + ")";
+        return "<" + pair.foreground + "> on <" + pair.background + "> " + twoDecimals(color::shownRatio(pair.before))
+            + " -> " + twoDecimals(color::shownRatio(pair.after)) + " (at least " + twoDecimals(pair.minimum) + ")";
     }
 
     std::string m_background;

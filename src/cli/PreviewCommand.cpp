@@ -56,10 +56,13 @@ public:
         }
         const sketch::ElementColors colors = sketch::elementColors(theme);
         const std::string svg = sketch::svgDocument(scenes, sketch::simulated(colors, vision()));
-        const sketch::Coverage covered = sketch::coverage(colors);
+        const sketch::Coverage covered = sketch::coverage(colors, scenes);
         if (!covered.missing.empty()) {
             context.err << "missing, drawn hatched (Live uses its default colours): "
                         << escaped(joined(covered.missing)) << '\n';
+        }
+        if (!covered.missingElsewhere.empty()) {
+            context.err << "missing, not in this view: " << escaped(joined(covered.missingElsewhere)) << '\n';
         }
         if (!covered.notDrawn.empty()) {
             std::vector<std::string> names; // as the theme writes them, shown as every message shows a record

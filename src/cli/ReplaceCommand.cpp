@@ -40,7 +40,7 @@ protected:
                 }
                 pairs.emplace_back(value, replacing);
             } catch (const std::invalid_argument& error) {
-                throw CliError(file, error.what());
+                throw CliError(replacement, error.what()); // the argument is at fault, not the theme
             }
         }
         // A colour replaced by itself changes nothing, and its entries are not rewritten.

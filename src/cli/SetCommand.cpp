@@ -61,7 +61,7 @@ protected:
                     throw CliError(file, "no colour entry is named " + name.item);
                 }
             } catch (const std::invalid_argument& error) {
-                throw CliError(file, error.what());
+                throw CliError(assignment, error.what()); // the argument is at fault, not the theme
             }
         }
         // Only entries whose colour really changes count, and only they are rewritten.

@@ -69,6 +69,12 @@ double contrastRatio(const theme::RgbTriple& a, const theme::RgbTriple& b)
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
+double shownRatio(double ratio)
+{
+    // A hair above the ratio, so that 4.57 held as 4.5699999 is still shown as 4.57.
+    return std::floor(ratio * 100 + 1e-9) / 100;
+}
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;

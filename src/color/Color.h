@@ -23,6 +23,10 @@ double relativeLuminance(const theme::RgbTriple& rgb);
 // WCAG 2.x contrast ratio of two colours, 1..21.
 double contrastRatio(const theme::RgbTriple& a, const theme::RgbTriple& b);
 
+// A ratio as shown with two decimals: rounded down, so that a ratio shown at
+// its minimum reaches it (4.4983 is shown as 4.49, never as 4.50).
+double shownRatio(double ratio);
+
 // A colour in OKLCH: lightness 0..1, chroma from 0, hue in degrees.
 struct Oklch {
     double L = 0;

@@ -147,13 +147,19 @@ ElementColors simulated(ElementColors colors, color::Vision vision)
     return colors;
 }
 
-Coverage coverage(const ElementColors& colors)
+Coverage coverage(const ElementColors& colors, const std::vector<const Scene*>& scenes)
 {
     const std::set<std::string>& painted = drawnElements();
+    std::set<std::string> shown;
+    for (const Scene* scene : scenes) {
+        for (const Shape& shape : scene->shapes) {
+            shown.insert(shape.element);
+        }
+    }
     Coverage result;
     for (const std::string& element : painted) {
         if (colors.find(element) == colors.end()) {
-            result.missing.push_back(element);
+            (shown.count(element) != 0 ? result.missing : result.missingElsewhere).push_back(element);
         }
     }
     for (const auto& [element, color] : colors) {

@@ -30,10 +30,11 @@ ElementColors elementColors(const theme::ThemeContent& theme);
 ElementColors simulated(ElementColors colors, color::Vision vision);
 
 struct Coverage {
-    std::vector<std::string> missing; // painted by the scenes, lacking from the theme: Live uses its default
+    std::vector<std::string> missing; // painted by these scenes, lacking from the theme: Live uses its default
+    std::vector<std::string> missingElsewhere; // lacking from the theme, painted only by other scenes
     std::vector<std::string> notDrawn; // in the theme, painted by no scene
 };
-Coverage coverage(const ElementColors& colors);
+Coverage coverage(const ElementColors& colors, const std::vector<const Scene*>& scenes = allScenes());
 
 // The scenes as one SVG 1.1 document, one above the other.
 std::string svgDocument(const std::vector<const Scene*>& scenes, const ElementColors& colors);

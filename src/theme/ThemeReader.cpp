@@ -1,5 +1,6 @@
 #include "ThemeReader.h"
 
+#include "Misreadings.h"
 #include "PlatformFile.h"
 #include "ThemeError.h"
 
@@ -65,12 +66,15 @@ std::optional<int> toNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-int componentValue(const std::string& text, const char* channel, int line)
+// The number the value text stands for; the message quotes the whole value
+// as written, of which the value text may be only the start.
+int componentValue(const std::string& text, std::string_view record, const char* channel, int line)
 {
     const std::optional<int> value = toNumber(text);
     if (!value) {
         throw ThemeError(ErrorNumber::TypeMismatch,
-                         std::string("the ") + channel + " value \"" + text + "\" is not a number.", line);
+                         std::string("the ") + channel + " value \"" + writtenValue(record) + "\" is not a number.",
+                         line);
     }
     return *value;
 }
@@ -226,9 +230,10 @@ std::vector<ColorEntry> listEntries(const std::vector<std::string>& records)
         entry.redText = valueText(records[static_cast<std::size_t>(slot - 1)]);
         entry.greenText = valueText(records[static_cast<std::size_t>(slot)]);
         entry.blueText = valueText(records[static_cast<std::size_t>(slot + 1)]);
-        entry.oldColor =
-            composeColor(componentValue(entry.redText, "R", slot), componentValue(entry.greenText, "G", slot + 1),
-                         componentValue(entry.blueText, "B", slot + 2));
+        const auto record = [&](int at) -> const std::string& { return records[static_cast<std::size_t>(at - 1)]; };
+        entry.oldColor = composeColor(componentValue(entry.redText, record(slot), "R", slot),
+                                      componentValue(entry.greenText, record(slot + 1), "G", slot + 1),
+                                      componentValue(entry.blueText, record(slot + 2), "B", slot + 2));
         entries.push_back(std::move(entry));
     }
     return entries;

@@ -162,7 +162,7 @@ void PreviewWindow::showColors()
             continue;
         }
         auto* item = new QListWidgetItem(text(texts::kContrastItem)
-                                             .arg(pair.ratio, 0, 'f', 2)
+                                             .arg(color::shownRatio(pair.ratio), 0, 'f', 2)
                                              .arg(QString::fromStdString(pair.foreground))
                                              .arg(QString::fromStdString(pair.background))
                                              .arg(pair.minimum, 0, 'f', 2),

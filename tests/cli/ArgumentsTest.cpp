@@ -33,6 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ColorCase {"hexMixedCase", "#A0b1C2", std::array<int, 3> {160, 177, 194}},
                       ColorCase {"decimal", "0,128,255", std::array<int, 3> {0, 128, 255}},
                       ColorCase {"decimalWithBlanks", " 7, 8 ,9", std::array<int, 3> {7, 8, 9}},
+                      ColorCase {"hexWithBlanksAround", " #ffffff ", std::array<int, 3> {255, 255, 255}},
+                      ColorCase {"hexWithABlankInside", "#fff fff", std::nullopt},
                       ColorCase {"leadingZeros", "007,010,000", std::array<int, 3> {7, 10, 0}},
                       ColorCase {"hexTooShort", "#12345", std::nullopt},
                       ColorCase {"hexTooLong", "#1234567", std::nullopt},

@@ -1,11 +1,13 @@
 #include "CliRun.h"
 #include "sketch/ElementTable.h"
+#include "sketch/Scene.h"
 #include "support/ThemeTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <chrono>
+#include <set>
 #include <streambuf>
 
 #ifndef _WIN32
@@ -118,6 +120,22 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal {"explainNamesAndAll",
                                {"explain", "ControlForeground", "--all"},
                                "explain takes ELEMENT names or --all, not both"},
+                      Refusal {"badColourNamesTheArgument",
+                               {"set", "THEME", "SurfaceArea=#12345", "-o", "OUT"},
+                               "SurfaceArea=#12345: \"#12345\" is not a colour: write #RRGGBB or R,G,B with each "
+                               "part 0..255"},
+                      Refusal {"badReplacementNamesTheArgument",
+                               {"replace", "THEME", "#000000=#1", "-o", "OUT"},
+                               "#000000=#1: \"#1\" is not a colour: write #RRGGBB or R,G,B with each part 0..255"},
+                      Refusal {"optionWhereTheThemeShouldBe",
+                               {"list", "-dark.ask"},
+                               "unknown option '-dark.ask' (see tintwright-cli list --help)"},
+                      Refusal {"emptyOutputName",
+                               {"set", "THEME", "1=#000000", "-o", ""},
+                               "the output name is empty: give -o a file, or - for standard output"},
+                      Refusal {"emptyOutputNameOfPreview",
+                               {"preview", "THEME", "--output="},
+                               "the output name is empty: give -o a file, or - for standard output"},
                       Refusal {"unknownOptionBeforeTheme",
                                {"list", "-x", "THEME"},
                                "unknown option '-x' (see tintwright-cli list --help)"}),
@@ -249,24 +267,78 @@ TEST_F(CliRefusalTest, checkWritesOneLinePerFileAndNamesLaterLiveThemes)
                          {"<" + name + ">", "<R Value=\"1\" />", "<G Value=\"2\" />", "<B Value=\"3\" />"});
         }
     }
+    lines.insert(lines.end(), {"</SkinManager>", "</Ableton>"});
     writeBytes(m_folder.file("Old.ask"), joinLines(lines));
     writeBytes(m_folder.file("Later.ask"), "<?xml?>\n<Ableton>\n<Theme>\n<ControlForeground Value=\"#b2b2b2\" />\n");
     const Outcome checked =
         run(withPaths({"check", m_folder.file("Old.ask").u8string(), "THEME", m_folder.file("Later.ask").u8string()}));
     EXPECT_EQ(checked.code, 1);
     ASSERT_EQ(std::count(checked.out.begin(), checked.out.end(), '\n'), 3) << checked.out;
-    EXPECT_NE(checked.out.find("Old.ask: ok, 619 lines, 154 colour entries; made for Live 10.0"), std::string::npos)
+    EXPECT_NE(checked.out.find("Old.ask: ok, 621 lines, 154 colour entries; made for Live 10.0"), std::string::npos)
         << checked.out;
     EXPECT_NE(checked.out.find("Later.ask: Wrong file format, this is not an Live 10 Theme Skin!; it looks like a "
                                "theme of Live 11 or 12"),
               std::string::npos)
         << checked.out;
 
-    const Outcome listed = run({"list", "-"}, readBytes(m_folder.file("Later.ask")));
-    EXPECT_EQ(listed.err,
-              "tintwright-cli: -: Wrong file format, this is not an Live 10 Theme Skin!\n"
-              "tintwright-cli: -: it looks like a theme of Live 11 or 12, which gives each colour as one "
-              "Value=\"#rrggbb\"; a Live 10 theme gives R, G and B lines\n");
+    // One line, whether the colours carry an alpha or not.
+    for (const char* value : {"#b2b2b2", "#b2b2b2ff"}) {
+        const Outcome listed = run(
+            {"list", "-"}, "<?xml?>\n<Ableton>\n<Theme>\n<ControlForeground Value=\"" + std::string(value) + "\" />\n");
+        EXPECT_EQ(listed.err,
+                  "tintwright-cli: -: Wrong file format, this is not an Live 10 Theme Skin!; it looks like a theme of "
+                  "Live 11 or 12, which gives each colour as one Value=\"#rrggbb\" or \"#rrggbbaa\"; a Live 10 "
+                  "theme gives R, G and B lines\n");
+    }
+}
+
+TEST_F(CliRefusalTest, checkTellsEachRecordTheReaderTakesOtherwiseAndGenerateRefusesACutOffTheme)
+{
+    std::string misread = m_themeBytes;
+    const std::string red = "<R Value=\"1\" />";
+    misread.replace(misread.find(red), red.size(), "<R Value=\"1000\" />");
+    writeBytes(m_folder.file("Misread.ask"), misread);
+    const std::string cut = m_themeBytes.substr(0, m_themeBytes.rfind("</SkinManager>") + 8);
+    writeBytes(m_folder.file("Cut.ask"), cut);
+    const std::string misreadPath = m_folder.file("Misread.ask").u8string();
+    const std::string cutPath = m_folder.file("Cut.ask").u8string();
+
+    const Outcome checked = run({"check", misreadPath, cutPath});
+    EXPECT_EQ(checked.code, 1);
+    const std::size_t last = std::count(cut.begin(), cut.end(), '\n') + 1;
+    EXPECT_EQ(checked.out,
+              misreadPath + ": line 5: R value \"1000\" is read as 100\n" + cutPath + ": line " + std::to_string(last)
+                  + ": the theme ends before its closing </Ableton>: it is cut off\n");
+
+    const Outcome generated = run({"generate", "--background", "#202020", "--foreground", "#e0e0e0", "--accent",
+                                   "#ff9a3c", "--from", cutPath, "-o", path("Out.ask")});
+    EXPECT_EQ(generated.code, 2);
+    EXPECT_EQ(generated.err.rfind("tintwright-cli: " + cutPath + ": the theme ends before its closing </Ableton>", 0),
+              0u)
+        << generated.err;
+    EXPECT_FALSE(fs::exists(m_folder.file("Out.ask")));
+}
+
+TEST_F(CliRefusalTest, previewNamesAsHatchedOnlyWhatTheViewDraws)
+{
+    const Outcome preview = run({"preview", path("Theme.ask"), "--view", "preferences"});
+    ASSERT_EQ(preview.code, 0) << preview.err;
+    const std::string hatched = "missing, drawn hatched (Live uses its default colours): ";
+    const std::size_t start = preview.err.find(hatched);
+    ASSERT_NE(start, std::string::npos) << preview.err;
+    const std::string names =
+        preview.err.substr(start + hatched.size(), preview.err.find('\n', start) - start - hatched.size());
+    std::set<std::string> drawn;
+    for (const sketch::Shape& shape : sketch::preferencesScene().shapes) {
+        drawn.insert(shape.element);
+    }
+    std::size_t at = 0;
+    for (std::size_t next = 0; next != std::string::npos; at = next + 2) {
+        next = names.find(", ", at);
+        const std::string name = names.substr(at, next == std::string::npos ? std::string::npos : next - at);
+        EXPECT_EQ(drawn.count(name), 1u) << name << " is named hatched but the view does not draw it";
+    }
+    EXPECT_NE(preview.err.find("missing, not in this view: "), std::string::npos) << preview.err;
 }
 
 TEST_F(CliRefusalTest, previewShowsAnEightBitNameAsEveryMessageDoes)
