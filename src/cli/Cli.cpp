@@ -97,7 +97,8 @@ std::vector<std::unique_ptr<Command>> commandTable()
 {
     std::vector<std::unique_ptr<Command>> commands;
     for (auto make : {listCommand, setCommand, replaceCommand, adjustCommand, paletteCommand, diffCommand, checkCommand,
-                      previewCommand, explainCommand, contrastCommand, rolesCommand, generateCommand}) {
+                      previewCommand, explainCommand, contrastCommand, rolesCommand, generateCommand, completeCommand,
+                      importCommand}) {
         commands.push_back(make());
     }
     return commands;

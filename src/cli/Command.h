@@ -28,9 +28,13 @@ public:
         : m_in(in)
     {
     }
-    const std::string& bytes();
+    const std::string& bytes() { return read(true); }
+    // All of it, read with the same limits, whether it looks like a Live 10 theme or not.
+    const std::string& text() { return read(false); }
 
 private:
+    const std::string& read(bool stopAtNoTheme);
+
     std::istream& m_in;
     std::optional<std::string> m_bytes;
 };
@@ -53,8 +57,16 @@ bool looksLikeLaterLiveTheme(std::string_view head);
 // The bytes of a file given on the command line ("-" is standard input). Throws CliError.
 std::string fileBytes(const std::string& file, StandardInput& input);
 
+// The whole text of a file ("-" is standard input) read with the limits of a
+// theme (1200 lines of at most 64 KiB), whatever it holds. Throws CliError.
+std::string boundedText(const std::string& file, StandardInput& input);
+
 // Writes `bytes` to the file `target` as a save does, or to standard output for "-". Throws CliError.
 void writeResult(const std::string& target, const std::string& bytes, std::ostream& out);
+
+// What "Save Theme" writes for a theme of these records (read as the window
+// reads it, so the window and the CLI write the same bytes). Throws CliError.
+std::string savedTheme(const std::vector<std::string>& records);
 
 // One command: it adds itself and its options to the program, and carries
 // out what they say once they are parsed.

@@ -20,6 +20,8 @@ std::unique_ptr<Command> explainCommand();
 std::unique_ptr<Command> contrastCommand();
 std::unique_ptr<Command> rolesCommand();
 std::unique_ptr<Command> generateCommand();
+std::unique_ptr<Command> completeCommand();
+std::unique_ptr<Command> importCommand();
 
 // Every command, in the order --help lists them.
 std::vector<std::unique_ptr<Command>> commandTable();

@@ -1,0 +1,82 @@
+#include "Commands.h"
+
+#include "sketch/Complete.h"
+#include "theme/Misreadings.h"
+
+#include <CLI/CLI.hpp>
+
+namespace tintwright::cli {
+
+namespace {
+
+std::string describe(const sketch::MovedPair& pair)
+{
+    return "<" + pair.foreground + "> on <" + pair.background + "> " + twoDecimals(color::shownRatio(pair.after))
+        + " (at least " + twoDecimals(pair.minimum) + ")";
+}
+
+// complete: a Live 10.0 theme, or any lacking elements, as a whole Live 10.1 theme.
+class CompleteCommand final : public Command {
+public:
+    CLI::App* define(CLI::App& program) override
+    {
+        CLI::App* command = program.add_subcommand(
+            "complete",
+            "Add every element and blend factor of Live 10.1 that THEME lacks, coloured from its own colours");
+        command->add_option("THEME", m_theme, "the theme to read")->required();
+        CLI::Option* output =
+            command->add_option("-o,--output", m_output, "save the result to OUT; - writes it to standard output");
+        output->type_name("OUT");
+        command->add_flag("--in-place", m_inPlace, "replace THEME with the result")->excludes(output);
+        command->footer("No colour the theme has changes; every pair a made element is in meets its minimum.\n"
+                        "Example:\n  tintwright-cli complete Old.ask -o Whole.ask");
+        return command;
+    }
+
+    int run(Context& context) override
+    {
+        if (m_output.empty() && !m_inPlace) {
+            throw CliError("", "complete needs -o OUT, -o - or --in-place");
+        }
+        if (m_inPlace && m_theme == "-") {
+            throw CliError("", "--in-place needs a theme file; standard input cannot be replaced");
+        }
+        const theme::ThemeContent theme = loadTheme(m_theme, context.input);
+        if (!theme::endsWhole(theme)) {
+            throw CliError(m_theme,
+                           "the theme ends before its closing </Ableton>: it is cut off, and cannot be "
+                           "completed; nothing was written");
+        }
+        const sketch::Lacking lacks = sketch::lacking(theme.records);
+        const sketch::Completion completion = sketch::completeColors(sketch::elementColors(theme));
+        std::string report = counted(static_cast<std::size_t>(lacks.elements), "element", "elements") + " made, "
+            + counted(static_cast<std::size_t>(lacks.factors), "blend factor or alpha", "blend factors and alphas")
+            + " added\n";
+        for (const sketch::MovedPair& pair : completion.shortfalls) {
+            report += "still below its minimum: " + describe(pair) + '\n';
+        }
+        // A whole theme stays as it is, bytes and all; -o still writes the file asked for.
+        if (lacks.elements + lacks.factors > 0 || !m_inPlace) {
+            writeResult(m_inPlace ? m_theme : m_output, savedTheme(sketch::completedRecords(theme.records, completion)),
+                        context.out);
+        }
+        context.err << report << std::flush;
+        return completion.shortfalls.empty() ? 0 : 1;
+    }
+
+    std::string_view exitOne() const override { return "a made element's pair still falls short of its minimum"; }
+
+private:
+    std::string m_theme;
+    std::string m_output;
+    bool m_inPlace = false;
+};
+
+} // namespace
+
+std::unique_ptr<Command> completeCommand()
+{
+    return std::make_unique<CompleteCommand>();
+}
+
+} // namespace tintwright::cli

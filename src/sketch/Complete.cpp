@@ -1,0 +1,348 @@
+#include "Complete.h"
+
+#include "ElementTable.h"
+#include "color/Color.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <set>
+#include <utility>
+
+namespace tintwright::sketch {
+
+namespace {
+
+// The blend factors and alphas of Live 10.1 and the values it writes, as
+// themes saved by Live 10.1 carry them: ten after the last of the view check
+// controls, six after the warper's time bar.
+struct Factor {
+    std::string_view after; // the element they follow
+    std::string_view name;
+    std::string_view value;
+};
+constexpr Factor kFactors[] = {
+    {"ViewCheckControlDisabledOff", "DefaultBlendFactor", "0.8000000119"},
+    {"ViewCheckControlDisabledOff", "IconBlendFactor", "0.6499999762"},
+    {"ViewCheckControlDisabledOff", "ClipBlendFactor", "0.75"},
+    {"ViewCheckControlDisabledOff", "NoteBorderStandbyBlendFactor", "0.5"},
+    {"ViewCheckControlDisabledOff", "RetroDisplayBlendFactor", "0.8999999762"},
+    {"ViewCheckControlDisabledOff", "CheckControlNotCheckedBlendFactor", "0.5"},
+    {"ViewCheckControlDisabledOff", "MixSurfaceAreaBlendFactor", "0.349999994"},
+    {"ViewCheckControlDisabledOff", "TextFrameSegmentBlendFactor", "0.6000000238"},
+    {"ViewCheckControlDisabledOff", "VelocityEditorForegroundSelectedBlendFactor", "0.6000000238"},
+    {"ViewCheckControlDisabledOff", "NoteDisabledSelectedBlendFactor", "0.5"},
+    {"WarperTimeBarMarkerBackground", "MinVelocityNoteBlendFactor", "0.200000003"},
+    {"WarperTimeBarMarkerBackground", "StripedBackgroundShadeFactor", "0.8999999762"},
+    {"WarperTimeBarMarkerBackground", "AutomationLaneHeaderAlpha", "60"},
+    {"WarperTimeBarMarkerBackground", "AutomationLaneClipBodyAlpha", "60"},
+    {"WarperTimeBarMarkerBackground", "NonEditableAutomationAlpha", "127"},
+    {"WarperTimeBarMarkerBackground", "DisabledContextMenuIconAlpha", "85"},
+};
+
+constexpr theme::RgbTriple kAccent {255, 154, 60}; // an accent for a theme without one: Live's orange
+
+std::string_view trimmed(std::string_view record)
+{
+    while (!record.empty() && (record.back() == ' ' || record.back() == '\t')) {
+        record.remove_suffix(1);
+    }
+    return record;
+}
+
+// Where each record of Live's stands among a theme's records: its first and
+// last line. An element is its "<Name>" line through "</Name>"; a factor its
+// one "<Name Value=..." line. The first of a name counts.
+std::map<std::string_view, std::pair<std::size_t, std::size_t>> places(const std::vector<std::string>& records)
+{
+    std::map<std::string_view, std::pair<std::size_t, std::size_t>> found;
+    std::map<std::string_view, std::size_t> open; // elements whose closing line is still to come
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const std::string_view record = trimmed(records[i]);
+        if (record.size() < 3 || record.front() != '<') {
+            continue;
+        }
+        if (record[1] == '/') {
+            const std::string_view name = record.substr(2, record.size() - 3);
+            if (const auto start = open.find(name); start != open.end()) {
+                found[name].second = i;
+                open.erase(start);
+            }
+            continue;
+        }
+        const std::size_t end = record.find_first_of(" >");
+        const std::string_view name = record.substr(1, end == std::string_view::npos ? end : end - 1);
+        if (found.count(name) == 0) {
+            found[name] = {i, i};
+            if (end != std::string_view::npos && record[end] == '>') {
+                open[name] = i;
+            }
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> elementRecords(std::string_view name, const theme::RgbTriple& rgb)
+{
+    const std::string element(name);
+    return {"<" + element + ">",
+            "<R Value=\"" + std::to_string(rgb.R) + "\" />",
+            "<G Value=\"" + std::to_string(rgb.G) + "\" />",
+            "<B Value=\"" + std::to_string(rgb.B) + "\" />",
+            "<Alpha Value=\"255\" />",
+            "</" + element + ">"};
+}
+
+// The base colours of a theme: its own, where it has them; a missing ground
+// or ink is the dark or light one that stands against the other.
+BaseColors baseColorsOf(const ElementColors& present)
+{
+    const auto first = [&](std::initializer_list<const char*> names) -> std::optional<theme::RgbTriple> {
+        for (const char* name : names) {
+            if (const auto found = present.find(name); found != present.end()) {
+                return found->second.rgb;
+            }
+        }
+        return std::nullopt;
+    };
+    constexpr theme::RgbTriple kDark {30, 31, 34};
+    constexpr theme::RgbTriple kLight {236, 236, 236};
+    const auto against = [&](const theme::RgbTriple& other) {
+        return color::contrastRatio(other, kDark) >= color::contrastRatio(other, kLight) ? kDark : kLight;
+    };
+    std::optional<theme::RgbTriple> background = first({"SurfaceBackground", "SurfaceArea", "Desktop"});
+    std::optional<theme::RgbTriple> foreground = first({"ControlForeground"});
+    if (!background) {
+        background = foreground ? against(*foreground) : kDark;
+    }
+    if (!foreground) {
+        foreground = against(*background);
+    }
+    return {*background, *foreground, first({"ChosenDefault", "AbletonColor", "Progress"}).value_or(kAccent)};
+}
+
+// The colours of one hue and chroma from black to white, with their luminance.
+struct Candidate {
+    theme::RgbTriple rgb;
+    double lightness; // OKLCH
+    double luminance; // WCAG
+};
+std::vector<Candidate> candidates(const color::Oklch& wanted)
+{
+    constexpr int kSteps = 64; // steps of OKLCH lightness, each under two percent
+    std::vector<Candidate> result;
+    for (int step = 0; step <= kSteps; ++step) {
+        const double lightness = static_cast<double>(step) / kSteps;
+        const theme::RgbTriple rgb = color::fromOklch({lightness, wanted.C, wanted.h});
+        result.push_back({rgb, lightness, color::relativeLuminance(rgb)});
+    }
+    return result;
+}
+
+// The worst pair's ratio over its minimum, held at 2.
+double worstMargin(const Candidate& choice, const std::vector<std::pair<double, double>>& against)
+{
+    double worst = 2;
+    for (const auto& [other, minimum] : against) {
+        const double ratio = (std::max(choice.luminance, other) + 0.05) / (std::min(choice.luminance, other) + 0.05);
+        worst = std::min(worst, ratio / minimum);
+    }
+    return worst;
+}
+
+constexpr double kSpare = 1.0005; // a hair above each minimum, for rounding
+
+bool meets(const Candidate& choice, const std::vector<std::pair<double, double>>& against)
+{
+    return worstMargin(choice, against) >= kSpare;
+}
+
+// The candidate nearest the wanted lightness at which every pair meets its
+// minimum; where none does, the one that comes nearest.
+theme::RgbTriple fitted(double wantedLightness, const std::vector<Candidate>& choices,
+                        const std::vector<std::pair<double, double>>& against) // other's luminance, minimum
+{
+    theme::RgbTriple best = choices.front().rgb;
+    // Meeting every minimum first, then nearness to the wanted lightness; else the worst pair's margin.
+    std::pair<bool, double> bestKey {false, -1};
+    for (const Candidate& choice : choices) {
+        const double worst = worstMargin(choice, against);
+        const bool fits = worst >= kSpare;
+        const std::pair<bool, double> key {fits, fits ? -std::abs(choice.lightness - wantedLightness) : worst};
+        if (key > bestKey) {
+            bestKey = key;
+            best = choice.rgb;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+const std::vector<LiveRecord>& live101Records()
+{
+    static const std::vector<LiveRecord> records = [] {
+        std::vector<LiveRecord> order;
+        for (const ElementInfo& info : elementTable()) {
+            order.push_back({info.name, {}});
+            for (const Factor& factor : kFactors) {
+                if (factor.after == info.name) {
+                    order.push_back({factor.name, factor.value});
+                }
+            }
+        }
+        return order;
+    }();
+    return records;
+}
+
+std::vector<std::string> live101Header(std::string_view creator)
+{
+    // Live 10.1 writes version 5, minor version 10.0_377 and one schema change.
+    return {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
+            "<Ableton MajorVersion=\"5\" MinorVersion=\"10.0_377\" SchemaChangeCount=\"1\" Creator=\""
+                + std::string(creator) + "\" Revision=\"\">",
+            "<SkinManager>"};
+}
+
+Completion completeColors(const ElementColors& present)
+{
+    const GeneratedTheme generated = generateTheme(baseColorsOf(present));
+    // Every pair the scenes draw, with both of its elements, and the pairs each element is in.
+    ElementColors all;
+    for (const auto& [name, rgb] : generated.colors) {
+        all[name] = {rgb, 0};
+    }
+    const std::vector<ContrastPair> pairs = contrastPairs(all);
+    std::map<std::string, std::vector<const ContrastPair*>> pairsOf;
+    for (const ContrastPair& pair : pairs) {
+        if (pair.foreground != pair.background) {
+            pairsOf[pair.foreground].push_back(&pair);
+            pairsOf[pair.background].push_back(&pair);
+        }
+    }
+    struct Missing {
+        std::string name;
+        theme::RgbTriple wanted; // as its role gives it
+        std::vector<Candidate> choices; // made once it has to move
+    };
+    std::vector<Missing> missing;
+    for (const auto& [name, rgb] : generated.colors) {
+        if (present.find(name) == present.end()) {
+            missing.push_back({name, rgb, {}});
+        }
+    }
+
+    ElementColors colors = present;
+    // The element's colour fitted to every pair it makes with a colour there
+    // now: its wanted colour where that meets every minimum, nothing being nearer.
+    const auto fit = [&](Missing& element) {
+        std::vector<std::pair<double, double>> against; // the other's luminance, the minimum
+        for (const ContrastPair* pair : pairsOf[element.name]) {
+            const auto other = colors.find(pair->foreground == element.name ? pair->background : pair->foreground);
+            if (other != colors.end()) {
+                against.emplace_back(color::relativeLuminance(other->second.rgb), pair->minimum);
+            }
+        }
+        const Candidate own {element.wanted, color::toOklch(element.wanted).L,
+                             color::relativeLuminance(element.wanted)};
+        theme::RgbTriple rgb = element.wanted;
+        if (!meets(own, against)) {
+            if (element.choices.empty()) {
+                element.choices = candidates(color::toOklch(element.wanted));
+            }
+            rgb = fitted(own.lightness, element.choices, against);
+        }
+        colors[element.name] = {rgb, 0};
+    };
+    // Grounds first: an element waits while a missing ground of its is not made
+    // yet (but no longer than there are elements, should grounds form a ring).
+    std::set<std::string> made;
+    for (std::size_t round = 0; made.size() < missing.size(); ++round) {
+        for (Missing& element : missing) {
+            const bool waits = round < missing.size()
+                && std::any_of(pairsOf[element.name].begin(), pairsOf[element.name].end(),
+                               [&](const ContrastPair* pair) {
+                                   return pair->foreground == element.name && present.count(pair->background) == 0
+                                       && made.count(pair->background) == 0;
+                               });
+            if (made.count(element.name) == 0 && !waits) {
+                fit(element);
+                made.insert(element.name);
+            }
+        }
+    }
+    const auto shortfalls = [&] {
+        std::vector<MovedPair> below;
+        for (const ContrastPair& pair : contrastPairs(colors)) {
+            if (!pair.passes && (made.count(pair.foreground) != 0 || made.count(pair.background) != 0)) {
+                below.push_back({pair.foreground, pair.background, pair.ratio, pair.ratio, pair.minimum});
+            }
+        }
+        return below;
+    };
+    // One fitted early did not see the made ones standing on it: while a pair
+    // falls short, each is fitted again against all the others.
+    constexpr int kRounds = 6;
+    Completion completion;
+    completion.shortfalls = shortfalls();
+    for (int round = 0; round < kRounds && !completion.shortfalls.empty(); ++round) {
+        for (Missing& element : missing) {
+            fit(element);
+        }
+        completion.shortfalls = shortfalls();
+    }
+    for (const Missing& element : missing) {
+        completion.made.push_back({element.name, colors.at(element.name).rgb});
+    }
+    return completion;
+}
+
+std::vector<std::string> completedRecords(std::vector<std::string> records, const Completion& completion)
+{
+    std::map<std::string_view, theme::RgbTriple> made;
+    for (const MadeElement& element : completion.made) {
+        made[element.name] = element.rgb;
+    }
+    const auto at = places(records);
+    // Before the first record of Live's the theme has, or after <SkinManager>.
+    std::size_t insertAt = at.count("SkinManager") != 0 ? at.at("SkinManager").first + 1 : 0;
+    std::multimap<std::size_t, std::string> added; // by the line they go before
+    for (const LiveRecord& live : live101Records()) {
+        if (const auto place = at.find(live.name); place != at.end()) {
+            insertAt = place->second.second + 1;
+        } else if (!live.factor.empty()) {
+            added.emplace(insertAt, "<" + std::string(live.name) + " Value=\"" + std::string(live.factor) + "\" />");
+        } else if (const auto rgb = made.find(live.name); rgb != made.end()) {
+            for (std::string& record : elementRecords(live.name, rgb->second)) {
+                added.emplace(insertAt, std::move(record));
+            }
+        }
+    }
+    std::vector<std::string> result;
+    for (std::size_t i = 0; i <= records.size(); ++i) {
+        const auto [first, last] = added.equal_range(i);
+        for (auto record = first; record != last; ++record) {
+            result.push_back(std::move(record->second));
+        }
+        if (i < records.size()) {
+            result.push_back(std::move(records[i]));
+        }
+    }
+    return result;
+}
+
+Lacking lacking(const std::vector<std::string>& records)
+{
+    const auto at = places(records);
+    Lacking result;
+    for (const LiveRecord& live : live101Records()) {
+        if (at.count(live.name) == 0) {
+            (live.factor.empty() ? result.elements : result.factors) += 1;
+        }
+    }
+    return result;
+}
+
+} // namespace tintwright::sketch

@@ -1,0 +1,64 @@
+#include "Import.h"
+
+#include "ElementTable.h"
+
+#include <map>
+
+namespace tintwright::sketch {
+
+Imported importLaterTheme(const theme::LaterTheme& later)
+{
+    Imported result;
+    std::map<std::string_view, const LiveRecord*> live;
+    for (const LiveRecord& record : live101Records()) {
+        live[record.name] = &record;
+    }
+    std::map<std::string, theme::LaterColor, std::less<>> colors;
+    std::map<std::string, std::string, std::less<>> factors;
+    std::map<std::string, bool, std::less<>> seen;
+    for (const theme::LaterRecord& record : later.records) {
+        const auto known = live.find(record.name);
+        if (known == live.end() || record.group) {
+            result.leftOut += record.name == "Name" ? 0 : 1; // a Live 10 theme has no name of its own
+            continue;
+        }
+        if (seen[record.name]) {
+            ++result.repeated;
+            continue;
+        }
+        seen[record.name] = true;
+        if (!known->second->factor.empty()) {
+            factors[record.name] = record.value;
+        } else if (const std::optional<theme::LaterColor> color = theme::laterColor(record.value)) {
+            colors[record.name] = *color;
+        } else {
+            ++result.unreadable;
+        }
+    }
+    // The theme's own records in Live 10.1's order; complete adds the rest.
+    result.records = live101Header(later.creator);
+    ElementColors present;
+    for (const LiveRecord& record : live101Records()) {
+        const std::string name(record.name);
+        if (const auto factor = factors.find(name); factor != factors.end()) {
+            result.records.push_back("<" + name + " Value=\"" + factor->second + "\" />");
+        } else if (const auto color = colors.find(name); color != colors.end()) {
+            const theme::LaterColor& c = color->second;
+            result.records.insert(result.records.end(),
+                                  {"<" + name + ">", "<R Value=\"" + std::to_string(c.r) + "\" />",
+                                   "<G Value=\"" + std::to_string(c.g) + "\" />",
+                                   "<B Value=\"" + std::to_string(c.b) + "\" />",
+                                   "<Alpha Value=\"" + std::to_string(c.alpha) + "\" />", "</" + name + ">"});
+            present[name] = {{c.r, c.g, c.b}, 0};
+        }
+    }
+    result.records.insert(result.records.end(), {"</SkinManager>", "</Ableton>"});
+    result.kept = static_cast<int>(colors.size());
+    const Completion completion = completeColors(present);
+    result.made = static_cast<int>(completion.made.size());
+    result.shortfalls = completion.shortfalls;
+    result.records = completedRecords(std::move(result.records), completion);
+    return result;
+}
+
+} // namespace tintwright::sketch

@@ -1,0 +1,148 @@
+#include "sketch/Complete.h"
+#include "sketch/ElementTable.h"
+#include "sketch/Import.h"
+#include "support/ThemeTestSupport.h"
+#include "theme/ThemeError.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace tintwright::sketch {
+namespace {
+
+theme::ThemeContent sample(const char* name)
+{
+    return *theme::readThemeFile(std::filesystem::u8path(std::string(TINTWRIGHT_SAMPLES) + "/" + name));
+}
+
+// A theme of Live 10.0 by its elements: all but those Live 10.1 added.
+theme::ThemeContent live100Theme()
+{
+    std::string text = "<?xml version=\"1.0\"?>\n<Ableton>\n<SkinManager>\n";
+    int shade = 0;
+    for (const ElementInfo& info : elementTable()) {
+        if (!info.since101) {
+            const std::string name(info.name);
+            shade = (shade + 37) % 256;
+            text += "<" + name + ">\n<R Value=\"" + std::to_string(shade) + "\" />\n<G Value=\"40\" />\n"
+                + "<B Value=\"" + std::to_string(255 - shade) + "\" />\n<Alpha Value=\"255\" />\n</" + name + ">\n";
+        }
+    }
+    return *theme::readThemeText(text + "<DefaultBlendFactor Value=\"0.5\" />\n</SkinManager>\n</Ableton>\n");
+}
+
+// A completed theme holds the theme's records in their order, every colour
+// unchanged, and exactly the elements and factors it lacked, whose pairs all
+// meet their minimums.
+TEST(CompleteTest, addsExactlyWhatIsMissingAndChangesNothingThere)
+{
+    for (const theme::ThemeContent& theme : {sample("Midnight.ask"), sample("Daylight.ask"), live100Theme()}) {
+        const ElementColors before = elementColors(theme);
+        const Completion completion = completeColors(before);
+        const std::vector<std::string> records = completedRecords(theme.records, completion);
+
+        std::size_t next = 0; // the theme's records stand in the result in their order
+        for (const std::string& record : records) {
+            next += next < theme.records.size() && record == theme.records[next] ? 1 : 0;
+        }
+        EXPECT_EQ(next, theme.records.size());
+
+        const Lacking before101 = lacking(theme.records);
+        EXPECT_EQ(static_cast<int>(completion.made.size()), before101.elements);
+        EXPECT_EQ(records.size(), theme.records.size() + 6 * completion.made.size() + before101.factors);
+        const Lacking after = lacking(records);
+        EXPECT_EQ(after.elements, 0);
+        EXPECT_EQ(after.factors, 0);
+
+        std::string text;
+        for (const std::string& record : records) {
+            text += record + "\n";
+        }
+        const ElementColors whole = elementColors(*theme::readThemeText(text));
+        EXPECT_EQ(whole.size(), elementTable().size());
+        for (const auto& [name, color] : before) {
+            EXPECT_EQ(color::hexColor(whole.at(name).rgb), color::hexColor(color.rgb)) << name;
+        }
+        EXPECT_TRUE(completion.shortfalls.empty());
+        std::set<std::string> made;
+        for (const MadeElement& element : completion.made) {
+            made.insert(element.name);
+        }
+        for (const ContrastPair& pair : contrastPairs(whole)) {
+            if (made.count(pair.foreground) != 0 || made.count(pair.background) != 0) {
+                EXPECT_TRUE(pair.passes) << pair.foreground << " on " << pair.background << " " << pair.ratio;
+            }
+        }
+    }
+}
+
+TEST(CompleteTest, theRecordsOfLive101ComeInItsOrder)
+{
+    const std::vector<LiveRecord>& order = live101Records();
+    ASSERT_EQ(order.size(), elementTable().size() + 16);
+    const auto index = [&](std::string_view name) {
+        return std::find_if(order.begin(), order.end(), [&](const LiveRecord& r) { return r.name == name; })
+            - order.begin();
+    };
+    EXPECT_EQ(index("DefaultBlendFactor"), index("ViewCheckControlDisabledOff") + 1);
+    EXPECT_EQ(index("BackgroundClip"), index("NoteDisabledSelectedBlendFactor") + 1);
+    EXPECT_EQ(index("DisabledContextMenuIconAlpha") + 1, index("BipolarPotiTriangle"));
+}
+
+struct ImportCase {
+    const char* name;
+    std::string theme; // the records inside <Theme>
+    int kept, made, leftOut, unreadable, repeated;
+    std::string record; // one record the Live 10.1 theme must hold, or empty
+};
+
+class ImportTest : public ::testing::TestWithParam<ImportCase> { };
+
+std::string later(const std::string& inside)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Ableton MajorVersion=\"5\" MinorVersion=\"12.0_12049\" "
+           "Creator=\"Someone\">\n\t<Theme>\n\t\t<Name Value=\"Test\" />\n"
+        + inside + "\t</Theme>\n</Ableton>\n";
+}
+
+TEST_P(ImportTest, keepsWhatBothLivesKnowAndMakesTheRest)
+{
+    const Imported imported = importLaterTheme(theme::readLaterTheme(later(GetParam().theme)));
+    EXPECT_EQ(imported.kept, GetParam().kept);
+    EXPECT_EQ(imported.made, GetParam().made);
+    EXPECT_EQ(imported.leftOut, GetParam().leftOut);
+    EXPECT_EQ(imported.unreadable, GetParam().unreadable);
+    EXPECT_EQ(imported.repeated, GetParam().repeated);
+    EXPECT_EQ(imported.kept + imported.made, static_cast<int>(elementTable().size()));
+    EXPECT_TRUE(imported.shortfalls.empty());
+    const Lacking left = lacking(imported.records);
+    EXPECT_EQ(left.elements + left.factors, 0);
+    if (!GetParam().record.empty()) {
+        EXPECT_NE(std::find(imported.records.begin(), imported.records.end(), GetParam().record),
+                  imported.records.end())
+            << GetParam().record;
+    }
+    EXPECT_EQ(imported.records[1].find("Creator=\"Someone\""), imported.records[1].find("Creator="));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Later, ImportTest,
+    ::testing::Values(
+        ImportCase {"sixDigits", "<ControlForeground Value=\"#E0dEf4\" />\n", 1, 161, 0, 0, 0, "<R Value=\"224\" />"},
+        ImportCase {"eightDigitsGiveTheAlpha", "<SurfaceHighlight Value=\"#403d5233\" />\n", 1, 161, 0, 0, 0,
+                    "<Alpha Value=\"51\" />"},
+        ImportCase {"unknownElementsAndGroupsLeftOut",
+                    "<ScaleAwareness Value=\"#c4a7e7\" />\n<StandardVuMeter>\n<Maximum Value=\"#ff0a0a\" />\n"
+                    "</StandardVuMeter>\n<Desktop Value=\"#191724\" />\n",
+                    1, 161, 2, 0, 0, "<B Value=\"36\" />"},
+        ImportCase {"givenTwiceTheFirstKept", "<Desktop Value=\"#010203\" />\n<Desktop Value=\"#ffffff\" />\n", 1, 161,
+                    0, 0, 1, "<G Value=\"2\" />"},
+        ImportCase {"noColourMadeInstead", "<Clip1 Value=\"$clip1\" />\n", 0, 162, 0, 1, 0, ""},
+        ImportCase {"factorsKept", "<ClipBlendFactor Value=\"0.7580000162\" />\n", 0, 162, 0, 0, 0,
+                    "<ClipBlendFactor Value=\"0.7580000162\" />"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace tintwright::sketch
