@@ -1,5 +1,6 @@
 #include "Command.h"
 
+#include "sketch/Complete.h"
 #include "theme/DisplayText.h"
 #include "theme/ThemeError.h"
 #include "theme/ThemeWriter.h"
@@ -153,45 +154,18 @@ std::string boundedText(const std::string& file, StandardInput& input)
     if (file == "-") {
         return input.text();
     }
-    std::error_code status;
-    if (std::filesystem::is_directory(pathFromArgument(file), status)) {
-        throw CliError(file, "this is a folder, not a theme file.", true);
-    }
-    std::ifstream stream(pathFromArgument(file), std::ios::binary);
-    if (!stream) {
-        throw CliError(file, "the file cannot be opened", true);
-    }
-    std::string bytes;
-    theme::RecordCutter cutter; // throws past the limits, so an endless file ends soon
-    std::string chunk(64 * 1024, '\0');
     try {
-        while (stream.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || stream.gcount() > 0) {
-            const auto got = static_cast<std::size_t>(stream.gcount());
-            cutter.feed(std::string_view(chunk.data(), got));
-            bytes.append(chunk.data(), got);
-        }
+        return theme::readTextFile(pathFromArgument(file));
     } catch (const theme::ThemeError& error) {
-        throw CliError(file, error.message());
+        throw CliError(file, error.message(), error.number() == theme::ErrorNumber::FileNotFound);
     }
-    if (stream.bad()) {
-        throw CliError(file, "the file cannot be read", true);
-    }
-    return bytes;
 }
 
 std::string savedTheme(const std::vector<std::string>& records)
 {
-    std::string text;
-    for (const std::string& record : records) {
-        text += record + "\r\n";
-    }
     model::ThemeModel theme;
     try {
-        const std::optional<theme::ThemeContent> content = theme::readThemeText(text);
-        if (!content) {
-            throw CliError("", "the theme made has no <ControlForeground> as its fourth line");
-        }
-        theme.load(*content);
+        theme.load(sketch::asReadTheme(records));
     } catch (const theme::ThemeError& error) {
         throw CliError("", error.message());
     }

@@ -2,6 +2,7 @@
 
 #include "ElementTable.h"
 #include "color/Color.h"
+#include "theme/ThemeError.h"
 
 #include <algorithm>
 #include <cmath>
@@ -331,6 +332,20 @@ std::vector<std::string> completedRecords(std::vector<std::string> records, cons
         }
     }
     return result;
+}
+
+theme::ThemeContent asReadTheme(const std::vector<std::string>& records)
+{
+    std::string text;
+    for (const std::string& record : records) {
+        text += record + "\r\n";
+    }
+    std::optional<theme::ThemeContent> content = theme::readThemeText(text);
+    if (!content) {
+        throw theme::ThemeError(theme::ErrorNumber::TypeMismatch,
+                                "the theme has no <ControlForeground> as its fourth line.");
+    }
+    return std::move(*content);
 }
 
 Lacking lacking(const std::vector<std::string>& records)

@@ -48,6 +48,10 @@ Completion completeColors(const ElementColors& present);
 // records, a blend factor or alpha with Live's value. The other records stay.
 std::vector<std::string> completedRecords(std::vector<std::string> records, const Completion& completion);
 
+// Records made whole as a theme read from a file would be. Throws ThemeError
+// for records that are no Live 10 theme.
+theme::ThemeContent asReadTheme(const std::vector<std::string>& records);
+
 // The elements and the blend factors and alphas of Live 10.1 the records lack.
 struct Lacking {
     int elements = 0;

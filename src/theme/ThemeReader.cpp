@@ -251,6 +251,33 @@ std::optional<ThemeContent> readThemeText(std::string_view text)
     return finishReading(cutter);
 }
 
+std::string readTextFile(const std::filesystem::path& path)
+{
+    std::error_code status;
+    if (std::filesystem::is_directory(path, status)) {
+        throw ThemeError(ErrorNumber::FileNotFound, "this is a folder, not a theme file.");
+    }
+    errno = 0;
+    const std::unique_ptr<std::FILE, FileCloser> file(platform::openForReading(path));
+    if (!file) {
+        throw ThemeError(ErrorNumber::FileNotFound, "the file cannot be opened: " + systemReason(errno) + ".");
+    }
+    RecordCutter cutter; // throws past the limits, so an endless file ends soon
+    std::string text;
+    std::string chunk(64 * 1024, '\0');
+    for (;;) {
+        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
+        if (got == 0) {
+            if (std::ferror(file.get())) {
+                throw ThemeError(ErrorNumber::FileNotFound, "the file cannot be read: " + systemReason(errno) + ".");
+            }
+            return text;
+        }
+        cutter.feed(std::string_view(chunk.data(), got));
+        text.append(chunk.data(), got);
+    }
+}
+
 std::optional<ThemeContent> readThemeFile(const std::filesystem::path& path)
 {
     std::error_code status;

@@ -81,6 +81,11 @@ std::vector<ColorEntry> listEntries(const std::vector<std::string>& records);
 std::optional<ThemeContent> readThemeFile(const std::filesystem::path& path);
 std::optional<ThemeContent> readThemeText(std::string_view text);
 
+// The whole text of a file, read with a theme's limits (at most 1200 lines of
+// at most 64 KiB), whatever it holds: for themes of other formats. Throws
+// ThemeError for a file that cannot be read and for text beyond the limits.
+std::string readTextFile(const std::filesystem::path& path);
+
 // Puts a read theme into a document at its start-up state: records into
 // ThemeLines and LineCount, entries into EntryCount and ColorTable column 0.
 void storeTheme(ThemeDocument& document, const ThemeContent& content);

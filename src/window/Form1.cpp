@@ -331,6 +331,7 @@ void Form1::createControls()
     actionUndo = makeAction("actionUndo", texts::kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     actionRedo = makeAction("actionRedo", texts::kRedoText,
                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    createImportAction();
     // The grid's menu opens without waiting for it to close, under the pointer
     // or, from the keyboard (the Menu key, Shift+F10), at the current cell.
     m_editMenu = new QMenu(this);
@@ -367,9 +368,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 
 void Form1::showEditMenu(const QPoint& at)
 {
-    if (m_document.ThemeLoaded != 0) {
-        m_editMenu->popup(at);
-    }
+    m_editMenu->popup(at); // before a theme is read it offers the import alone
 }
 
 // Where a menu opened from the keyboard stands: on the current cell, or at the grid's corner.
@@ -594,9 +593,16 @@ void Form1::readChosenTheme()
         reportFailure(texts::kOpenFailed, m_document.DialogPath, text(texts::kNoEntries));
         return;
     }
-    m_document.ThemeTitle = dialog->fileTitle().toStdString();
+    showReadTheme(*content, dialog->fileTitle());
+}
+
+// A theme read completely goes into the model and the grid; OpenTheme is done,
+// and "my" and its title are proposed as the name to save it under.
+void Form1::showReadTheme(const theme::ThemeContent& content, const QString& title)
+{
+    m_document.ThemeTitle = title.toStdString();
     Label2->setPath(dialog->fileName());
-    m_model.load(*content);
+    m_model.load(content);
     for (int number = 1; number <= m_model.entryCount(); ++number) {
         listEntry(number);
     }
@@ -609,6 +615,7 @@ void Form1::readChosenTheme()
     okedit->setEnabled(true);
     updateEditActions();
     Tabelle2->setFocus(); // not to the next button, which would take Space and Enter
+    updateImportAction();
     if (m_document.HasMyPrefix == 0) {
         dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
     }

@@ -101,6 +101,11 @@ private:
     void recordEdit(model::ThemeModel::Snapshot before);
     void stepThroughHistory(bool back);
     void readChosenTheme();
+    void showReadTheme(const theme::ThemeContent& content, const QString& title);
+    // Import a Live 11 or 12 theme…: where OpenTheme is, and in the grid's menu.
+    void createImportAction();
+    void updateImportAction();
+    void importTheme();
     void listEntry(int number);
     void revertToOldColor(int row);
     void pickNewColor(int row);
@@ -144,6 +149,7 @@ private:
     QAction* actionRecolour = nullptr;
     QAction* actionUndo = nullptr;
     QAction* actionRedo = nullptr;
+    QAction* actionImportTheme = nullptr;
 };
 
 } // namespace tintwright::ui

@@ -111,6 +111,11 @@ inline constexpr char kAdjustInvert[] = "Invert the lightness first (dark become
 inline constexpr char kAdjustOnly[] = "Only the elements";
 inline constexpr char kAdjustOnlyHint[] = "all; or patterns such as Clip* Surface?rea";
 
+inline constexpr char kImportText[] = "Import a Live 11 or 12 theme…";
+inline constexpr char kImportDialogTitle[] = "Select a Live 11 or 12 Theme to Import";
+inline constexpr char kImportFailed[] = "The theme could not be imported.";
+inline constexpr char kImportFilter[] = "Themes of Live 11 and 12 (*.ask)|*.ask|All files (*)|*";
+
 inline constexpr char kRecolourText[] = "Recolour from base colours…";
 inline constexpr char kRecolourTitle[] = "Recolour from base colours";
 inline constexpr char kRecolourIntro[] =

@@ -273,7 +273,9 @@ void Form1PreviewTest::editMenu_opensFromKeysAndButton()
     for (const QAction* action : menu->actions()) {
         names << action->objectName();
     }
-    QCOMPARE(names, QStringList({"actionChangeAll", "actionAdjust", "actionRecolour", "actionUndo", "actionRedo"}));
+    QCOMPARE(names,
+             QStringList({"actionChangeAll", "actionAdjust", "actionRecolour", "actionUndo", "actionRedo",
+                          "actionImportTheme"}));
 
     QApplication::setActiveWindow(driver.form.get());
     driver.grid()->setFocus();

@@ -1,0 +1,68 @@
+#include "Form1.h"
+
+#include "Form1Texts.h"
+#include "GraphicalButton.h"
+#include "components/CellGrid.h"
+#include "components/CommonDialog.h"
+#include "sketch/Import.h"
+#include "theme/ThemeReader.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QKeySequence>
+
+// Themes of Live 11 and 12 come in as whole Live 10.1 themes, shown as if
+// they had been opened: what Save Theme then writes is what
+// `tintwright-cli import` writes.
+namespace tintwright::ui {
+
+void Form1::createImportAction()
+{
+    actionImportTheme = new QAction(text(texts::kImportText), this);
+    actionImportTheme->setObjectName(QStringLiteral("actionImportTheme"));
+    actionImportTheme->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    actionImportTheme->setShortcutContext(Qt::WindowShortcut);
+    addAction(actionImportTheme);
+    // Where OpenTheme is: its own menu (right-click, the Menu key, Shift+F10) offers it.
+    okopendatei->addAction(actionImportTheme);
+    okopendatei->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Tabelle2->addAction(actionImportTheme);
+    connect(actionImportTheme, &QAction::triggered, this, &Form1::importTheme);
+    updateImportAction();
+}
+
+void Form1::updateImportAction()
+{
+    actionImportTheme->setEnabled(m_document.ThemeLoaded == 0); // a theme is read once per run
+}
+
+void Form1::importTheme()
+{
+    if (m_document.ThemeLoaded != 0) {
+        return;
+    }
+    runCommand(texts::kImportFailed, m_document.DialogPath, [this] {
+        m_document.DialogPath.clear();
+        m_document.HasMyPrefix = 0;
+        dialog->setDialogTitle(text(texts::kImportDialogTitle));
+        dialog->setFilter(text(texts::kImportFilter));
+        dialog->setFlags(CommonDialog::kOverwritePrompt);
+        if (!dialog->ShowOpen()) {
+            return;
+        }
+        const QString chosen = dialog->fileName();
+        m_document.DialogPath = QFileInfo(chosen).filesystemFilePath();
+        if (m_document.DialogPath.empty()) {
+            return;
+        }
+        const sketch::Imported imported =
+            sketch::importLaterTheme(theme::readLaterTheme(theme::readTextFile(m_document.DialogPath)));
+        const theme::ThemeContent content = sketch::asReadTheme(imported.records);
+        // Saved under "my" and its name as a Live 10 theme: "Dracula.ask" becomes "myDracula.ask".
+        const QFileInfo file(chosen);
+        m_document.HasMyPrefix = file.completeBaseName().startsWith(text(texts::kSaveNamePrefix)) ? 1 : 0;
+        showReadTheme(content, file.completeBaseName() + QLatin1Char('.') + text(texts::kThemeExtension));
+    });
+}
+
+} // namespace tintwright::ui

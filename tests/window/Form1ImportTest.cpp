@@ -1,0 +1,82 @@
+#include "cli/Cli.h"
+#include "support/FormDriver.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sstream>
+
+using namespace tintwright::ui;
+using namespace tintwright::ui::testing;
+
+namespace {
+
+const QString kLater = QStringLiteral(TINTWRIGHT_TEST_DATA "/Later.ask");
+
+// What `tintwright-cli import THEME -o -` writes.
+QByteArray importedByTheCli(const QString& theme)
+{
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = tintwright::cli::runCli({"import", theme.toStdString(), "-o", "-"}, in, out, err);
+    return code == 0 ? QByteArray::fromStdString(out.str()) : QByteArray();
+}
+
+} // namespace
+
+class Form1ImportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void import_showsTheThemeAsOpenedAndSavesWhatTheCliWrites();
+    void import_ofALive10Theme_isRefusedAndNothingChanges();
+};
+
+void Form1ImportTest::import_showsTheThemeAsOpenedAndSavesWhatTheCliWrites()
+{
+    FormDriver driver;
+    auto* import = driver.form->findChild<QAction*>(QStringLiteral("actionImportTheme"));
+    QVERIFY(import != nullptr);
+    QVERIFY(import->isEnabled());
+    QVERIFY(driver.button("okopendatei")->actions().contains(import)); // where OpenTheme is
+    driver.desktop.answerOpen(kLater);
+    import->trigger();
+
+    QCOMPARE(driver.desktop.openRequests.size(), 1);
+    QCOMPARE(driver.desktop.openRequests.first().title, QStringLiteral("Select a Live 11 or 12 Theme to Import"));
+    QCOMPARE(driver.document().EntryCount, 162);
+    QCOMPARE(driver.grid()->rows(), 163);
+    QCOMPARE(driver.grid()->textAt(1, 1), QStringLiteral("<ControlForeground>"));
+    QVERIFY(driver.label("Label2")->text().contains(QStringLiteral("Later.ask")));
+    QVERIFY(!driver.button("okopendatei")->isEnabled());
+    QVERIFY(!import->isEnabled());
+
+    QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("saved.ask"));
+    driver.saveAs(target);
+    QVERIFY(driver.desktop.saveRequests.first().proposedPath.endsWith(QStringLiteral("/myLater.ask")));
+    const QByteArray expected = importedByTheCli(kLater);
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(fileBytes(target), expected);
+    QCOMPARE(driver.desktop.messages.size(), 0);
+}
+
+void Form1ImportTest::import_ofALive10Theme_isRefusedAndNothingChanges()
+{
+    FormDriver driver;
+    auto* import = driver.form->findChild<QAction*>(QStringLiteral("actionImportTheme"));
+    driver.desktop.answerOpen(QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask"));
+    import->trigger();
+    QCOMPARE(driver.desktop.messages.size(), 1);
+    QVERIFY(driver.desktop.messages.first().text.startsWith(QStringLiteral("The theme could not be imported.")));
+    QVERIFY(driver.desktop.messages.first().text.contains(
+        QStringLiteral("is a theme of Live 10 (its colours are R, G and B lines)")));
+    QCOMPARE(driver.document().ThemeLoaded, 0);
+    QVERIFY(driver.button("okopendatei")->isEnabled());
+    QVERIFY(import->isEnabled());
+}
+
+QTEST_MAIN(Form1ImportTest)
+#include "Form1ImportTest.moc"
