@@ -49,6 +49,8 @@ public:
     // The chosen file's name with extension, without folder.
     QString fileTitle() const;
     theme::ColorValue color() const { return m_color; }
+    // The colour a colour dialog started with kRgbInit starts from.
+    void setColor(theme::ColorValue color) { m_color = color; }
 
     // Each shows its modal dialog and returns true once the user has chosen.
     // Cancel keeps every property and returns false, or throws DialogCancelled

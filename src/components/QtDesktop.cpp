@@ -5,9 +5,11 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 namespace tintwright::ui {
@@ -44,8 +46,24 @@ std::optional<QString> QtDesktop::chooseFileToSave(QWidget* parent, const FileRe
 std::optional<QColor> QtDesktop::chooseColor(QWidget* parent, const QColor& initial, const QString& title)
 {
     // Qt's own dialog keeps the custom colours from one call to the next.
-    const QColor color = QColorDialog::getColor(initial, parent, title, QColorDialog::DontUseNativeDialog);
-    return color.isValid() ? std::optional<QColor>(color) : std::nullopt;
+    QColorDialog dialog(initial, parent);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (!title.isEmpty()) {
+        dialog.setWindowTitle(title);
+    }
+    // The keys go to the #rrggbb field, its text selected: typing a colour and Enter picks it.
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+            if (field->text().startsWith(QLatin1Char('#'))) {
+                field->setFocus(Qt::OtherFocusReason);
+                field->selectAll();
+            }
+        }
+    });
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid()) {
+        return std::nullopt;
+    }
+    return dialog.selectedColor();
 }
 
 MessageAnswer QtDesktop::showMessage(QWidget* parent, const MessageRequest& request)

@@ -268,10 +268,15 @@ QPointF SketchView::toWidget(const sketch::Point& point) const
     return sceneToWidget().map(QPointF(point.x, point.y));
 }
 
-std::string SketchView::elementAt(const QPoint& point) const
+int SketchView::shapeAt(const QPoint& point) const
 {
     const QPointF inScene = sceneToWidget().inverted().map(QPointF(point));
-    const int index = sketch::shapeAt(*m_scene, inScene.x(), inScene.y());
+    return sketch::shapeAt(*m_scene, inScene.x(), inScene.y());
+}
+
+std::string SketchView::elementAt(const QPoint& point) const
+{
+    const int index = shapeAt(point);
     return index < 0 ? std::string() : m_scene->shapes[static_cast<std::size_t>(index)].element;
 }
 
@@ -354,9 +359,23 @@ void SketchView::focusShape(int shape)
     QAccessible::updateAccessibility(&focused);
 }
 
+// Tab comes in at the first area, Shift+Tab at the last; a click or the
+// window's return keeps the shape that was current.
 void SketchView::focusInEvent(QFocusEvent* event)
 {
-    focusShape(std::max(m_focusShape, 0));
+    if (event->reason() == Qt::TabFocusReason) {
+        focusShape(0);
+    } else if (event->reason() == Qt::BacktabFocusReason) {
+        int start = static_cast<int>(m_scene->shapes.size()) - 1;
+        while (start > 0
+               && m_scene->shapes[static_cast<std::size_t>(start - 1)].area
+                   == m_scene->shapes[static_cast<std::size_t>(start)].area) {
+            --start;
+        }
+        focusShape(start);
+    } else {
+        focusShape(std::max(m_focusShape, 0));
+    }
     QWidget::focusInEvent(event);
 }
 
@@ -435,9 +454,11 @@ QString SketchView::clickedElement(const QMouseEvent& event) const
     return event.button() == Qt::LeftButton ? QString::fromStdString(elementAt(event.position().toPoint())) : QString();
 }
 
+// The clicked shape becomes the one current shape, for Enter, Space, the arrows and the outline alike.
 void SketchView::mousePressEvent(QMouseEvent* event)
 {
     if (const QString element = clickedElement(*event); !element.isEmpty()) {
+        focusShape(shapeAt(event->position().toPoint()));
         emit clicked(element);
     }
     QWidget::mousePressEvent(event);

@@ -67,6 +67,8 @@ protected:
 private:
     void focusShape(int shape);
     QTransform sceneToWidget() const;
+    // The index of the shape painting the point of the widget, or -1.
+    int shapeAt(const QPoint& point) const;
     // The element under a left-button click, or empty.
     QString clickedElement(const QMouseEvent& event) const;
 

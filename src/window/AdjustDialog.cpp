@@ -6,18 +6,24 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
+
+#include <algorithm>
 
 namespace tintwright::ui {
 
-AdjustDialog::AdjustDialog(QWidget* parent)
+AdjustDialog::AdjustDialog(QWidget* parent, std::vector<std::string> elements)
     : QDialog(parent)
+    , m_elements(std::move(elements))
     , m_hue(new QSpinBox(this))
     , m_chroma(new QDoubleSpinBox(this))
     , m_lightness(new QDoubleSpinBox(this))
     , m_invert(new QCheckBox(text(texts::kAdjustInvert), this))
     , m_only(new QLineEdit(this))
+    , m_problem(new QLabel(this))
 {
     setObjectName(QStringLiteral("AdjustDialog"));
     setWindowTitle(text(texts::kAdjustTitle));
@@ -44,7 +50,12 @@ AdjustDialog::AdjustDialog(QWidget* parent)
     form->addRow(text(texts::kAdjustLightness), m_lightness);
     form->addRow(QString(), m_invert);
     form->addRow(text(texts::kAdjustOnly), m_only);
+    m_problem->setObjectName(QStringLiteral("onlyProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->hide();
+    form->addRow(QString(), m_problem);
     form->addRow(buttons);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -52,7 +63,23 @@ AdjustDialog::AdjustDialog(QWidget* parent)
     connect(m_chroma, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &AdjustDialog::changed);
     connect(m_lightness, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &AdjustDialog::changed);
     connect(m_invert, &QCheckBox::toggled, this, &AdjustDialog::changed);
+    connect(m_only, &QLineEdit::textChanged, this, &AdjustDialog::checkPatterns);
     connect(m_only, &QLineEdit::textChanged, this, &AdjustDialog::changed);
+}
+
+void AdjustDialog::checkPatterns()
+{
+    QStringList unmatched;
+    for (const std::string& pattern : patterns()) {
+        if (std::none_of(m_elements.begin(), m_elements.end(),
+                         [&](const std::string& element) { return color::matches(element, pattern); })) {
+            unmatched << QString::fromStdString(pattern);
+        }
+    }
+    m_problem->setText(
+        unmatched.isEmpty() ? QString() : text(texts::kAdjustNothingMatches).arg(unmatched.join(QStringLiteral(", "))));
+    m_problem->setVisible(!unmatched.isEmpty());
+    m_ok->setEnabled(unmatched.isEmpty());
 }
 
 color::Adjustment AdjustDialog::adjustment() const

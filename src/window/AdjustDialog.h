@@ -6,7 +6,9 @@
 
 class QCheckBox;
 class QDoubleSpinBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace tintwright::ui {
@@ -17,7 +19,8 @@ class AdjustDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AdjustDialog(QWidget* parent);
+    // `elements`: the theme's element names, which the patterns are matched against.
+    AdjustDialog(QWidget* parent, std::vector<std::string> elements);
 
     color::Adjustment adjustment() const;
     // The element name patterns of the `only` field, split at blanks.
@@ -27,11 +30,17 @@ signals:
     void changed();
 
 private:
+    // Beside the patterns: those that match no element of the theme; OK waits for none.
+    void checkPatterns();
+
+    std::vector<std::string> m_elements;
     QSpinBox* m_hue;
     QDoubleSpinBox* m_chroma;
     QDoubleSpinBox* m_lightness;
     QCheckBox* m_invert;
     QLineEdit* m_only;
+    QLabel* m_problem;
+    QPushButton* m_ok = nullptr;
 };
 
 } // namespace tintwright::ui

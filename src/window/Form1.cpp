@@ -313,6 +313,7 @@ void Form1::createControls()
             [this] { showEditMenu(okedit->mapToGlobal(QPoint(0, okedit->height()))); });
     auto* previewKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(previewKey, &QShortcut::activated, okpreview, &QAbstractButton::animateClick);
+    offerSaveKey(*this);
 
     // Changes of many colours and their history, in the grid's context menu and on keys.
     const auto makeAction = [this](const char* name, const char* caption, const QList<QKeySequence>& keys) {

@@ -126,7 +126,11 @@ void Form1::adjustColors()
     if (m_document.ThemeLoaded == 0) {
         return;
     }
-    AdjustDialog adjust(this);
+    std::vector<std::string> elements;
+    for (int number = 1; number <= m_model.entryCount(); ++number) {
+        elements.push_back(m_model.entry(number).element);
+    }
+    AdjustDialog adjust(this, std::move(elements));
     runEditDialog(
         adjust, [&] { m_model.adjust(adjust.adjustment(), adjust.patterns()); }, false);
 }

@@ -2,14 +2,19 @@
 
 #include "Form1Grid.h"
 #include "Form1Texts.h"
+#include "GraphicalButton.h"
 #include "Placement.h"
 #include "PreviewWindow.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "theme/DisplayText.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QMenu>
+#include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 
 // Form1's side of the preview: it feeds the sketch the current colours and
 // finds the row of an area the user points at.
@@ -28,6 +33,7 @@ void Form1::okpreview_Click()
         m_preview->setThemeName(previewName());
         connect(m_preview, &PreviewWindow::elementClicked, this, &Form1::findEntryOf);
         connect(m_preview, &PreviewWindow::elementDoubleClicked, this, &Form1::pickForElement);
+        offerCommandsIn(*m_preview);
         updatePreview();
         const QModelIndex current = Tabelle2->currentIndex();
         if (current.isValid()) {
@@ -38,6 +44,30 @@ void Form1::okpreview_Click()
     m_preview->show();
     m_preview->raise();
     m_preview->activateWindow();
+}
+
+void Form1::offerSaveKey(QWidget& window)
+{
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &window);
+    connect(save, &QShortcut::activated, this, [this] {
+        if (oksave->isEnabled()) {
+            oksave->animateClick();
+        }
+    });
+}
+
+void Form1::offerCommandsIn(QWidget& preview)
+{
+    offerSaveKey(preview);
+    preview.addActions(m_editMenu->actions());
+    auto* back = new QShortcut(QKeySequence(Qt::Key_F5), &preview);
+    // The preview stays above the main window as a tool window does: F5 puts it
+    // away (F5 in the main window brings it back), and the main window is in view.
+    connect(back, &QShortcut::activated, this, [this] {
+        m_preview->hide();
+        raise();
+        activateWindow();
+    });
 }
 
 sketch::ElementColors Form1::sketchColors() const
@@ -82,11 +112,18 @@ void Form1::pickForElement(const QString& element)
     if (row == 0) {
         return;
     }
+    // The keys go back where the pick started (the sketch), whether it was picked or cancelled.
+    QPointer<QWidget> startedIn = QApplication::focusWidget();
     findEntryOf(element);
     dialog->setColorTitle(
         text(texts::kColorForTitle).arg(row).arg(QString::fromStdString(theme::displayText(m_model.entry(row).item))));
+    dialog->setColor(currentColor(row)); // the dialog starts from the entry's own colour
     Tabelle2->clickCellAt(row, NewColor);
     dialog->setColorTitle(QString());
+    if (startedIn) {
+        startedIn->activateWindow();
+        startedIn->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Form1::keepPreviewInView(QWidget& shown) const

@@ -82,6 +82,7 @@ inline constexpr char kSimulateTip[] = "Show the sketch as seen with a colour vi
 inline constexpr char kContrastListName[] = "Text and marks below their contrast minimum"; // for screen readers
 inline constexpr char kContrastListTip[] = "Text below 4.5:1 and marks below 3:1 on what they stand on; click one to "
                                            "find its row";
+inline constexpr char kContrastListSimulated[] = "Text and marks below their contrast minimum, as seen with %1";
 inline constexpr char kContrastItem[] = "%1  <%2> on <%3>  (minimum %4)";
 inline constexpr char kContrastAllPass[] = "Every text and mark reaches its contrast minimum.";
 inline constexpr char kAreaSeparator[] = " · "; // between an entry and the part of Live's window it is in
@@ -109,7 +110,9 @@ inline constexpr char kAdjustChroma[] = "Multiply the chroma by";
 inline constexpr char kAdjustLightness[] = "Add to the lightness";
 inline constexpr char kAdjustInvert[] = "Invert the lightness first (dark becomes light)";
 inline constexpr char kAdjustOnly[] = "Only the elements";
-inline constexpr char kAdjustOnlyHint[] = "all; or patterns such as Clip* Surface?rea";
+inline constexpr char kAdjustOnlyHint[] = "all; or patterns such as Clip* Surface?rea (capitals count)";
+inline constexpr char kAdjustNothingMatches[] =
+    "No element of the theme matches %1 (capitals count: Clip*, not clip*).";
 
 inline constexpr char kImportText[] = "Import a Live 11 or 12 theme…";
 inline constexpr char kImportDialogTitle[] = "Select a Live 11 or 12 Theme to Import";
@@ -128,6 +131,7 @@ inline constexpr char kRecolourBackgroundTip[] = "The window's ground, #rrggbb";
 inline constexpr char kRecolourForegroundTip[] = "The colour of text, #rrggbb";
 inline constexpr char kRecolourAccentTip[] = "What is on, chosen or selected, #rrggbb";
 inline constexpr char kRecolourChoose[] = "Choose…";
+inline constexpr char kRecolourNotAColour[] = "%1 needs a whole colour: # and six hexadecimal digits, as #1e1f22.";
 inline constexpr char kRecolourChooseSpoken[] = "Choose the %1 colour"; // for screen readers
 
 inline constexpr char kEnglishHelpFile[] = "readme.pdf";

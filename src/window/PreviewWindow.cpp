@@ -26,6 +26,7 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     , m_simulate(new QComboBox(this))
     , m_hoverInfo(new QLabel(this))
     , m_missing(new QLabel(this))
+    , m_contrastHeading(new QLabel(this))
     , m_contrast(new QListWidget(this))
 {
     setObjectName(QStringLiteral("PreviewWindow"));
@@ -48,6 +49,9 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     m_contrast->setAccessibleName(text(texts::kContrastListName));
     m_contrast->setToolTip(text(texts::kContrastListTip));
     m_contrast->setMaximumHeight(m_contrast->fontMetrics().height() * 5);
+    m_contrast->installEventFilter(this);
+    m_contrastHeading->setObjectName(QStringLiteral("contrastHeading"));
+    m_contrastHeading->setBuddy(m_contrast);
     m_hoverInfo->setObjectName(QStringLiteral("hoverInfo"));
     m_hoverInfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_missing->setObjectName(QStringLiteral("missingInfo"));
@@ -66,6 +70,7 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     layout->addWidget(m_sketch, 1);
     layout->addWidget(m_hoverInfo);
     layout->addWidget(m_missing);
+    layout->addWidget(m_contrastHeading);
     layout->addWidget(m_contrast);
     resize(960, 700);
 
@@ -84,20 +89,30 @@ PreviewWindow::PreviewWindow(QWidget* owner)
             [this](const QListWidgetItem* item) { emit elementClicked(item->data(Qt::UserRole).toString()); });
 }
 
-void PreviewWindow::placeBeside(const QWidget& owner, const QRect& keepVisible)
+void PreviewWindow::placeBeside(QWidget& owner, const QRect& keepVisible)
 {
     constexpr QSize kOpeningSize(960, 700);
     constexpr int kLeastUsableWidth = 640; // below it the sketch's labels cannot be read
     const QRect area = owner.screen()->availableGeometry();
     const QMargins frame = frameOf(*this, owner);
-    const QRect main = owner.frameGeometry();
+    QRect main = owner.frameGeometry();
     QSize opening = kOpeningSize.boundedTo(area.size().shrunkBy(frame));
+    const int frameWidth = frame.left() + frame.right();
+    // Side by side where the screen is wide enough for both: the main window
+    // moves to the screen's left edge where that makes the room.
+    const int areaEnd = area.left() + area.width();
+    const bool bothFit = area.width() >= main.width() + kLeastUsableWidth + frameWidth;
+    if (bothFit && areaEnd - (main.left() + main.width()) < kLeastUsableWidth + frameWidth) {
+        owner.move(owner.pos() + QPoint(area.left() - main.left(), 0));
+        main.moveLeft(area.left());
+    }
     // Where the screen has no room beside the main window, the room beside
     // what must stay visible, if the sketch is still usable there.
-    const int besideMain = area.left() + area.width() - (main.left() + main.width());
-    const int besideKept =
-        area.left() + area.width() - (keepVisible.left() + keepVisible.width()) - frame.left() - frame.right();
-    if (besideMain < opening.width() + frame.left() + frame.right() && besideKept >= kLeastUsableWidth) {
+    const int besideMain = areaEnd - (main.left() + main.width()) - frameWidth;
+    const int besideKept = areaEnd - (keepVisible.left() + keepVisible.width()) - frameWidth;
+    if (bothFit || besideMain >= kLeastUsableWidth) {
+        opening.setWidth(std::min(opening.width(), besideMain));
+    } else if (besideKept >= kLeastUsableWidth) {
         opening.setWidth(std::min(opening.width(), besideKept));
     }
     // No taller than the sketch needs at that width.
@@ -108,11 +123,24 @@ void PreviewWindow::placeBeside(const QWidget& owner, const QRect& keepVisible)
     resize(opening);
     const QSize framed = opening.grownBy(frame);
     const QPoint right(main.left() + main.width(), main.top());
-    QPoint at = leastCovering(framed, area, main, right);
-    if (overlap(QRect(at, framed), main) > 0) {
+    QPoint at = bothFit ? right : leastCovering(framed, area, main, right);
+    if (!bothFit && overlap(QRect(at, framed), main) > 0) {
         at = leastCovering(framed, area, keepVisible, right);
     }
+    // Never past the screen's edges.
+    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), areaEnd - framed.width())));
+    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.top() + area.height() - framed.height())));
     move(at);
+}
+
+// The contrast list shows its focus as soon as it has it: its first pair becomes current.
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_contrast && event->type() == QEvent::FocusIn && m_contrast->currentRow() < 0
+        && m_contrast->count() > 0) {
+        m_contrast->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PreviewWindow::setThemeName(const QString& fileName)
@@ -157,6 +185,12 @@ void PreviewWindow::showColors()
     const sketch::ElementColors seen =
         sketch::simulated(m_colors, static_cast<color::Vision>(m_simulate->currentData().toInt()));
     m_contrast->clear();
+    // Under a simulation the ratios are those of the simulated colours: the heading says so.
+    const QString heading = m_simulate->currentIndex() <= 0
+        ? text(texts::kContrastListName)
+        : text(texts::kContrastListSimulated).arg(m_simulate->currentText());
+    m_contrastHeading->setText(heading);
+    m_contrast->setAccessibleName(heading);
     for (const sketch::ContrastPair& pair : sketch::contrastPairs(seen)) {
         if (pair.passes) {
             continue;

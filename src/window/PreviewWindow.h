@@ -28,9 +28,13 @@ public:
     void setColors(sketch::ElementColors colors);
     void setOutlined(const std::string& element);
     // Opens at a size the screen holds, beside `owner` where the screen has
-    // room for both, else where it covers as little of `keepVisible` (in
-    // global coordinates) as it can.
-    void placeBeside(const QWidget& owner, const QRect& keepVisible);
+    // room for both (moving `owner` to the screen's edge where that makes the
+    // room), else where it covers as little of `keepVisible` (in global
+    // coordinates) as it can; never past the screen's edges.
+    void placeBeside(QWidget& owner, const QRect& keepVisible);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void elementClicked(const QString& element);
@@ -53,6 +57,7 @@ private:
     QComboBox* m_simulate;
     QLabel* m_hoverInfo;
     QLabel* m_missing;
+    QLabel* m_contrastHeading;
     QListWidget* m_contrast;
 };
 

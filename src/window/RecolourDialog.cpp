@@ -73,6 +73,10 @@ RecolourDialog::RecolourDialog(QWidget* parent, Desktop& desktop, const sketch::
         connect(button, &QPushButton::clicked, this, [this, index] { pickColor(index); });
         connect(field, &QLineEdit::textChanged, this, &RecolourDialog::fieldEdited);
     }
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("recolourProblem"));
+    m_problem->setWordWrap(true);
+    form->addRow(m_problem);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     form->addRow(buttons);
@@ -121,6 +125,14 @@ void RecolourDialog::updateSwatches()
         m_buttons[i]->setIcon(QIcon(swatch));
     }
     m_ok->setEnabled(baseColors().has_value());
+    QStringList problems;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (!colorOf(*m_fields[i])) {
+            problems << text(texts::kRecolourNotAColour).arg(text(kFields[i].label));
+        }
+    }
+    m_problem->setText(problems.join(QLatin1Char('\n')));
+    m_problem->setVisible(!problems.isEmpty());
 }
 
 } // namespace tintwright::ui

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -38,6 +39,7 @@ private:
     std::array<QLineEdit*, 3> m_fields {};
     std::array<QPushButton*, 3> m_buttons {};
     QPushButton* m_ok = nullptr;
+    QLabel* m_problem = nullptr; // which field holds no whole colour
 };
 
 } // namespace tintwright::ui

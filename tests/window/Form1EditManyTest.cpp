@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -54,6 +56,7 @@ private slots:
     }
 
     void changeAll_savesWhatReplaceWrites();
+    void dialogs_sayWhatIsWrongBesideTheField();
     void undoAndRedo_saveThePicksThatRemain();
     void adjust_savesWhatAdjustWrites();
     void adjust_cancelled_changesNothing();
@@ -187,6 +190,40 @@ void Form1EditManyTest::recolour_showsWhileOpenAndSavesWhatGenerateFromWrites()
     action("actionUndo")->trigger(); // one step takes all of it back
     QVERIFY(!action("actionUndo")->isEnabled());
     QCOMPARE(saved(), untouched);
+}
+
+// A pattern that matches nothing, or a field that holds no whole colour, is
+// named beside it, and OK waits.
+void Form1EditManyTest::dialogs_sayWhatIsWrongBesideTheField()
+{
+    FormDriver& driver = *m_driver;
+    bool quietForAMatch = false;
+    QString saidOfPatterns;
+    bool okWaits = false;
+    driver.desktop.answerDialog([&](QDialog& dialog) {
+        auto* only = dialog.findChild<QLineEdit*>(QStringLiteral("only"));
+        auto* problem = dialog.findChild<QLabel*>(QStringLiteral("onlyProblem"));
+        only->setText(QStringLiteral("Clip*"));
+        quietForAMatch = problem->isHidden();
+        only->setText(QStringLiteral("clip* Foo*"));
+        saidOfPatterns = problem->isHidden() ? QString() : problem->text();
+        okWaits = !dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+        return false;
+    });
+    action("actionAdjust")->trigger();
+    QVERIFY(quietForAMatch);
+    QVERIFY2(saidOfPatterns.contains(QStringLiteral("matches clip*, Foo*")), qPrintable(saidOfPatterns));
+    QVERIFY(okWaits);
+
+    QString saidOfColours;
+    driver.desktop.answerDialog([&](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("background"))->setText(QStringLiteral("#12"));
+        saidOfColours = dialog.findChild<QLabel*>(QStringLiteral("recolourProblem"))->text();
+        return false;
+    });
+    action("actionRecolour")->trigger();
+    QCOMPARE(saidOfColours,
+             QStringLiteral("Background needs a whole colour: # and six hexadecimal digits, as #1e1f22."));
 }
 
 QTEST_MAIN(Form1EditManyTest)

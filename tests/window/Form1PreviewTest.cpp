@@ -104,7 +104,61 @@ private slots:
     void preview_titleFollowsSaveAndGridKeepsItsMark();
     void windows_areWindowsToScreenReaders();
     void contrastList_namesWhatContrastReportsAndFindsItsRow();
+    void sketch_clickMakesItsShapeCurrentAndAPickStartsAndEndsThere();
+    void sketch_tabComesRoundToTheFirstArea();
 };
+
+// After arrows, a click makes the clicked shape the one current shape: Enter
+// picks for it, from its own colour, and the keys come back to the sketch.
+void Form1PreviewTest::sketch_clickMakesItsShapeCurrentAndAPickStartsAndEndsThere()
+{
+    FormDriver driver;
+    const PreviewWindowParts preview = openPreview(driver);
+    QVERIFY(preview.sketch);
+    QApplication::setActiveWindow(preview.window);
+    preview.sketch->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(preview.sketch, Qt::Key_Right);
+    }
+    const QPoint ground = areaOf(*preview.sketch, "SurfaceArea");
+    QVERIFY(!ground.isNull());
+    QTest::mouseClick(preview.sketch, Qt::LeftButton, Qt::NoModifier, ground);
+    const int current = preview.sketch->focusedShape();
+    QCOMPARE(preview.sketch->scene().shapes.at(static_cast<std::size_t>(current)).element, std::string("SurfaceArea"));
+
+    const int row = driver.grid()->currentIndex().row() + 1;
+    driver.desktop.answerColor(std::nullopt); // Escape
+    QTest::keyClick(preview.sketch, Qt::Key_Return);
+    QCOMPARE(driver.desktop.colorTitles.last(), QStringLiteral("Colour for %1 <SurfaceArea>").arg(row));
+    const unsigned own = driver.grid()->backColorAt(row, 5); // 0x00BBGGRR, the entry's own colour
+    QCOMPARE(driver.desktop.colorRequests.last(), QColor(own & 0xFF, (own >> 8) & 0xFF, (own >> 16) & 0xFF));
+    QCOMPARE(QApplication::focusWidget(), preview.sketch);
+}
+
+// Tab goes through every area and the preview's other controls and comes back to the first area.
+void Form1PreviewTest::sketch_tabComesRoundToTheFirstArea()
+{
+    FormDriver driver;
+    const PreviewWindowParts preview = openPreview(driver);
+    QVERIFY(preview.sketch);
+    QApplication::setActiveWindow(preview.window);
+    preview.sketch->setFocus(Qt::TabFocusReason);
+    QCOMPARE(preview.sketch->focusedShape(), 0);
+    bool left = false;
+    for (int press = 0; press < 200 && !(left && QApplication::focusWidget() == preview.sketch); ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        left = left || QApplication::focusWidget() != preview.sketch;
+    }
+    QVERIFY(left);
+    QCOMPARE(QApplication::focusWidget(), preview.sketch);
+    QCOMPARE(preview.sketch->focusedShape(), 0);
+    auto* simulate = preview.window->findChild<QComboBox*>(QStringLiteral("previewSimulate"));
+    simulate->setCurrentIndex(2);
+    auto* heading = preview.window->findChild<QLabel*>(QStringLiteral("contrastHeading"));
+    QVERIFY(heading->text().endsWith(QStringLiteral("as seen with ") + simulate->currentText()));
+    QCOMPARE(preview.window->findChild<QListWidget*>(QStringLiteral("contrastList"))->accessibleName(),
+             heading->text());
+}
 
 void Form1PreviewTest::contrastList_namesWhatContrastReportsAndFindsItsRow()
 {
