@@ -312,7 +312,7 @@ void Form1::createControls()
     connect(okedit, &QAbstractButton::clicked, this,
             [this] { showEditMenu(okedit->mapToGlobal(QPoint(0, okedit->height()))); });
     auto* previewKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    connect(previewKey, &QShortcut::activated, okpreview, &QAbstractButton::animateClick);
+    connect(previewKey, &QShortcut::activated, this, &Form1::togglePreview);
     offerSaveKey(*this);
 
     // Changes of many colours and their history, in the grid's context menu and on keys.

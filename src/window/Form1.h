@@ -74,9 +74,7 @@ private:
     void updatePreview();
     // Ctrl+S in `window` clicks Save Theme where it is enabled.
     void offerSaveKey(QWidget& window);
-    // The main window's commands by their keys in the preview, which may cover
-    // its buttons: Save Theme, the grid's menu, and F5 back to the main window.
-    void offerCommandsIn(QWidget& preview);
+    void togglePreview();
     // The grid row of the first entry of `element`, or 0.
     int rowOfElement(const QString& element) const;
     void findEntryOf(const QString& element);

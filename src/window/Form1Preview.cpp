@@ -33,7 +33,6 @@ void Form1::okpreview_Click()
         m_preview->setThemeName(previewName());
         connect(m_preview, &PreviewWindow::elementClicked, this, &Form1::findEntryOf);
         connect(m_preview, &PreviewWindow::elementDoubleClicked, this, &Form1::pickForElement);
-        offerCommandsIn(*m_preview);
         updatePreview();
         const QModelIndex current = Tabelle2->currentIndex();
         if (current.isValid()) {
@@ -56,18 +55,19 @@ void Form1::offerSaveKey(QWidget& window)
     });
 }
 
-void Form1::offerCommandsIn(QWidget& preview)
+// F5: in the main window it opens the preview or brings it up; in the preview,
+// which stays above the main window as a tool window does, it puts the preview
+// away, and the main window is in view. (The main window's keys, Ctrl+S and
+// the grid's menu among them, work in the preview as they do in the main window.)
+void Form1::togglePreview()
 {
-    offerSaveKey(preview);
-    preview.addActions(m_editMenu->actions());
-    auto* back = new QShortcut(QKeySequence(Qt::Key_F5), &preview);
-    // The preview stays above the main window as a tool window does: F5 puts it
-    // away (F5 in the main window brings it back), and the main window is in view.
-    connect(back, &QShortcut::activated, this, [this] {
+    if (m_preview && m_preview->isVisible() && m_preview->isActiveWindow()) {
         m_preview->hide();
         raise();
         activateWindow();
-    });
+        return;
+    }
+    okpreview->animateClick();
 }
 
 sketch::ElementColors Form1::sketchColors() const

@@ -120,8 +120,8 @@ void PreviewWindow::placeBeside(QWidget& owner, const QRect& keepVisible)
     const QSize chrome = layout()->sizeHint() - sketch;
     opening.setHeight(std::min(
         opening.height(), (opening.width() - chrome.width()) * sketch.height() / sketch.width() + chrome.height()));
-    resize(opening);
-    const QSize framed = opening.grownBy(frame);
+    resize(opening); // held to the window's least size
+    const QSize framed = size().grownBy(frame);
     const QPoint right(main.left() + main.width(), main.top());
     QPoint at = bothFit ? right : leastCovering(framed, area, main, right);
     if (!bothFit && overlap(QRect(at, framed), main) > 0) {

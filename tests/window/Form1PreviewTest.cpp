@@ -133,6 +133,14 @@ void Form1PreviewTest::sketch_clickMakesItsShapeCurrentAndAPickStartsAndEndsTher
     const unsigned own = driver.grid()->backColorAt(row, 5); // 0x00BBGGRR, the entry's own colour
     QCOMPARE(driver.desktop.colorRequests.last(), QColor(own & 0xFF, (own >> 8) & 0xFF, (own >> 16) & 0xFF));
     QCOMPARE(QApplication::focusWidget(), preview.sketch);
+
+    // The main window's keys work in the preview, which may cover its buttons; F5 puts the preview away.
+    QApplication::setActiveWindow(preview.window);
+    driver.desktop.answerSave(std::nullopt);
+    QTest::keyClick(preview.sketch, Qt::Key_S, Qt::ControlModifier);
+    QTRY_COMPARE(driver.desktop.saveRequests.size(), 1); // Save Theme is clicked as a key clicks a button
+    QTest::keyClick(preview.sketch, Qt::Key_F5);
+    QVERIFY(preview.window->isHidden());
 }
 
 // Tab goes through every area and the preview's other controls and comes back to the first area.
