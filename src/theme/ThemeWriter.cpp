@@ -13,6 +13,19 @@ namespace fs = std::filesystem;
 
 namespace tintwright::theme {
 
+std::string saveFailureReason(std::string_view what, const std::error_code& error, const fs::path& folder)
+{
+    std::string reason = std::string(what) + ": " + error.message() + ".";
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
+        // Live keeps its own themes where an ordinary user may read but not write.
+        reason += " This user may not change the files in the folder \"" + folder.u8string()
+            + "\"; Live's own Themes folder (C:\\ProgramData\\Ableton\\Live 10 …\\Resources\\Themes) is such a "
+              "folder, which only an administrator may change. Save the theme under another name into a folder "
+              "of yours, such as Documents, and copy it there with administrator rights.";
+    }
+    return reason;
+}
+
 namespace {
 
 std::string valueRecord(char channel, std::int16_t value)
@@ -20,9 +33,9 @@ std::string valueRecord(char channel, std::int16_t value)
     return std::string("<") + channel + " Value=\"" + std::to_string(value) + "\" />";
 }
 
-[[noreturn]] void failWrite(const std::string& what, const std::error_code& error)
+[[noreturn]] void failWrite(const std::string& what, const std::error_code& error, const fs::path& folder)
 {
-    throw ThemeError(ErrorNumber::PathFileAccess, what + ": " + error.message() + ".");
+    throw ThemeError(ErrorNumber::PathFileAccess, saveFailureReason(what, error, folder));
 }
 
 // The file a save really replaces: links are followed to the file they name,
@@ -56,7 +69,7 @@ fs::file_status checkExistingTarget(const fs::path& target)
         return status;
     }
     if (error) {
-        failWrite("the file cannot be replaced", error);
+        failWrite("the file cannot be replaced", error, target.parent_path());
     }
     if (fs::is_directory(status)) {
         throw ThemeError(ErrorNumber::PathFileAccess, "a folder of this name is in the way.");
@@ -65,7 +78,7 @@ fs::file_status checkExistingTarget(const fs::path& target)
         throw ThemeError(ErrorNumber::PathFileAccess, "the file is read-only.");
     }
     if (const std::error_code denied = platform::checkMayWrite(target)) {
-        failWrite("the file cannot be replaced", denied);
+        failWrite("the file cannot be replaced", denied, target.parent_path());
     }
     return status;
 }
@@ -100,13 +113,13 @@ fs::path writeTemporaryBeside(const fs::path& target, std::string_view bytes, bo
         if (created) {
             std::error_code ignored;
             fs::remove(temporary, ignored);
-            failWrite("the file cannot be written", error);
+            failWrite("the file cannot be written", error, folder);
         }
         if (error != std::errc::file_exists) {
-            failWrite("the file cannot be created in its folder", error);
+            failWrite("the file cannot be created in its folder", error, folder);
         }
     }
-    failWrite("the file cannot be created in its folder", std::make_error_code(std::errc::file_exists));
+    failWrite("the file cannot be created in its folder", std::make_error_code(std::errc::file_exists), folder);
 }
 
 } // namespace
@@ -147,7 +160,7 @@ void replaceFile(const fs::path& path, std::string_view bytes)
         // A device or a FIFO is written to, as a shell redirection does; replacing
         // it would put a plain file in its place and its reader would get nothing.
         if (const std::error_code error = platform::writeThrough(target, bytes)) {
-            failWrite("the file cannot be written", error);
+            failWrite("the file cannot be written", error, target.parent_path());
         }
         return;
     }
@@ -157,7 +170,7 @@ void replaceFile(const fs::path& path, std::string_view bytes)
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        failWrite("the file cannot be replaced", error);
+        failWrite("the file cannot be replaced", error, target.parent_path());
     }
 }
 

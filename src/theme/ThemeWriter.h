@@ -5,8 +5,13 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace tintwright::theme {
+
+// Why a save failed, for a person: what could not be done and the system's
+// reason; where the system denied it, also which folder and what to do.
+std::string saveFailureReason(std::string_view what, const std::error_code& error, const std::filesystem::path& folder);
 
 // Rebuilds, in ThemeLines, the R, G and B records of every entry whose changed
 // flag is 1, from that entry's colour table row: <R Value="N" /> and so on.

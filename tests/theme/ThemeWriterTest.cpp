@@ -338,5 +338,22 @@ TEST(ReplaceFileTest, posixOnlyCases)
 
 #endif
 
+// A save the system denies says which folder and what to do, as a musician
+// meets it in Live's own Themes folder; other failures give the system's reason alone.
+TEST(SaveFailureReasonTest, aDeniedSaveNamesTheFolderAndWhatToDo)
+{
+    const std::filesystem::path folder = std::filesystem::u8path("Themes");
+    for (const std::errc denied : {std::errc::permission_denied, std::errc::operation_not_permitted}) {
+        const std::string reason =
+            saveFailureReason("the file cannot be created in its folder", std::make_error_code(denied), folder);
+        EXPECT_EQ(reason.rfind("the file cannot be created in its folder: ", 0), 0u) << reason;
+        EXPECT_NE(reason.find("the folder \"Themes\""), std::string::npos) << reason;
+        EXPECT_NE(reason.find("copy it there with administrator rights"), std::string::npos) << reason;
+    }
+    const std::string full =
+        saveFailureReason("the file cannot be written", std::make_error_code(std::errc::no_space_on_device), folder);
+    EXPECT_EQ(full.find("administrator"), std::string::npos) << full;
+}
+
 } // namespace
 } // namespace tintwright::theme
