@@ -3,6 +3,7 @@
 # DLLs, which Qt's DLLs are linked against.
 #   TINTWRIGHT_RUNTIME_DLLS      the DLLs (full paths)
 #   TINTWRIGHT_PLATFORM_PLUGINS  qwindows.dll and qoffscreen.dll
+#   TINTWRIGHT_STYLE_PLUGIN      qwindowsvistastyle.dll, the native look
 # Both are also put beside the programs the build makes, where Windows looks
 # first, so the tests under Wine find them as the installed program does.
 set(TINTWRIGHT_RUNTIME_DLLS "")
@@ -13,6 +14,10 @@ endforeach()
 get_filename_component(qt_bin "${dll}" DIRECTORY)
 get_filename_component(qt_prefix "${qt_bin}" DIRECTORY)
 set(TINTWRIGHT_PLATFORM_PLUGINS "${qt_prefix}/plugins/platforms/qwindows.dll" "${qt_prefix}/plugins/platforms/qoffscreen.dll")
+set(TINTWRIGHT_STYLE_PLUGIN "${qt_prefix}/plugins/styles/qwindowsvistastyle.dll")
+if(NOT EXISTS "${TINTWRIGHT_STYLE_PLUGIN}")
+    message(FATAL_ERROR "Qt for Windows has no ${TINTWRIGHT_STYLE_PLUGIN}: without it the window looks like Windows 95")
+endif()
 foreach(name libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -print-file-name=${name} OUTPUT_VARIABLE dll
                     OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -25,3 +30,4 @@ endforeach()
 get_target_property(test_dll Qt6::Test IMPORTED_LOCATION_RELEASE) # for the tests alone
 file(COPY ${TINTWRIGHT_RUNTIME_DLLS} "${test_dll}" DESTINATION "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
 file(COPY ${TINTWRIGHT_PLATFORM_PLUGINS} DESTINATION "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/platforms")
+file(COPY "${TINTWRIGHT_STYLE_PLUGIN}" DESTINATION "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/styles")

@@ -69,7 +69,7 @@ name="Tintwright-$version-windows-x64"
 rm -rf "build/windows/$name" "build/windows/$name.zip"
 cmake --install build/windows --prefix "build/windows/$name" >/dev/null
 for file in tintwright.exe tintwright-cli.exe readme.pdf liesmich.pdf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll \
-    platforms/qwindows.dll; do
+    platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
     [ -f "build/windows/$name/$file" ] || { echo "The Windows folder lacks $file" >&2; exit 1; }
 done
 (cd build/windows && cmake -E tar cf "$name.zip" --format=zip "$name")

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStyleFactory>
+#include <QSysInfo>
 
 #include <cstdio>
 #include <string>
@@ -54,8 +55,14 @@ void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tintwright"));
     QApplication::setApplicationVersion(QStringLiteral(TINTWRIGHT_VERSION));
-    // One look on every desktop: the layout is drawn to fixed positions.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Windows' own look where its style is there (the buttons of the layout
+    // paint themselves in their own colours in any style); elsewhere one look
+    // on every desktop, as the layout is drawn to fixed positions.
+    const QString windowsLook = QStringLiteral("windowsvista");
+    const bool onWindows = QSysInfo::productType() == QStringLiteral("windows");
+    QApplication::setStyle(QStyleFactory::create(
+        onWindows && QStyleFactory::keys().contains(windowsLook, Qt::CaseInsensitive) ? windowsLook
+                                                                                      : QStringLiteral("Fusion")));
     QApplication::setWindowIcon(programIcon());
     // The program keeps nothing between runs. Qt's own dialogs would remember
     // custom colours and folders in the user's Qt settings (the registry on
