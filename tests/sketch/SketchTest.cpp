@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -169,6 +170,26 @@ TEST(SketchTest, contrastPairsAreLowestFirstOnceEachAndTakeTheFirstOfANameTwice)
         EXPECT_TRUE(seen.insert({pair.foreground, pair.background, pair.text}).second)
             << pair.foreground << " on " << pair.background;
     }
+}
+
+// A pair exactly at its minimum reaches it; a hair below does not. Shown
+// ratios are rounded down, so one shown at its minimum reaches it too.
+TEST(SketchTest, aPairAtExactlyItsMinimumPasses)
+{
+    const ElementColors colors = elementColors(std::vector<std::pair<std::string, theme::RgbTriple>> {
+        {"ControlForeground", {120, 120, 120}}, {"SurfaceBackground", {20, 20, 20}}});
+    const std::vector<ContrastPair> measured = contrastPairs(colors);
+    ASSERT_FALSE(measured.empty());
+    const ContrastPair& pair = measured.front();
+    for (const auto& [minimum, passes] :
+         {std::pair {pair.ratio, true}, std::pair {std::nextafter(pair.ratio, 99.0), false},
+          std::pair {std::nextafter(pair.ratio, 0.0), true}}) {
+        const std::vector<ContrastPair> again = contrastPairs(colors, {minimum, minimum});
+        EXPECT_EQ(again.front().passes, passes) << minimum;
+    }
+    EXPECT_DOUBLE_EQ(color::shownRatio(4.4983), 4.49);
+    EXPECT_DOUBLE_EQ(color::shownRatio(4.5), 4.5);
+    EXPECT_DOUBLE_EQ(color::shownRatio(4.57), 4.57);
 }
 
 } // namespace
