@@ -14,20 +14,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int hexDigit(char c)
-{
-    if (isDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 std::string_view trimmed(std::string_view text)
 {
     while (!text.empty() && text.front() == ' ') {
@@ -100,7 +86,7 @@ theme::RgbTriple parseColor(std::string_view written)
     if (text.size() == 7 && text.front() == '#') {
         int digits[6];
         for (std::size_t i = 0; i < 6; ++i) {
-            digits[i] = hexDigit(text[i + 1]);
+            digits[i] = theme::hexDigitValue(text[i + 1]);
             if (digits[i] < 0) {
                 throw std::invalid_argument(problem);
             }

@@ -24,4 +24,18 @@ bool isSystemColor(ColorValue color)
     return (color & kSystemColorFlag) != 0;
 }
 
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
 } // namespace tintwright::theme

@@ -27,4 +27,7 @@ ColorValue composeColor(int red, int green, int blue);
 
 bool isSystemColor(ColorValue color);
 
+// The value of a hexadecimal digit in either case, or -1 for another character.
+int hexDigitValue(char c);
+
 } // namespace tintwright::theme

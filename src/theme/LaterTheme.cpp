@@ -1,5 +1,6 @@
 #include "LaterTheme.h"
 
+#include "ColorValue.h"
 #include "ThemeError.h"
 
 #include <cctype>
@@ -17,20 +18,6 @@ bool isNameCharacter(char c)
 {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '-' || c == '.' || c == ':'
         || static_cast<unsigned char>(c) >= 0x80;
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 struct Tag {
@@ -194,7 +181,7 @@ std::optional<LaterColor> laterColor(std::string_view value)
     }
     int digits[8] = {0, 0, 0, 0, 0, 0, 15, 15};
     for (std::size_t i = 1; i < value.size(); ++i) {
-        digits[i - 1] = hexValue(value[i]);
+        digits[i - 1] = hexDigitValue(value[i]);
         if (digits[i - 1] < 0) {
             return std::nullopt;
         }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <system_error>
 
@@ -94,6 +95,35 @@ std::optional<ThemeContent> finishReading(RecordCutter& cutter)
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
+
+// Reads the file in chunks of 64 KiB, handing each to `take` while it
+// returns true; whether the file was read to its end. Throws ThemeError for a
+// folder and for a file that cannot be opened or read.
+bool readChunks(const std::filesystem::path& path, const std::function<bool(std::string_view)>& take)
+{
+    std::error_code status;
+    if (std::filesystem::is_directory(path, status)) {
+        throw ThemeError(ErrorNumber::FileNotFound, "this is a folder, not a theme file.");
+    }
+    errno = 0;
+    const std::unique_ptr<std::FILE, FileCloser> file(platform::openForReading(path));
+    if (!file) {
+        throw ThemeError(ErrorNumber::FileNotFound, "the file cannot be opened: " + systemReason(errno) + ".");
+    }
+    std::string chunk(64 * 1024, '\0');
+    for (;;) {
+        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
+        if (got == 0) {
+            if (std::ferror(file.get())) {
+                throw ThemeError(ErrorNumber::FileNotFound, "the file cannot be read: " + systemReason(errno) + ".");
+            }
+            return true;
+        }
+        if (!take(std::string_view(chunk.data(), got))) {
+            return false;
+        }
+    }
+}
 
 } // namespace
 
@@ -253,55 +283,21 @@ std::optional<ThemeContent> readThemeText(std::string_view text)
 
 std::string readTextFile(const std::filesystem::path& path)
 {
-    std::error_code status;
-    if (std::filesystem::is_directory(path, status)) {
-        throw ThemeError(ErrorNumber::FileNotFound, "this is a folder, not a theme file.");
-    }
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(platform::openForReading(path));
-    if (!file) {
-        throw ThemeError(ErrorNumber::FileNotFound, "the file cannot be opened: " + systemReason(errno) + ".");
-    }
     RecordCutter cutter; // throws past the limits, so an endless file ends soon
     std::string text;
-    std::string chunk(64 * 1024, '\0');
-    for (;;) {
-        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
-        if (got == 0) {
-            if (std::ferror(file.get())) {
-                throw ThemeError(ErrorNumber::FileNotFound, "the file cannot be read: " + systemReason(errno) + ".");
-            }
-            return text;
-        }
-        cutter.feed(std::string_view(chunk.data(), got));
-        text.append(chunk.data(), got);
-    }
+    readChunks(path, [&](std::string_view chunk) {
+        cutter.feed(chunk);
+        text.append(chunk);
+        return true;
+    });
+    return text;
 }
 
 std::optional<ThemeContent> readThemeFile(const std::filesystem::path& path)
 {
-    std::error_code status;
-    if (std::filesystem::is_directory(path, status)) {
-        throw ThemeError(ErrorNumber::FileNotFound, "this is a folder, not a theme file.");
-    }
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(platform::openForReading(path));
-    if (!file) {
-        throw ThemeError(ErrorNumber::FileNotFound, "the file cannot be opened: " + systemReason(errno) + ".");
-    }
     RecordCutter cutter;
-    std::string chunk(64 * 1024, '\0');
-    for (;;) {
-        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
-        if (got == 0) {
-            if (std::ferror(file.get())) {
-                throw ThemeError(ErrorNumber::FileNotFound, "the file cannot be read: " + systemReason(errno) + ".");
-            }
-            break;
-        }
-        if (!feedTheme(cutter, std::string_view(chunk.data(), got))) {
-            return std::nullopt;
-        }
+    if (!readChunks(path, [&](std::string_view chunk) { return feedTheme(cutter, chunk); })) {
+        return std::nullopt;
     }
     return finishReading(cutter);
 }
