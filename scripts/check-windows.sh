@@ -76,17 +76,17 @@ done
 
 echo "== The installer"
 # Its lists of files: what it puts in place, and what its uninstaller removes (those files and no others).
-folder="build/windows/$name"
+copied="build/windows/$name" # the folder a user copies
 files="$PWD/build/windows/installer-files.nsh"
 remove="$PWD/build/windows/installer-remove.nsh"
 : >"$files"
 : >"$remove"
-(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) | while IFS= read -r file; do
+(cd "$copied" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) | while IFS= read -r file; do
     inside=$(dirname "$file" | sed 's|^\.$||; s|/|\\|g')
-    printf 'SetOutPath "$INSTDIR%s"\nFile "%s"\n' "${inside:+\\$inside}" "$PWD/$folder/$file" >>"$files"
+    printf 'SetOutPath "$INSTDIR%s"\nFile "%s"\n' "${inside:+\\$inside}" "$PWD/$copied/$file" >>"$files"
     printf 'Delete "$INSTDIR\\%s"\n' "$(sed 's|/|\\|g' <<<"$file")" >>"$remove"
 done
-(cd "$folder" && find . -mindepth 1 -type d | sed 's|^\./||' | LC_ALL=C sort -r) | while IFS= read -r inside; do
+(cd "$copied" && find . -mindepth 1 -type d | sed 's|^\./||' | LC_ALL=C sort -r) | while IFS= read -r inside; do
     printf 'RMDir "$INSTDIR\\%s"\n' "$(sed 's|/|\\|g' <<<"$inside")" >>"$remove"
 done
 icon=$(find build/windows -name tintwright.ico -print -quit)
@@ -103,7 +103,7 @@ open_with_key='HKCU\Software\Classes\.ask\OpenWithList\tintwright.exe'
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tintwright'
 "$wine" "$setup" /S
 "$wineserver" -w
-(cd "$folder" && find . -type f) | while IFS= read -r file; do
+(cd "$copied" && find . -type f) | while IFS= read -r file; do
     [ -f "$installed/$file" ] || { echo "The installation lacks $file" >&2; exit 1; }
 done
 [ -f "$installed/Uninstall.exe" ] || { echo "The installation has no Uninstall.exe" >&2; exit 1; }

@@ -9,7 +9,7 @@
 ; Uninstalling removes every file, shortcut and key it added and nothing else:
 ; a theme saved into the program's folder stays, and so does the folder then.
 
-Unicode true
+Target amd64-unicode ; a 64-bit installer for the 64-bit program
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 Name "Tintwright ${VERSION}"

@@ -1,8 +1,10 @@
 #include "support/FormDriver.h"
 #include "theme/ColorValue.h"
+#include "window/Application.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTest>
 
 using namespace tintwright::ui;
@@ -15,6 +17,7 @@ private slots:
     void cleanup() { verifyEverythingWasScripted(); }
 
     void window_hasFixedClientAreaOf848By824();
+    void style_isWindowsOwnOnWindowsAndFusionElsewhere();
     void icon_isOneImageOf192Pixels();
     void controls_standWhereTheLayoutPutsThem_data();
     void controls_standWhereTheLayoutPutsThem();
@@ -212,6 +215,18 @@ void Form1StartUpTest::tab_movesThroughGridAndEnabledButtonsInOrder()
         order << QApplication::focusWidget()->objectName();
     }
     QCOMPARE(order, QStringList({"okopendatei", "okcolor", "okende", "okhelpgerman", "okhelpenglish", "Tabelle2"}));
+}
+
+// The program starts in Windows' own look where the Windows style plugin
+// travels with it, as it does in the Windows folder and installer.
+void Form1StartUpTest::style_isWindowsOwnOnWindowsAndFusionElsewhere()
+{
+    prepareApplication();
+#ifdef Q_OS_WIN
+    QCOMPARE(QApplication::style()->name(), QStringLiteral("windowsvista"));
+#else
+    QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+#endif
 }
 
 QTEST_MAIN(Form1StartUpTest)
