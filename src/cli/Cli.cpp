@@ -155,7 +155,9 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
         if (extra.rfind("unknown option", 0) == 0) {
             err << kProgram << ": " << extra << '\n';
         } else {
-            err << kProgram << ": " << escaped(error.what()) << " (see " << kProgram << " --help)\n";
+            const std::string help = parsed == defined.end() ? std::string(kProgram)
+                                                             : std::string(kProgram) + " " + parsed->first->get_name();
+            err << kProgram << ": " << escaped(error.what()) << " (see " << help << " --help)\n";
         }
         return kTrouble;
     }
