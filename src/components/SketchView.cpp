@@ -1,11 +1,13 @@
 #include "SketchView.h"
 
 #include <QAccessibleWidget>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
@@ -278,6 +280,19 @@ std::string SketchView::elementAt(const QPoint& point) const
 {
     const int index = shapeAt(point);
     return index < 0 ? std::string() : m_scene->shapes[static_cast<std::size_t>(index)].element;
+}
+
+// The tooltip stands above the pointer, so that near the sketch's bottom it
+// does not cover the line below the sketch that names the same shape.
+bool SketchView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int above = 3 * fontMetrics().height();
+        QToolTip::showText(help->globalPos() - QPoint(0, above), toolTip(), this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void SketchView::paintEvent(QPaintEvent*)

@@ -137,6 +137,22 @@ public:
     }
 
     Scene take() { return std::move(m_scene); }
+    // The scene cut to the rectangle at (x, y) of w by h: every shape moves by
+    // (-x, -y), so a view smaller than Live's whole window is drawn larger.
+    Scene takeCut(double x, double y, double w, double h)
+    {
+        for (Shape& shape : m_scene.shapes) {
+            shape.x -= x;
+            shape.y -= y;
+            for (Point& point : shape.points) {
+                point.x -= x;
+                point.y -= y;
+            }
+        }
+        m_scene.width = w;
+        m_scene.height = h;
+        return take();
+    }
 
 private:
     int add(ShapeKind kind, Paint paint, const char* element, double x, double y, double w, double h)
@@ -757,7 +773,7 @@ Scene buildPreferences()
 {
     Builder b("preferences", "Preferences");
     b.area("Window");
-    b.rect("Desktop", 0, 0, 1200, 760);
+    b.rect("Desktop", 152, 52, 896, 656); // a margin of Live's window around the Preferences window
     b.area("Tabs");
     const int window = b.rect("SurfaceBackground", 160, 60, 880, 640);
     b.text("ControlForeground", 172, 82, 12, "Preferences", window);
@@ -800,7 +816,8 @@ Scene buildPreferences()
     b.text("TextDisabled", 372, 420, 10, "Plug-In Windows: only with a plug-in open", page);
     const int name = b.rect("ControlTextBack", 560, 440, 240, 18);
     b.text("ControlForeground", 566, 453, 10, "My Theme", name);
-    return b.take();
+    // Drawn as large as the view allows: its text stays readable at the preview's opening size.
+    return b.takeCut(152, 52, 896, 656);
 }
 
 } // namespace
