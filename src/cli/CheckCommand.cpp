@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "sketch/ElementTable.h"
@@ -55,7 +56,7 @@ public:
 
     int run(Context& context) override
     {
-        int code = 0;
+        int code = kNothingFound;
         for (const std::string& file : m_themes) {
             code = std::max(code, check(file, context));
         }
@@ -74,21 +75,21 @@ private:
                             << '\n';
             }
             if (!misread.empty()) {
-                return 1;
+                return kFound;
             }
             const std::string note = liveVersionNote(theme);
             context.out << escaped(file) << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
                         << counted(theme.entries.size(), "colour entry", "colour entries")
                         << (note.empty() ? "" : "; " + note) << '\n';
-            return 0;
+            return kNothingFound;
         } catch (const CliError& error) {
             if (error.unreadable()) {
                 context.err << "tintwright-cli: " << escaped(file) << ": " << escaped(error.problem()) << '\n';
-                return 2;
+                return kTrouble;
             }
             context.out << escaped(file) << ": " << escaped(error.problem())
                         << (error.detail().empty() ? "" : "; " + escaped(error.detail())) << '\n';
-            return 1;
+            return kFound;
         }
     }
 

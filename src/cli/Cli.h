@@ -10,7 +10,7 @@ namespace tintwright::cli {
 // Exit codes, as diff and grep have them.
 enum ExitCode : int {
     kNothingFound = 0,
-    kFound = 1, // a difference, or a file that is not a theme
+    kFound = 1, // what a command looks for: a difference, a file that is no theme, a pair below its minimum
     kTrouble = 2,
 };
 

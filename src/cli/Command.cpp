@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "Cli.h"
 
 #include "sketch/Complete.h"
 #include "theme/DisplayText.h"
@@ -232,7 +233,7 @@ int EditCommand::run(Context& context)
         writeResult(m_inPlace ? m_theme : m_output, theme.savedBytes(), context.out);
     }
     context.err << changed << (changed == 1 ? " entry" : " entries") << " changed\n";
-    return 0;
+    return kNothingFound;
 }
 
 } // namespace tintwright::cli

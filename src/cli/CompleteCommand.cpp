@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "sketch/Complete.h"
@@ -61,7 +62,7 @@ public:
                         context.out);
         }
         context.err << report << std::flush;
-        return completion.shortfalls.empty() ? 0 : 1;
+        return completion.shortfalls.empty() ? kNothingFound : kFound;
     }
 
     std::string_view exitOne() const override { return "a made element's pair still falls short of its minimum"; }

@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "sketch/Sketch.h"
@@ -66,7 +67,7 @@ public:
                 {"foreground", "background", "kind", "ratio", "foreground_hex", "background_hex", "minimum", "passes"},
                 context.out);
         }
-        return below ? 1 : 0;
+        return below ? kFound : kNothingFound;
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "theme/DisplayText.h"
@@ -182,13 +183,13 @@ public:
         const theme::ThemeContent first = loadTheme(m_themes[0], context.input);
         const theme::ThemeContent second = loadTheme(m_themes[1], context.input);
         if (diffThemes(first, m_themes[0], second, m_themes[1], context.out) > 0) {
-            return 1;
+            return kFound;
         }
         if (m_themes[0] != m_themes[1]
             && fileBytes(m_themes[0], context.input) != fileBytes(m_themes[1], context.input)) {
             context.out << "the themes differ only in line ends or indentation\n";
         }
-        return 0;
+        return kNothingFound;
     }
 
 private:

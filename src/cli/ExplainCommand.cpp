@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "sketch/ElementTable.h"
@@ -67,7 +68,7 @@ public:
             writeRecords(records, format, {"element", "description", "certainty", "source", "since", "areas"},
                          context.out);
         }
-        return 0;
+        return kNothingFound;
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "ThemeTemplate.h"
@@ -83,7 +84,7 @@ public:
             report += holds(pair) ? "still below its minimum: " + describe(pair) + '\n' : std::string();
         }
         context.err << report << std::flush;
-        return fellShort ? 1 : 0;
+        return fellShort ? kFound : kNothingFound;
     }
 
 private:

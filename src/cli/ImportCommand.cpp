@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "sketch/Import.h"
@@ -53,7 +54,7 @@ public:
                 + twoDecimals(color::shownRatio(pair.after)) + '\n';
         }
         context.err << report << std::flush;
-        return imported.shortfalls.empty() ? 0 : 1;
+        return imported.shortfalls.empty() ? kNothingFound : kFound;
     }
 
     std::string_view exitOne() const override { return "a made element's pair still falls short of its minimum"; }

@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "theme/DisplayText.h"
@@ -28,7 +29,7 @@ public:
         const ListFormat format = listFormat(m_format);
         if (format == ListFormat::Text) {
             writeText(theme, context.out);
-            return 0;
+            return kNothingFound;
         }
         std::vector<Record> records;
         for (std::size_t i = 0; i < theme.entries.size(); ++i) {
@@ -41,7 +42,7 @@ public:
                                {"hex", hexColor(rgb)}});
         }
         writeRecords(records, format, {"number", "item", "r", "g", "b", "hex"}, context.out);
-        return 0;
+        return kNothingFound;
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "theme/DisplayText.h"
@@ -67,7 +68,7 @@ public:
         if (format != ListFormat::Text) {
             writeRecords(records, format, {"hex", "count", "entries"}, context.out);
         }
-        return 0;
+        return kNothingFound;
     }
 
 private:

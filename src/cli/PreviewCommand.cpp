@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "sketch/Sketch.h"
@@ -72,7 +73,7 @@ public:
             context.err << "not drawn (no place in the sketch): " << escaped(joined(names)) << '\n';
         }
         writeResult(m_output.empty() ? "-" : m_output, svg, context.out);
-        return 0;
+        return kNothingFound;
     }
 
 private:

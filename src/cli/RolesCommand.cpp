@@ -1,3 +1,4 @@
+#include "Cli.h"
 #include "Commands.h"
 
 #include "sketch/Roles.h"
@@ -39,7 +40,7 @@ public:
         if (format != ListFormat::Text) {
             writeRecords(records, format, {"name", "description", "elements"}, context.out);
         }
-        return 0;
+        return kNothingFound;
     }
 
 private:
