@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace tintwright::sketch {
@@ -141,36 +142,50 @@ std::vector<Candidate> candidates(const color::Oklch& wanted)
     return result;
 }
 
-// The worst pair's ratio over its minimum, held at 2.
-double worstMargin(const Candidate& choice, const std::vector<std::pair<double, double>>& against)
+// What a made colour stands against in one pair.
+struct Against {
+    double luminance; // the other element's
+    double minimum;
+    bool text; // text to be read, which counts before a mark
+};
+
+// The worst pair's ratio over its minimum (of text pairs alone where
+// `textOnly`), held at 2.
+double worstMargin(const Candidate& choice, const std::vector<Against>& against, bool textOnly = false)
 {
     double worst = 2;
-    for (const auto& [other, minimum] : against) {
-        const double ratio = (std::max(choice.luminance, other) + 0.05) / (std::min(choice.luminance, other) + 0.05);
-        worst = std::min(worst, ratio / minimum);
+    for (const Against& other : against) {
+        if (textOnly && !other.text) {
+            continue;
+        }
+        const double ratio =
+            (std::max(choice.luminance, other.luminance) + 0.05) / (std::min(choice.luminance, other.luminance) + 0.05);
+        worst = std::min(worst, ratio / other.minimum);
     }
     return worst;
 }
 
 constexpr double kSpare = 1.0005; // a hair above each minimum, for rounding
 
-bool meets(const Candidate& choice, const std::vector<std::pair<double, double>>& against)
+bool meets(const Candidate& choice, const std::vector<Against>& against)
 {
     return worstMargin(choice, against) >= kSpare;
 }
 
 // The candidate nearest the wanted lightness at which every pair meets its
-// minimum; where none does, the one that comes nearest.
+// minimum; where none does, one at which the text can still be read, and
+// among those the one that comes nearest for the rest.
 theme::RgbTriple fitted(double wantedLightness, const std::vector<Candidate>& choices,
-                        const std::vector<std::pair<double, double>>& against) // other's luminance, minimum
+                        const std::vector<Against>& against)
 {
     theme::RgbTriple best = choices.front().rgb;
-    // Meeting every minimum first, then nearness to the wanted lightness; else the worst pair's margin.
-    std::pair<bool, double> bestKey {false, -1};
+    std::tuple<bool, bool, double> bestKey {false, false, -1};
     for (const Candidate& choice : choices) {
         const double worst = worstMargin(choice, against);
         const bool fits = worst >= kSpare;
-        const std::pair<bool, double> key {fits, fits ? -std::abs(choice.lightness - wantedLightness) : worst};
+        const bool readable = worstMargin(choice, against, true) >= kSpare;
+        const std::tuple<bool, bool, double> key {fits, readable,
+                                                  fits ? -std::abs(choice.lightness - wantedLightness) : worst};
         if (key > bestKey) {
             bestKey = key;
             best = choice.rgb;
@@ -239,11 +254,11 @@ Completion completeColors(const ElementColors& present)
     // The element's colour fitted to every pair it makes with a colour there
     // now: its wanted colour where that meets every minimum, nothing being nearer.
     const auto fit = [&](Missing& element) {
-        std::vector<std::pair<double, double>> against; // the other's luminance, the minimum
+        std::vector<Against> against;
         for (const ContrastPair* pair : pairsOf[element.name]) {
             const auto other = colors.find(pair->foreground == element.name ? pair->background : pair->foreground);
             if (other != colors.end()) {
-                against.emplace_back(color::relativeLuminance(other->second.rgb), pair->minimum);
+                against.push_back({color::relativeLuminance(other->second.rgb), pair->minimum, pair->text});
             }
         }
         const Candidate own {element.wanted, color::toOklch(element.wanted).L,
