@@ -11,7 +11,7 @@ function(tintwright_package_program target)
     if(WIN32)
         set(icon "${CMAKE_CURRENT_BINARY_DIR}/tintwright.ico")
         set(rc "${CMAKE_CURRENT_BINARY_DIR}/tintwright.rc")
-        add_custom_command(OUTPUT "${icon}" COMMAND iconfile "${svg}" "${icon}" DEPENDS iconfile "${svg}"
+        add_custom_command(OUTPUT "${icon}" COMMAND ${CMAKE_COMMAND} -E env ${TINTWRIGHT_QT_TOOL_ENVIRONMENT} $<TARGET_FILE:iconfile> "${svg}" "${icon}" DEPENDS iconfile "${svg}"
             COMMENT "Drawing the program icon" VERBATIM)
         configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/tintwright.rc.in" "${rc}" @ONLY)
         set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${icon}")
@@ -19,7 +19,7 @@ function(tintwright_package_program target)
         set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
     elseif(APPLE)
         set(icon "${CMAKE_CURRENT_BINARY_DIR}/tintwright.icns")
-        add_custom_command(OUTPUT "${icon}" COMMAND iconfile "${svg}" "${icon}" DEPENDS iconfile "${svg}"
+        add_custom_command(OUTPUT "${icon}" COMMAND ${CMAKE_COMMAND} -E env ${TINTWRIGHT_QT_TOOL_ENVIRONMENT} $<TARGET_FILE:iconfile> "${svg}" "${icon}" DEPENDS iconfile "${svg}"
             COMMENT "Drawing the program icon" VERBATIM)
         set_source_files_properties("${icon}" PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
         target_sources(${target} PRIVATE "${icon}")
