@@ -77,7 +77,8 @@ endfunction()
 # them when the tests run, through the emulator that runs the program.
 function(tintwright_add_gtest target)
     if(CMAKE_CROSSCOMPILING)
-        gtest_discover_tests(${target} NO_PRETTY_VALUES DISCOVERY_MODE PRE_TEST)
+        # Under Wine a program may take its time to start: the list of its tests is waited for.
+        gtest_discover_tests(${target} NO_PRETTY_VALUES DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
     else()
         gtest_discover_tests(${target} NO_PRETTY_VALUES)
     endif()
