@@ -85,17 +85,6 @@ std::map<std::string_view, std::pair<std::size_t, std::size_t>> places(const std
     return found;
 }
 
-std::vector<std::string> elementRecords(std::string_view name, const theme::RgbTriple& rgb)
-{
-    const std::string element(name);
-    return {"<" + element + ">",
-            "<R Value=\"" + std::to_string(rgb.R) + "\" />",
-            "<G Value=\"" + std::to_string(rgb.G) + "\" />",
-            "<B Value=\"" + std::to_string(rgb.B) + "\" />",
-            "<Alpha Value=\"255\" />",
-            "</" + element + ">"};
-}
-
 // The base colours of a theme: its own, where it has them; a missing ground
 // or ink is the dark or light one that stands against the other.
 BaseColors baseColorsOf(const ElementColors& present)
@@ -195,6 +184,22 @@ theme::RgbTriple fitted(double wantedLightness, const std::vector<Candidate>& ch
 }
 
 } // namespace
+
+std::vector<std::string> elementRecords(std::string_view name, const theme::RgbTriple& rgb, int alpha)
+{
+    const std::string element(name);
+    return {"<" + element + ">",
+            "<R Value=\"" + std::to_string(rgb.R) + "\" />",
+            "<G Value=\"" + std::to_string(rgb.G) + "\" />",
+            "<B Value=\"" + std::to_string(rgb.B) + "\" />",
+            "<Alpha Value=\"" + std::to_string(alpha) + "\" />",
+            "</" + element + ">"};
+}
+
+std::string factorRecord(std::string_view name, std::string_view value)
+{
+    return "<" + std::string(name) + " Value=\"" + std::string(value) + "\" />";
+}
 
 const std::vector<LiveRecord>& live101Records()
 {
@@ -329,7 +334,7 @@ std::vector<std::string> completedRecords(std::vector<std::string> records, cons
         if (const auto place = at.find(live.name); place != at.end()) {
             insertAt = place->second.second + 1;
         } else if (!live.factor.empty()) {
-            added.emplace(insertAt, "<" + std::string(live.name) + " Value=\"" + std::string(live.factor) + "\" />");
+            added.emplace(insertAt, factorRecord(live.name, live.factor));
         } else if (const auto rgb = made.find(live.name); rgb != made.end()) {
             for (std::string& record : elementRecords(live.name, rgb->second)) {
                 added.emplace(insertAt, std::move(record));

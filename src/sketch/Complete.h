@@ -21,6 +21,11 @@ struct LiveRecord {
 // The 162 elements and 16 blend factors and alphas, as Live 10.1 orders them.
 const std::vector<LiveRecord>& live101Records();
 
+// An element's records as Live 10 writes them: its name, R, G, B, Alpha and closing lines.
+std::vector<std::string> elementRecords(std::string_view name, const theme::RgbTriple& rgb, int alpha = 255);
+// A blend factor's or an alpha's one record.
+std::string factorRecord(std::string_view name, std::string_view value);
+
 // The header Live 10.1 writes above <SkinManager>, with our own Creator.
 std::vector<std::string> live101Header(std::string_view creator);
 

@@ -41,14 +41,11 @@ Imported importLaterTheme(const theme::LaterTheme& later)
     for (const LiveRecord& record : live101Records()) {
         const std::string name(record.name);
         if (const auto factor = factors.find(name); factor != factors.end()) {
-            result.records.push_back("<" + name + " Value=\"" + factor->second + "\" />");
+            result.records.push_back(factorRecord(name, factor->second));
         } else if (const auto color = colors.find(name); color != colors.end()) {
             const theme::LaterColor& c = color->second;
-            result.records.insert(result.records.end(),
-                                  {"<" + name + ">", "<R Value=\"" + std::to_string(c.r) + "\" />",
-                                   "<G Value=\"" + std::to_string(c.g) + "\" />",
-                                   "<B Value=\"" + std::to_string(c.b) + "\" />",
-                                   "<Alpha Value=\"" + std::to_string(c.alpha) + "\" />", "</" + name + ">"});
+            const std::vector<std::string> block = elementRecords(name, {c.r, c.g, c.b}, c.alpha);
+            result.records.insert(result.records.end(), block.begin(), block.end());
             present[name] = {{c.r, c.g, c.b}, 0};
         }
     }
