@@ -37,19 +37,29 @@ public:
                          "save the theme to OUT; - (the default) writes it to standard "
                          "output")
             ->type_name("OUT");
-        command->footer("Every text and mark the sketch shows on a ground meets its contrast minimum (4.5 for "
-                        "text, 3 for graphics); the pairs whose lightness had to move are named on standard "
-                        "error.\nExample:\n  tintwright-cli generate --background '#1e1f22' --foreground '#e8e8e8' "
+        command->footer("The background becomes SurfaceBackground and the foreground ControlForeground, as given; "
+                        "the accent leads the chosen state. Every text and mark the sketch shows on a ground meets "
+                        "its contrast minimum (4.5 for text, 3 for graphics); the pairs whose lightness had to move "
+                        "are named on standard error.\nExample:\n  tintwright-cli generate --background '#1e1f22' "
+                        "--foreground '#e8e8e8' "
                         "--accent '#ff9a3c' -o Ember.ask");
         return command;
     }
 
-    std::string_view exitOne() const override { return "a pair still falls short of its minimum"; }
+    std::string_view exitOne() const override
+    {
+        return "the foreground is too close to the background for text, or a pair still falls short of its minimum";
+    }
 
     int run(Context& context) override
     {
         const sketch::BaseColors base {baseColor("--background", m_background), baseColor("--foreground", m_foreground),
                                        baseColor("--accent", m_accent)};
+        // The background and foreground stay as asked: where text cannot be read on one in the other, no theme.
+        if (const std::string problem = sketch::readabilityProblem(base); !problem.empty()) {
+            context.err << "tintwright-cli: " << problem << "; nothing was written\n" << std::flush;
+            return kFound;
+        }
         model::ThemeModel theme;
         if (m_from.empty()) {
             theme.load(*theme::readThemeText(themeTemplate()));

@@ -1,6 +1,7 @@
 #include "Complete.h"
 
 #include "ElementTable.h"
+#include "Roles.h"
 #include "color/Color.h"
 #include "theme/ThemeError.h"
 
@@ -227,12 +228,29 @@ std::vector<std::string> live101Header(std::string_view creator)
             "<SkinManager>"};
 }
 
-Completion completeColors(const ElementColors& present)
+namespace {
+
+// Clips and the text on them with their lightness turned over: dark clips
+// under light text, for a theme whose own marks on clips leave no room for light ones.
+std::vector<std::pair<std::string, theme::RgbTriple>>
+clipsTurned(std::vector<std::pair<std::string, theme::RgbTriple>> colors)
 {
-    const GeneratedTheme generated = generateTheme(baseColorsOf(present));
+    for (auto& [name, rgb] : colors) {
+        if (roleOf(name) == "clips" || name == "ClipText") {
+            color::Oklch turned = color::toOklch(rgb);
+            turned.L = 1 - turned.L;
+            rgb = color::fromOklch(turned);
+        }
+    }
+    return colors;
+}
+
+Completion completeFrom(const ElementColors& present,
+                        const std::vector<std::pair<std::string, theme::RgbTriple>>& generatedColors)
+{
     // Every pair the scenes draw, with both of its elements, and the pairs each element is in.
     ElementColors all;
-    for (const auto& [name, rgb] : generated.colors) {
+    for (const auto& [name, rgb] : generatedColors) {
         all[name] = {rgb, 0};
     }
     const std::vector<ContrastPair> pairs = contrastPairs(all);
@@ -249,7 +267,7 @@ Completion completeColors(const ElementColors& present)
         std::vector<Candidate> choices; // made once it has to move
     };
     std::vector<Missing> missing;
-    for (const auto& [name, rgb] : generated.colors) {
+    for (const auto& [name, rgb] : generatedColors) {
         if (present.find(name) == present.end()) {
             missing.push_back({name, rgb, {}});
         }
@@ -316,6 +334,21 @@ Completion completeColors(const ElementColors& present)
     }
     for (const Missing& element : missing) {
         completion.made.push_back({element.name, colors.at(element.name).rgb});
+    }
+    return completion;
+}
+
+} // namespace
+
+Completion completeColors(const ElementColors& present)
+{
+    const GeneratedTheme generated = generateTheme(baseColorsOf(present));
+    Completion completion = completeFrom(present, generated.colors);
+    if (!completion.shortfalls.empty()) {
+        Completion turned = completeFrom(present, clipsTurned(generated.colors));
+        if (turned.shortfalls.size() < completion.shortfalls.size()) {
+            completion = std::move(turned);
+        }
     }
     return completion;
 }

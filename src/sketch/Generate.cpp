@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string_view>
 
 namespace tintwright::sketch {
@@ -22,12 +24,6 @@ bool has(std::string_view name, std::initializer_list<std::string_view> parts)
 {
     return std::any_of(parts.begin(), parts.end(),
                        [name](std::string_view part) { return name.find(part) != std::string_view::npos; });
-}
-
-Oklch lighter(Oklch c, double amount)
-{
-    c.L = std::clamp(c.L + amount, 0.0, 1.0);
-    return c;
 }
 
 Oklch withHue(Oklch c, double hue, double leastChroma)
@@ -57,6 +53,32 @@ constexpr double kGreen = 145;
 constexpr double kBlue = 255;
 constexpr double kSignalChroma = 0.13;
 
+// What careful Live 10 themes do, measured in OKLCH on five published dark
+// themes and Live 10.1's own Light theme (our own rounding of what they share):
+// - the chosen state (ChosenDefault) is bright in every one, 0.67 to 0.82, with
+//   dark text on it, whatever the darkness of the theme;
+constexpr double kChosenLeast = 0.68;
+constexpr double kChosenMost = 0.82;
+// - text on bright things (clips, the chosen state, selections) is near black,
+//   0.0 to 0.25;
+constexpr double kInkLightness = 0.15;
+// - meters stand on a dark ground in light themes too, 0.20 to 0.32;
+constexpr double kMeterLeast = 0.2;
+constexpr double kMeterMost = 0.3;
+// - clips are light, mean 0.70 to 0.79, moderately vivid, with dark ClipText;
+constexpr double kClipLeast = 0.7;
+constexpr double kClipMost = 0.79;
+constexpr double kClipChroma = 0.12;
+// - the states stay apart: Key Map Mode orange (0.67 to 0.83) and MIDI Map Mode
+//   blue (0.47 to 0.60) in every dark theme, the area under the pointer a quiet
+//   step of the ground, freezing a pale cool colour;
+constexpr double kKeyMapHue = 50;
+constexpr double kMidiMapHue = 265;
+constexpr double kStep = 0.06; // one layer of surface from the next
+// - layers: the Detail View's ground is lighter than the window's ground in
+//   light and dark themes alike, the arrangement's area darker in dark themes,
+//   and its focused state no lighter than the area.
+
 struct Palette {
     Oklch background;
     Oklch foreground;
@@ -64,16 +86,34 @@ struct Palette {
     double towardInk; // +1 where text is lighter than its ground (a dark theme), -1 where darker
 };
 
+// A step of lightness that turns back where it would leave the usable range:
+// on a near-black ground a darker layer is drawn lighter instead, so layers stay apart.
+Oklch stepped(Oklch c, double amount)
+{
+    constexpr double kDarkest = 0.1;
+    constexpr double kLightest = 1.0;
+    const double moved = c.L + amount;
+    c.L = moved < kDarkest || moved > kLightest ? std::clamp(c.L - amount, 0.0, 1.0) : moved;
+    return c;
+}
+
+// The signals at the lightness careful themes give them: recording and alerts
+// a deep red (0.55 to 0.65), playing a light green (0.75 to 0.87).
 Oklch signal(std::string_view name, const Oklch& otherwise)
 {
+    const auto at = [&](double hue, double lightness) {
+        Oklch c = withHue(otherwise, hue, kSignalChroma);
+        c.L = lightness;
+        return c;
+    };
     if (has(name, {"Record", "Alert", "Arm"})) {
-        return withHue(otherwise, kRed, kSignalChroma);
+        return at(kRed, 0.58);
     }
     if (has(name, {"Play"})) {
-        return withHue(otherwise, kGreen, kSignalChroma);
+        return at(kGreen, 0.8);
     }
-    if (has(name, {"Listen", "LearnMidi"})) {
-        return withHue(otherwise, kBlue, kSignalChroma);
+    if (has(name, {"Listen"})) {
+        return at(kBlue, 0.62);
     }
     return otherwise;
 }
@@ -87,71 +127,151 @@ int trailingNumber(std::string_view name)
     return digits < name.size() ? std::atoi(std::string(name.substr(digits)).c_str()) : 0;
 }
 
+// The accent as the chosen state shows it: its hue, lifted or lowered into the
+// chosen state's band of lightness.
+Oklch chosen(const Palette& p)
+{
+    Oklch c = p.accent;
+    c.L = std::clamp(c.L, kChosenLeast, kChosenMost);
+    return c;
+}
+
+// Dark text for bright grounds: the foreground where that is dark, else a near
+// black of the background's hue.
+Oklch ink(const Palette& p)
+{
+    if (p.foreground.L <= kInkLightness + 0.2) {
+        return Oklch {std::min(p.foreground.L, kInkLightness), p.foreground.C, p.foreground.h};
+    }
+    return Oklch {kInkLightness, std::min(p.background.C, 0.02), p.background.h};
+}
+
+// The colours careful themes give single elements, whatever their role.
+std::optional<Oklch> learned(std::string_view name, const Palette& p)
+{
+    const double s = p.towardInk;
+    if (name == "SurfaceBackground") {
+        return p.background;
+    }
+    if (name == "ControlForeground") {
+        return p.foreground;
+    }
+    if (name == "ChosenDefault" || name == "ViewCheckControlEnabledOn" || name == "MainViewFocusIndicator") {
+        return chosen(p);
+    }
+    if (has(name, {"ControlOn", "SelectionForeground"}) || name == "ClipText") {
+        return has(name, {"Disabled"}) ? mix(ink(p), chosen(p), 0.45) : ink(p);
+    }
+    if (name == "SelectionBackground") {
+        return Oklch {0.86, std::min(chosen(p).C, 0.07), p.accent.h};
+    }
+    if (name == "StandbySelectionBackground") {
+        return Oklch {0.72, std::min(chosen(p).C, 0.04), p.accent.h};
+    }
+    if (name == "SurfaceHighlight") {
+        return stepped(p.background, 1.2 * kStep * s);
+    }
+    if (name == "FreezeColor") {
+        return withHue(mix(p.background, p.foreground, 0.3), 230, 0.06);
+    }
+    if (name == "LearnKey") {
+        // Beside an orange accent the key overlay turns amber, to stay apart from the chosen state.
+        const double turn = std::abs(std::fmod(p.accent.h - kKeyMapHue + 540.0, 360.0) - 180.0);
+        return Oklch {0.72, 0.16, p.accent.C > 0.05 && turn < 35 ? kKeyMapHue + 40 : kKeyMapHue};
+    }
+    if (name == "LearnMidi") {
+        return Oklch {0.58, 0.17, kMidiMapHue};
+    }
+    if (name == "LearnMacro") {
+        return Oklch {0.75, 0.17, kGreen};
+    }
+    if (name == "MeterBackground") {
+        Oklch ground = p.background;
+        ground.L = std::clamp(ground.L - 0.04, kMeterLeast, kMeterMost);
+        ground.C = std::min(ground.C, 0.02);
+        return ground;
+    }
+    if (name == "Desktop") {
+        return stepped(p.background, -0.8 * kStep * s);
+    }
+    if (name == "SurfaceArea") {
+        return stepped(p.background, -kStep * s);
+    }
+    if (name == "SurfaceAreaFocus") {
+        Oklch focus = stepped(stepped(p.background, -kStep * s), -0.3 * kStep * s);
+        return mix(focus, withHue(focus, p.accent.h, focus.C), 0.5);
+    }
+    if (name == "DetailViewBackground") {
+        return stepped(p.background, 0.6 * kStep);
+    }
+    return std::nullopt;
+}
+
 // The colour an element's role gives it, before any contrast is looked at.
 Oklch roleColor(std::string_view name, std::string_view role, const Palette& p)
 {
+    if (const std::optional<Oklch> color = learned(name, p)) {
+        return *color;
+    }
     const double s = p.towardInk;
     const Oklch line = mix(p.background, p.foreground, 0.3);
     if (role == "surfaces" || role == "meters") {
-        if (has(name, {"Desktop", "Meter"})) {
-            return lighter(p.background, -0.04 * s);
+        if (has(name, {"Meter"})) {
+            return learned("MeterBackground", p).value();
         }
         if (has(name, {"Highlight", "Selected", "Head", "Tab"})) {
-            return lighter(p.background, 0.08 * s);
+            return stepped(p.background, kStep * s);
         }
         if (has(name, {"Field", "TextBack", "Bar", "Track", "Tiles", "Clip"})) {
-            return lighter(p.background, 0.04 * s);
-        }
-        if (has(name, {"Area"})) {
-            return lighter(p.background, -0.02 * s);
+            return stepped(p.background, 0.5 * kStep * s);
         }
         return p.background;
     }
     if (role == "controls") {
-        return has(name, {"Handle", "Needle"}) ? mix(p.background, p.foreground, 0.5) : lighter(p.background, 0.1 * s);
+        return has(name, {"Handle", "Needle"}) ? mix(p.background, p.foreground, 0.5)
+                                               : stepped(p.background, 1.5 * kStep * s);
     }
     if (role == "lines") {
         if (has(name, {"Tiles"})) {
-            return lighter(p.background, 0.03 * s);
+            return stepped(p.background, 0.5 * kStep * s);
         }
         if (has(name, {"ShadowDark"})) {
-            return lighter(p.background, -0.08 * s);
+            return stepped(p.background, -kStep);
         }
         return has(name, {"Frame", "Border", "Shadow"}) ? mix(p.background, p.foreground, 0.45) : line;
     }
     if (role == "text") {
-        return has(name, {"Hint"}) ? mix(p.background, p.foreground, 0.7) : signal(name, p.foreground);
+        if (has(name, {"Hint"})) {
+            return mix(p.background, p.foreground, 0.7);
+        }
+        return has(name, {"Off"}) ? mix(p.background, p.foreground, 0.85) : signal(name, p.foreground);
     }
     if (role == "disabled-text") {
-        return mix(p.background, p.foreground, 0.5);
+        return mix(p.background, p.foreground, 0.45);
     }
     if (role == "disabled-controls") {
-        Oklch face = lighter(p.background, 0.06 * s);
+        Oklch face = stepped(p.background, kStep * s);
         face.C *= 0.5;
         return face;
     }
     if (role == "marks") {
-        return signal(name, has(name, {"Chosen", "Ableton", "Retro"}) ? p.accent : p.foreground);
+        return signal(name, has(name, {"Chosen", "Ableton", "Retro"}) ? chosen(p) : p.foreground);
     }
     if (role == "accents") {
-        return signal(name, p.accent);
+        return signal(name, chosen(p));
     }
     if (role == "selection") {
-        if (has(name, {"Surface"})) { // the ground of the view that has the focus
-            return mix(p.background, p.accent, 0.06);
-        }
-        if (has(name, {"Foreground"})) {
-            return p.foreground;
-        }
         if (has(name, {"Standby"})) {
-            return mix(p.background, p.accent, 0.3);
+            return mix(p.background, chosen(p), 0.3);
         }
-        return has(name, {"Background", "Tab"}) ? mix(p.background, p.accent, 0.55) : signal(name, p.accent);
+        return has(name, {"Background", "Tab"}) ? mix(p.background, chosen(p), 0.55) : signal(name, chosen(p));
     }
     if (role == "clips") {
-        // Sixteen hues round the circle from the accent's, as vivid as the accent or more.
-        Oklch clip = withHue(p.accent, p.accent.h + 22.5 * (trailingNumber(name) - 1), 0.1);
-        clip.L = std::clamp(clip.L, 0.55, 0.8);
+        // Sixteen hues round the circle from the accent's, light as clips are, the lightness varied a little.
+        const int number = trailingNumber(name);
+        Oklch clip = withHue(p.accent, p.accent.h + 22.5 * (number - 1), kClipChroma);
+        clip.C = std::min(clip.C, kClipChroma + 0.04);
+        clip.L = kClipLeast + (kClipMost - kClipLeast) * ((number * 5) % 16) / 15.0;
         return clip;
     }
     if (role == "automation") {
@@ -162,11 +282,11 @@ Oklch roleColor(std::string_view name, std::string_view role, const Palette& p)
             return mix(p.background, p.foreground, 0.4);
         }
         const double turn = has(name, {"Modulation"}) ? 120 : 180;
-        return lighter(withHue(p.accent, p.accent.h + turn, 0.1), has(name, {"MouseOver", "Active"}) ? 0.1 * s : 0);
+        return stepped(withHue(chosen(p), p.accent.h + turn, 0.1), has(name, {"MouseOver", "Active"}) ? 0.1 * s : 0);
     }
     // Displays: dark glass with curves in hues of the accent's family.
     if (has(name, {"Background"}) && !has(name, {"Zone", "Time"})) {
-        return lighter(p.background, -0.06 * s);
+        return stepped(p.background, -kStep * s);
     }
     if (has(name, {"Line", "Grid"})) {
         return line;
@@ -175,13 +295,13 @@ Oklch roleColor(std::string_view name, std::string_view role, const Palette& p)
         return mix(p.background, p.foreground, 0.4);
     }
     if (has(name, {"Text", "Foreground"})) {
-        return has(name, {"2"}) ? withHue(p.accent, p.accent.h + 60, 0.08) : p.accent;
+        return has(name, {"2"}) ? withHue(chosen(p), p.accent.h + 60, 0.08) : chosen(p);
     }
     if (has(name, {"Green", "Red"})) {
-        return withHue(p.accent, has(name, {"Green"}) ? kGreen : kRed, kSignalChroma);
+        return withHue(chosen(p), has(name, {"Green"}) ? kGreen : kRed, kSignalChroma);
     }
     const int number = trailingNumber(name);
-    return withHue(p.accent, p.accent.h + 40.0 * number + (has(name, {"Outline", "Alternative", "Output"}) ? 30 : 0),
+    return withHue(chosen(p), p.accent.h + 40.0 * number + (has(name, {"Outline", "Alternative", "Output"}) ? 30 : 0),
                    0.08);
 }
 
@@ -226,10 +346,11 @@ struct Edge {
     std::size_t from; // the ground
     std::size_t to; // what stands on it
     double least; // log of the ratio it needs, with a hair to spare for rounding
+    bool lighter; // whether what stands on the ground is lighter than it
 };
 
 // What a ground leaves for each step standing on it: enough that the next
-// colour, rounded to whole channels, still finds room (a grey step is at most 0.009 in z).
+// colour, rounded to whole channels, still finds room (a grey step is at most 0.009 in u).
 constexpr double kStepRoom = 0.015;
 
 // The elements, grounds before what stands on them (Kahn's order), in the
@@ -255,7 +376,37 @@ std::vector<std::size_t> groundsFirst(const std::vector<Edge>& edges, std::vecto
     return order;
 }
 
+// Lightness as contrast sees it: u = log(Y + 0.05), so that a pair's ratio is
+// e^(difference of their u).
+double uOf(const theme::RgbTriple& rgb)
+{
+    return std::log(luminance(rgb) + 0.05);
+}
+
+double yOf(double u)
+{
+    return std::exp(u) - 0.05;
+}
+
+struct Band {
+    double low;
+    double high;
+};
+
 } // namespace
+
+std::string readabilityProblem(const BaseColors& base)
+{
+    const double ratio = color::contrastRatio(base.background, base.foreground);
+    if (ratio >= ContrastMinimums {}.text) {
+        return {};
+    }
+    char shown[64];
+    std::snprintf(shown, sizeof shown, "%.2f:1, and text needs %.2f:1", color::shownRatio(ratio),
+                  ContrastMinimums {}.text);
+    return "the foreground " + color::hexColor(base.foreground) + " on the background "
+        + color::hexColor(base.background) + " stands at " + shown + ": choose a lighter or darker one";
+}
 
 GeneratedTheme generateTheme(const BaseColors& base)
 {
@@ -268,73 +419,136 @@ GeneratedTheme generateTheme(const BaseColors& base)
     const std::vector<ElementInfo>& table = elementTable();
     std::map<std::string_view, std::size_t> place;
     std::vector<Oklch> wanted;
-    std::vector<theme::RgbTriple> chosen;
+    std::vector<theme::RgbTriple> chosenRgb;
     ElementColors first;
     for (const ElementInfo& info : table) {
         place[info.name] = wanted.size();
         wanted.push_back(roleColor(info.name, roleOf(info.name), palette));
-        chosen.push_back(color::fromOklch(wanted.back()));
-        first[std::string(info.name)] = {chosen.back(), 0};
+        chosenRgb.push_back(color::fromOklch(wanted.back()));
+        first[std::string(info.name)] = {chosenRgb.back(), 0};
     }
+    // The base colours themselves stay as they were asked for.
+    chosenRgb[place.at("SurfaceBackground")] = base.background;
+    chosenRgb[place.at("ControlForeground")] = base.foreground;
+    std::vector<bool> fixed(table.size(), false);
+    fixed[place.at("SurfaceBackground")] = true;
+    fixed[place.at("ControlForeground")] = true;
 
-    // Work in z = ±log(Y + 0.05), signed so that what stands on a ground has
-    // the greater z: a pair's ratio is then e^(z of the one on top - z of the ground).
-    const double s = palette.towardInk;
-    const auto zOf = [s](const theme::RgbTriple& rgb) { return s * std::log(luminance(rgb) + 0.05); };
-    const auto yOf = [s](double z) { return std::exp(z / s) - 0.05; };
-    const double zLeast = std::min(zOf({0, 0, 0}), zOf({255, 255, 255}));
-    const double zMost = std::max(zOf({0, 0, 0}), zOf({255, 255, 255}));
-
+    const double uLeast = uOf({0, 0, 0});
+    const double uMost = uOf({255, 255, 255});
     const std::vector<ContrastPair> pairs = contrastPairs(first);
+    std::vector<bool> keepsItsColour(table.size());
+    for (std::size_t node = 0; node < table.size(); ++node) {
+        keepsItsColour[node] = fixed[node] || roleOf(table[node].name) == "text";
+    }
+    // What stands on a ground keeps the side of it its colour is on (equals
+    // take the theme's side); marks take the side of the text on the same
+    // ground, as a clip's triangle stands as dark on it as its name.
+    const auto lighterOn = [&](std::size_t ground, std::size_t top) {
+        const double apart = uOf(chosenRgb[top]) - uOf(chosenRgb[ground]);
+        return std::abs(apart) > 1e-3 ? apart > 0 : palette.towardInk > 0;
+    };
+    std::map<std::size_t, bool> textSide;
+    for (const ContrastPair& pair : pairs) {
+        const std::size_t ground = place.at(pair.background);
+        const std::size_t top = place.at(pair.foreground);
+        if (keepsItsColour[top] && !keepsItsColour[ground]) {
+            textSide.emplace(ground, lighterOn(ground, top));
+        }
+    }
     std::vector<Edge> edges;
     std::vector<int> into(table.size(), 0);
     for (const ContrastPair& pair : pairs) {
-        edges.push_back({place.at(pair.background), place.at(pair.foreground), std::log(pair.minimum) + 0.002});
-        into[edges.back().to] += 1;
+        const std::size_t ground = place.at(pair.background);
+        const std::size_t top = place.at(pair.foreground);
+        const auto side = textSide.find(ground);
+        const bool lighter = !keepsItsColour[top] && side != textSide.end() ? side->second : lighterOn(ground, top);
+        edges.push_back({ground, top, std::log(pair.minimum) + 0.002, lighter});
+        into[top] += 1;
     }
     const std::vector<std::size_t> order = groundsFirst(edges, std::move(into));
-    // How far above each node the longest chain standing on it reaches, and
-    // how high it may be for the text standing on it to keep its colour (text
-    // keeps the foreground where its grounds can make room for it; marks and
-    // disabled text move instead).
-    std::vector<double> above(table.size(), 0);
-    std::vector<double> ceiling(table.size(), zMost);
-    std::vector<bool> keepsItsColour(table.size());
-    for (std::size_t node = 0; node < table.size(); ++node) {
-        keepsItsColour[node] = roleOf(table[node].name) == "text";
-    }
-    for (auto node = order.rbegin(); node != order.rend(); ++node) {
-        for (const Edge& edge : edges) {
-            if (edge.from == *node) {
-                above[*node] = std::max(above[*node], edge.least + kStepRoom + above[edge.to]);
-                const double kept = keepsItsColour[edge.to] ? zOf(chosen[edge.to]) : ceiling[edge.to];
-                ceiling[*node] = std::min(ceiling[*node], kept - edge.least - kStepRoom);
-            }
-        }
-    }
 
-    for (const std::size_t node : order) {
-        double need = zLeast;
-        for (const Edge& edge : edges) {
-            if (edge.to == node) {
-                need = std::max(need, zOf(chosen[edge.from]) + edge.least);
+    // The band each element may take so that everything standing on it, in
+    // chains, still finds room; text and the base colours keep their colour,
+    // so the grounds under them make room for them. A mark standing on grounds
+    // on both sides of it that the first round left short keeps the colour
+    // that round gave it, and the grounds make room for it in the next.
+    const std::vector<theme::RgbTriple> start = chosenRgb;
+    for (int round = 0; round < 6; ++round) {
+        std::vector<Band> room(table.size(), Band {uLeast, uMost});
+        for (auto node = order.rbegin(); node != order.rend(); ++node) {
+            for (const Edge& edge : edges) {
+                if (edge.from != *node) {
+                    continue;
+                }
+                const double kept = uOf(chosenRgb[edge.to]);
+                if (edge.lighter) {
+                    const double top = keepsItsColour[edge.to] ? kept : room[edge.to].high;
+                    room[*node].high = std::min(room[*node].high, top - edge.least - kStepRoom);
+                } else {
+                    const double bottom = keepsItsColour[edge.to] ? kept : room[edge.to].low;
+                    room[*node].low = std::max(room[*node].low, bottom + edge.least + kStepRoom);
+                }
             }
         }
-        const double room = std::max(need, std::min(zMost - above[node], std::max(ceiling[node], need + kStepRoom)));
-        const double z = zOf(chosen[node]);
-        if (z < need || z > room) {
-            const double low = std::min(yOf(need), yOf(room));
-            const double high = std::max(yOf(need), yOf(room));
-            chosen[node] = withLuminance(wanted[node], low, high, yOf(std::clamp(z, need, room)));
+        for (const std::size_t node : order) {
+            // What its grounds demand comes first; the room its own chains want second.
+            // Where no colour meets every ground, the base colours' demands come first.
+            Band need {uLeast, uMost};
+            for (const bool fixedOnly : {false, true}) {
+                need = Band {uLeast, uMost};
+                for (const Edge& edge : edges) {
+                    if (edge.to == node && (fixed[edge.from] || !fixedOnly)) {
+                        const double ground = uOf(chosenRgb[edge.from]);
+                        if (edge.lighter) {
+                            need.low = std::max(need.low, ground + edge.least);
+                        } else {
+                            need.high = std::min(need.high, ground - edge.least);
+                        }
+                    }
+                }
+                if (need.low <= need.high) {
+                    break;
+                }
+            }
+            if (fixed[node] || need.low > need.high) {
+                continue; // a base colour, or no colour meets its grounds: a shortfall
+            }
+            Band band {std::max(need.low, std::min(room[node].low, need.high)),
+                       std::min(need.high, std::max(room[node].high, need.low))};
+            if (band.low > band.high) {
+                band = need;
+            }
+            const double u = uOf(chosenRgb[node]);
+            if (u < band.low || u > band.high) {
+                chosenRgb[node] =
+                    withLuminance(wanted[node], yOf(band.low), yOf(band.high), yOf(std::clamp(u, band.low, band.high)));
+            }
+        }
+        bool fellShort = false;
+        for (const Edge& edge : edges) {
+            const double apart = uOf(chosenRgb[edge.to]) - uOf(chosenRgb[edge.from]);
+            if ((edge.lighter ? apart : -apart) < edge.least - 0.002 && !keepsItsColour[edge.to]) {
+                keepsItsColour[edge.to] = true;
+                fellShort = true;
+            }
+        }
+        if (!fellShort) {
+            break;
+        }
+        for (std::size_t node = 0; node < table.size(); ++node) {
+            const bool madeKept = keepsItsColour[node] && !fixed[node] && roleOf(table[node].name) != "text";
+            chosenRgb[node] = madeKept ? chosenRgb[node] : start[node];
         }
     }
 
     GeneratedTheme result;
     for (std::size_t node = 0; node < table.size(); ++node) {
-        result.colors.emplace_back(std::string(table[node].name), chosen[node]);
+        result.colors.emplace_back(std::string(table[node].name), chosenRgb[node]);
     }
     for (const ContrastPair& pair : pairs) {
-        const double after = color::contrastRatio(chosen[place.at(pair.foreground)], chosen[place.at(pair.background)]);
+        const double after =
+            color::contrastRatio(chosenRgb[place.at(pair.foreground)], chosenRgb[place.at(pair.background)]);
         const MovedPair moved {pair.foreground, pair.background, pair.ratio, after, pair.minimum};
         if (after < pair.minimum) {
             result.shortfalls.push_back(moved);

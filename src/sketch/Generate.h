@@ -34,7 +34,13 @@ struct GeneratedTheme {
     std::vector<MovedPair> shortfalls;
 };
 
-// The same base colours give the same theme.
+// Why text in the foreground cannot be read on the background (the two are
+// too close for text's minimum), or empty where it can.
+std::string readabilityProblem(const BaseColors& base);
+
+// The same base colours give the same theme. The background is the theme's
+// SurfaceBackground and the foreground its ControlForeground, unchanged; the
+// accent leads the chosen state (ChosenDefault).
 GeneratedTheme generateTheme(const BaseColors& base);
 
 // Gives each entry of the theme whose element the generated theme names its

@@ -214,8 +214,9 @@ void controlBar(Builder& b)
     b.rect("TransportProgress", 440, 31, 44, 3);
     const int progress = b.rect("Progress", 540, 12, 150, 16);
     b.text("ProgressText", 546, 24, 10, "Loading 62 %", progress);
-    b.button("LearnKey", "ControlForeground", 1040, 10, 34, 20, "KEY");
-    b.button("LearnMidi", "ControlForeground", 1078, 10, 38, 20, "MIDI");
+    // The switches of Key and MIDI Map Mode lit, their captions as on any lit switch (inferred).
+    b.button("LearnKey", "ControlOnForeground", 1040, 10, 34, 20, "KEY");
+    b.button("LearnMidi", "ControlOnForeground", 1078, 10, 38, 20, "MIDI");
     b.text("ControlForeground", 1124, 25, 10, "CPU 12 %", bar);
     b.rect("Alert", 1186, 12, 8, 16);
     b.glyph("AbletonColor", 1170, 14, 6, 6, bar, ShapeKind::Circle);
@@ -318,7 +319,9 @@ void clipGrid(Builder& b)
             const int clipIndex = track * 4 + slot;
             const int clip = b.rect(frozen ? "FreezeColor" : kClips[clipIndex], x, y, 108, 20);
             b.rect("ClipBorder", x, y, 108, 20, Paint::Stroke);
-            b.text("ClipText", x + 20, y + 14, 10, "Clip " + std::to_string(clipIndex + 1), clip);
+            // A frozen track's clips are written as its head is; a clip's launch triangle as its name (inferred).
+            b.text(frozen ? "ControlForeground" : "ClipText", x + 20, y + 14, 10,
+                   "Clip " + std::to_string(clipIndex + 1), clip);
             if (slot == 0 && track == 0) {
                 b.glyph("ChosenPlay", x + 4, y + 4, 10, 12, clip, ShapeKind::Polyline);
                 b.rect("TransportProgress", x, y + 17, 60, 3);
@@ -327,7 +330,7 @@ void clipGrid(Builder& b)
             } else if (slot == 2 && track == 0) {
                 b.glyph("ChosenAlert", x + 4, y + 4, 10, 12, clip, ShapeKind::Polyline);
             } else {
-                b.glyph("ControlForeground", x + 4, y + 4, 10, 12, clip, ShapeKind::Polyline);
+                b.glyph(frozen ? "ControlForeground" : "ClipText", x + 4, y + 4, 10, 12, clip, ShapeKind::Polyline);
             }
         }
         const int stopRow = b.rect("SurfaceBackground", x, 166, 108, 16);
@@ -510,7 +513,7 @@ void deviceChain(Builder& b)
     const char* operators[] = {"Operator1", "Operator2", "Operator3", "Operator4"};
     for (int i = 0; i < 4; ++i) {
         const int box = b.rect(operators[i], 520 + i * 27, 482, 22, 22);
-        b.text("ControlForeground", 527 + i * 27, 498, 10, std::string(1, static_cast<char>('A' + i)), box);
+        b.text("ControlOnForeground", 527 + i * 27, 498, 10, std::string(1, static_cast<char>('A' + i)), box);
         b.polyline(operators[i],
                    {{520.0 + i * 27, 600}, {526.0 + i * 27, 520}, {534.0 + i * 27, 560}, {540.0 + i * 27, 600}});
     }
@@ -641,7 +644,7 @@ void arrangement(Builder& b)
         b.glyph("MidiNoteMaxVelocity", 310 + note * 38, 180 + (note % 4) * 8, 30, 5, midi);
     }
     const int frozen = b.rect("FreezeColor", 304, 220, 200, 56);
-    b.text("ClipText", 308, 232, 10, "Frozen", frozen);
+    b.text("ControlForeground", 308, 232, 10, "Frozen", frozen);
 
     b.area("Automation lane");
     for (int i = 1; i < 4; ++i) {

@@ -132,6 +132,9 @@ inline constexpr char kRecolourForegroundTip[] = "The colour of text, #rrggbb";
 inline constexpr char kRecolourAccentTip[] = "What is on, chosen or selected, #rrggbb";
 inline constexpr char kRecolourChoose[] = "Choose…";
 inline constexpr char kRecolourNotAColour[] = "%1 needs a whole colour: # and six hexadecimal digits, as #1e1f22.";
+inline constexpr char kRecolourTooClose[] =
+    "Text in the foreground cannot be read on the background (%1:1, and text needs 4.50:1): choose a lighter or "
+    "darker one.";
 inline constexpr char kRecolourChooseSpoken[] = "Choose the %1 colour"; // for screen readers
 
 inline constexpr char kEnglishHelpFile[] = "readme.pdf";

@@ -3,6 +3,7 @@
 #include "Form1Texts.h"
 #include "color/Color.h"
 #include "components/Desktop.h"
+#include "sketch/Sketch.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -93,7 +94,12 @@ std::optional<sketch::BaseColors> RecolourDialog::baseColors() const
     if (!background || !foreground || !accent) {
         return std::nullopt;
     }
-    return sketch::BaseColors {*background, *foreground, *accent};
+    const sketch::BaseColors base {*background, *foreground, *accent};
+    // The background and foreground are kept as given: text must be readable in one on the other.
+    if (!sketch::readabilityProblem(base).empty()) {
+        return std::nullopt;
+    }
+    return base;
 }
 
 void RecolourDialog::pickColor(int field)
@@ -130,6 +136,12 @@ void RecolourDialog::updateSwatches()
         if (!colorOf(*m_fields[i])) {
             problems << text(texts::kRecolourNotAColour).arg(text(kFields[i].label));
         }
+    }
+    const auto background = colorOf(*m_fields[0]);
+    const auto foreground = colorOf(*m_fields[1]);
+    if (background && foreground && color::contrastRatio(*background, *foreground) < sketch::ContrastMinimums {}.text) {
+        problems << text(texts::kRecolourTooClose)
+                        .arg(color::shownRatio(color::contrastRatio(*background, *foreground)), 0, 'f', 2);
     }
     m_problem->setText(problems.join(QLatin1Char('\n')));
     m_problem->setVisible(!problems.isEmpty());

@@ -292,7 +292,7 @@ TEST_F(CliRefusalTest, checkWritesOneLinePerFileAndNamesLaterLiveThemes)
     }
 }
 
-TEST_F(CliRefusalTest, checkTellsEachRecordTheReaderTakesOtherwiseAndGenerateRefusesACutOffTheme)
+TEST_F(CliRefusalTest, checkTellsEachRecordTheReaderTakesOtherwiseAndGenerateRefusesCutThemesAndUnreadableBases)
 {
     std::string misread = m_themeBytes;
     const std::string red = "<R Value=\"1\" />";
@@ -316,6 +316,15 @@ TEST_F(CliRefusalTest, checkTellsEachRecordTheReaderTakesOtherwiseAndGenerateRef
     EXPECT_EQ(generated.err.rfind("tintwright-cli: " + cutPath + ": the theme ends before its closing </Ableton>", 0),
               0u)
         << generated.err;
+    EXPECT_FALSE(fs::exists(m_folder.file("Out.ask")));
+
+    // White on mid grey cannot be read: the base colours are kept, so no theme.
+    const Outcome tooClose = run({"generate", "--background", "#808080", "--foreground", "#ffffff", "--accent",
+                                  "#ff9a3c", "-o", path("Out.ask")});
+    EXPECT_EQ(tooClose.code, 1);
+    EXPECT_EQ(tooClose.err,
+              "tintwright-cli: the foreground #ffffff on the background #808080 stands at 3.94:1, and text needs "
+              "4.50:1: choose a lighter or darker one; nothing was written\n");
     EXPECT_FALSE(fs::exists(m_folder.file("Out.ask")));
 }
 
