@@ -24,7 +24,14 @@ ThemeModel::~ThemeModel() = default;
 
 void ThemeModel::load(const theme::ThemeContent& content)
 {
-    theme::storeTheme(*m_document, content);
+    load(content, true);
+}
+
+void ThemeModel::load(const theme::ThemeContent& content, bool store)
+{
+    if (store) {
+        theme::storeTheme(*m_document, content);
+    }
     for (const theme::ColorEntry& read : content.entries) {
         const std::string shown = theme::displayText(read.item);
         m_entries.push_back({read.item,
@@ -141,9 +148,65 @@ std::vector<int> ThemeModel::adjust(const color::Adjustment& adjustment, const s
     return changed;
 }
 
-ThemeModel::Snapshot ThemeModel::snapshot() const
+void ThemeModel::extend(const theme::ThemeContent& content)
+{
+    auto extended = std::make_unique<theme::ThemeDocument>();
+    theme::storeTheme(*extended, content); // throws before anything changed
+    Snapshot before = snapshot(true);
+    const theme::ThemeDocument& old = *m_document; // read before it is replaced below
+    // The run's names, flags and paths stay; the records and the table are the new ones.
+    extended->DialogPath = old.DialogPath;
+    extended->SavedPath = old.SavedPath;
+    extended->ThemeTitle = old.ThemeTitle;
+    extended->HasMyPrefix = old.HasMyPrefix;
+    extended->ThemeLoaded = old.ThemeLoaded;
+    extended->WorkColor = old.WorkColor;
+    extended->CurrentLine = old.CurrentLine;
+
+    std::vector<Entry> oldEntries = std::move(m_entries);
+    std::vector<std::optional<ColorValue>> oldNewColors = std::move(m_newColors);
+    // The document stays the same object: the window holds on to it.
+    const auto oldDocument = std::make_unique<const theme::ThemeDocument>(*m_document);
+    *m_document = std::move(*extended);
+    m_entries.clear();
+    load(content, false);
+
+    // Each old entry is the next entry of its element in the extended theme.
+    int next = 1;
+    int markerRow = 0;
+    std::int16_t markedRow = 0;
+    for (std::size_t index = 0; index < oldEntries.size(); ++index) {
+        int number = next;
+        while (number <= entryCount()
+               && m_entries[static_cast<std::size_t>(number - 1)].element != oldEntries[index].element) {
+            ++number;
+        }
+        if (number > entryCount()) {
+            continue; // not found again: keeps nothing
+        }
+        next = number + 1;
+        const int oldNumber = static_cast<int>(index) + 1;
+        m_entries[static_cast<std::size_t>(number - 1)] = oldEntries[index];
+        m_newColors[static_cast<std::size_t>(number - 1)] = oldNewColors[index];
+        const theme::ColorTableRow& was = oldDocument->ColorTable[static_cast<std::size_t>(oldNumber)];
+        theme::ColorTableRow& row = theme::colorTableRow(*m_document, number);
+        for (const int column : {theme::Red, theme::Green, theme::Blue, theme::Changed}) {
+            row[static_cast<std::size_t>(column)] = was[static_cast<std::size_t>(column)];
+        }
+        markerRow = m_markerRow == oldNumber ? number : markerRow;
+        markedRow = oldDocument->MarkedRow == oldNumber ? static_cast<std::int16_t>(number) : markedRow;
+    }
+    m_markerRow = markerRow;
+    m_document->MarkedRow = markedRow;
+    recordEdit(std::move(before));
+}
+
+ThemeModel::Snapshot ThemeModel::snapshot(bool withRecords) const
 {
     Snapshot state;
+    if (withRecords) {
+        state.whole = std::make_shared<const Records>(Records {*m_document, m_entries});
+    }
     for (int number = 1; number <= entryCount(); ++number) {
         const theme::ColorTableRow& row = m_document->ColorTable[static_cast<std::size_t>(number)];
         state.table.push_back(row);
@@ -159,6 +222,14 @@ ThemeModel::Snapshot ThemeModel::snapshot() const
 
 void ThemeModel::restore(const Snapshot& state)
 {
+    if (state.whole) {
+        const theme::ThemeDocument& was = state.whole->document;
+        m_document->ThemeLines = was.ThemeLines;
+        m_document->LineCount = was.LineCount;
+        m_document->ColorTable = was.ColorTable;
+        m_document->EntryCount = was.EntryCount;
+        m_entries = state.whole->entries;
+    }
     for (int number = 1; number <= entryCount(); ++number) {
         const auto index = static_cast<std::size_t>(number - 1);
         theme::colorTableRow(*m_document, number) = state.table[index];
@@ -183,7 +254,7 @@ void ThemeModel::step(std::vector<Snapshot>& from, std::vector<Snapshot>& to, Th
     if (from.empty()) {
         return;
     }
-    to.push_back(model.snapshot());
+    to.push_back(model.snapshot(from.back().whole != nullptr));
     model.restore(from.back());
     from.pop_back();
 }

@@ -72,15 +72,28 @@ public:
     // gets its current colour adjusted, where that differs from it.
     std::vector<int> adjust(const color::Adjustment& adjustment, const std::vector<std::string>& patterns);
 
+    // The theme's records become `content`'s: the same theme with records put
+    // in among its own (a theme made whole). Every entry keeps its colours,
+    // its old colour and its "#", found again by its element in order. One
+    // edit, to be undone as one. Throws ThemeError for a theme the document
+    // cannot hold, changing nothing.
+    void extend(const theme::ThemeContent& content);
+
+    // What an edit of the theme's records (not only its colours) changes.
+    struct Records {
+        theme::ThemeDocument document; // its records, colour table and counts
+        std::vector<Entry> entries;
+    };
     // The state an edit changes, to be had back.
     struct Snapshot {
+        std::shared_ptr<const Records> whole; // set where the edit changed the records themselves
         std::vector<theme::ColorTableRow> table;
         std::vector<std::array<std::string, 3>> records; // each entry's R, G and B records
         std::vector<std::optional<theme::ColorValue>> newColors;
         int markerRow = 0;
         std::int16_t markedRow = 0;
     };
-    Snapshot snapshot() const;
+    Snapshot snapshot(bool withRecords = false) const;
     void restore(const Snapshot& state);
     // An edit is done: the state before it can be had back; what was undone is gone.
     void recordEdit(Snapshot before);
@@ -93,6 +106,7 @@ public:
     std::string savedBytes();
 
 private:
+    void load(const theme::ThemeContent& content, bool store);
     static void step(std::vector<Snapshot>& from, std::vector<Snapshot>& to, ThemeModel& model);
 
     std::unique_ptr<theme::ThemeDocument> m_document;

@@ -329,6 +329,7 @@ void Form1::createControls()
     actionAdjust = makeAction("actionAdjust", texts::kAdjustText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
     actionRecolour =
         makeAction("actionRecolour", texts::kRecolourText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)});
+    actionComplete = makeAction("actionComplete", texts::kCompleteText, {});
     actionUndo = makeAction("actionUndo", texts::kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     actionRedo = makeAction("actionRedo", texts::kRedoText,
                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -348,6 +349,7 @@ void Form1::createControls()
     connect(actionChangeAll, &QAction::triggered, this, &Form1::changeAllOfColor);
     connect(actionAdjust, &QAction::triggered, this, &Form1::adjustColors);
     connect(actionRecolour, &QAction::triggered, this, &Form1::recolourFromBaseColors);
+    connect(actionComplete, &QAction::triggered, this, &Form1::completeTheme);
     connect(actionUndo, &QAction::triggered, this, [this] { stepThroughHistory(true); });
     connect(actionRedo, &QAction::triggered, this, [this] { stepThroughHistory(false); });
     updateEditActions();
@@ -604,12 +606,8 @@ void Form1::showReadTheme(const theme::ThemeContent& content, const QString& tit
     m_document.ThemeTitle = title.toStdString();
     Label2->setPath(dialog->fileName());
     m_model.load(content);
-    for (int number = 1; number <= m_model.entryCount(); ++number) {
-        listEntry(number);
-    }
-
+    listEntries();
     m_document.ThemeLoaded = 1;
-    Tabelle2->setRows(m_document.EntryCount + 1);
     okopendatei->setEnabled(false);
     oksave->setEnabled(true);
     okpreview->setEnabled(true);
@@ -619,6 +617,14 @@ void Form1::showReadTheme(const theme::ThemeContent& content, const QString& tit
     updateImportAction();
     if (m_document.HasMyPrefix == 0) {
         dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
+    }
+}
+
+void Form1::listEntries()
+{
+    Tabelle2->setRows(m_model.entryCount() + 1);
+    for (int number = 1; number <= m_model.entryCount(); ++number) {
+        listEntry(number);
     }
 }
 
@@ -753,6 +759,9 @@ void Form1::showEdit(int row)
 
 void Form1::showEdits()
 {
+    if (Tabelle2->rows() != m_model.entryCount() + 1) { // an undone or redone completion
+        listEntries();
+    }
     for (int row = 1; row <= m_model.entryCount(); ++row) {
         showEdit(row);
     }

@@ -109,6 +109,10 @@ private:
     void createImportAction();
     void updateImportAction();
     void importTheme();
+    // Complete the theme…: the elements and factors of Live 10.1 the theme lacks, as one edit.
+    void completeTheme();
+    // The grid lists every entry of the model, as read or as completed.
+    void listEntries();
     void listEntry(int number);
     void revertToOldColor(int row);
     void pickNewColor(int row);
@@ -153,6 +157,7 @@ private:
     QAction* actionUndo = nullptr;
     QAction* actionRedo = nullptr;
     QAction* actionImportTheme = nullptr;
+    QAction* actionComplete = nullptr;
 };
 
 } // namespace tintwright::ui

@@ -4,6 +4,7 @@
 #include "GraphicalButton.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
+#include "sketch/Complete.h"
 #include "sketch/Import.h"
 #include "theme/ThemeReader.h"
 
@@ -13,7 +14,8 @@
 
 // Themes of Live 11 and 12 come in as whole Live 10.1 themes, shown as if
 // they had been opened: what Save Theme then writes is what
-// `tintwright-cli import` writes.
+// `tintwright-cli import` writes. A Live 10.0 theme, or one lacking
+// elements, is made whole as `tintwright-cli complete` makes it.
 namespace tintwright::ui {
 
 void Form1::createImportAction()
@@ -62,6 +64,27 @@ void Form1::importTheme()
         const QFileInfo file(chosen);
         m_document.HasMyPrefix = file.completeBaseName().startsWith(text(texts::kSaveNamePrefix)) ? 1 : 0;
         showReadTheme(content, file.completeBaseName() + QLatin1Char('.') + text(texts::kThemeExtension));
+    });
+}
+
+void Form1::completeTheme()
+{
+    if (m_document.ThemeLoaded == 0) {
+        return;
+    }
+    runCommand(texts::kCompleteFailed, {}, [this] {
+        const std::vector<std::string> records(m_document.ThemeLines.begin() + 1,
+                                               m_document.ThemeLines.begin() + 1 + m_document.LineCount);
+        const sketch::Lacking lacks = sketch::lacking(records);
+        if (lacks.elements + lacks.factors == 0) {
+            return;
+        }
+        // Made from the colours the entries have now, picked ones included; the records as they stand.
+        const sketch::Completion completion = sketch::completeColors(sketchColors());
+        m_model.extend(sketch::asReadTheme(sketch::completedRecords(records, completion)));
+        showEdits();
+        updatePreview();
+        updateEditActions();
     });
 }
 

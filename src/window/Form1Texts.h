@@ -119,6 +119,8 @@ inline constexpr char kImportDialogTitle[] = "Select a Live 11 or 12 Theme to Im
 inline constexpr char kImportFailed[] = "The theme could not be imported.";
 inline constexpr char kImportFilter[] = "Themes of Live 11 and 12 (*.ask)|*.ask|All files (*)|*";
 
+inline constexpr char kCompleteText[] = "Complete the theme…";
+inline constexpr char kCompleteFailed[] = "The theme could not be completed.";
 inline constexpr char kRecolourText[] = "Recolour from base colours…";
 inline constexpr char kRecolourTitle[] = "Recolour from base colours";
 inline constexpr char kRecolourIntro[] =

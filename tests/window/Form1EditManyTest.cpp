@@ -1,5 +1,6 @@
 #include "components/SystemColors.h"
 #include "model/ThemeModel.h"
+#include "sketch/Complete.h"
 #include "sketch/Generate.h"
 #include "support/FormDriver.h"
 #include "theme/ThemeReader.h"
@@ -61,6 +62,7 @@ private slots:
     void adjust_savesWhatAdjustWrites();
     void adjust_cancelled_changesNothing();
     void recolour_showsWhileOpenAndSavesWhatGenerateFromWrites();
+    void complete_isOneEditKeepingEveryPickAndOldColour();
 
 private:
     QAction* action(const char* name) const { return m_driver->form->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -227,4 +229,47 @@ void Form1EditManyTest::dialogs_sayWhatIsWrongBesideTheField()
 }
 
 QTEST_MAIN(Form1EditManyTest)
+// Midnight lacks 32 elements of Live 10.1: completing it is one edit; the
+// entries keep their picks, their "#" and their old colours, and undo takes it back whole.
+void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
+{
+    FormDriver& driver = *m_driver;
+    const auto rowOf = [&](const QString& item) {
+        for (int row = 1; row < driver.grid()->rows(); ++row) {
+            if (driver.grid()->textAt(row, 1) == item) {
+                return row;
+            }
+        }
+        return 0;
+    };
+    driver.pick(4, QColor(10, 20, 30));
+    const QString item = driver.grid()->textAt(4, 1);
+    const auto oldColor = driver.grid()->backColorAt(4, 5);
+    const QByteArray picked = saved();
+    const int entries = driver.form->document().EntryCount;
+    QVERIFY(action("actionComplete")->isEnabled());
+
+    action("actionComplete")->trigger();
+    QCOMPARE(int(driver.form->document().EntryCount), entries + 32);
+    QCOMPARE(driver.grid()->rows(), entries + 33);
+    const int row = rowOf(item);
+    QVERIFY(row > 0);
+    QCOMPARE(toQColor(driver.grid()->backColorAt(row, 6)), QColor(10, 20, 30));
+    QCOMPARE(driver.grid()->backColorAt(row, 5), oldColor);
+    QCOMPARE(driver.grid()->textAt(row, 7), QStringLiteral("#"));
+    QVERIFY(!action("actionComplete")->isEnabled());
+    const QByteArray whole = saved();
+    const auto read = tintwright::theme::readThemeText(whole.toStdString());
+    const tintwright::sketch::Lacking lacks = tintwright::sketch::lacking(read->records);
+    QCOMPARE(lacks.elements + lacks.factors, 0);
+
+    action("actionUndo")->trigger();
+    QCOMPARE(int(driver.form->document().EntryCount), entries);
+    QCOMPARE(driver.grid()->rows(), entries + 1);
+    QCOMPARE(driver.grid()->textAt(4, 7), QStringLiteral("#"));
+    QCOMPARE(saved(), picked);
+    action("actionRedo")->trigger();
+    QCOMPARE(saved(), whole);
+}
+
 #include "Form1EditManyTest.moc"

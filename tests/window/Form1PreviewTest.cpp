@@ -336,8 +336,8 @@ void Form1PreviewTest::editMenu_opensFromKeysAndButton()
         names << action->objectName();
     }
     QCOMPARE(names,
-             QStringList({"actionChangeAll", "actionAdjust", "actionRecolour", "actionUndo", "actionRedo",
-                          "actionImportTheme"}));
+             QStringList({"actionChangeAll", "actionAdjust", "actionRecolour", "actionComplete", "actionUndo",
+                          "actionRedo", "actionImportTheme"}));
 
     QApplication::setActiveWindow(driver.form.get());
     driver.grid()->setFocus();
