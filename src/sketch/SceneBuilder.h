@@ -1,0 +1,204 @@
+#pragma once
+
+#include "Scene.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// How the views of Live's window are drawn: a builder of shapes, where the
+// views share their layout, and the parts every view has.
+namespace tintwright::sketch::drawing {
+
+// Adds shapes to a scene; each call returns the new shape's index, so text can
+// name the shape it stands on.
+class Builder {
+public:
+    Builder(std::string id, std::string name)
+    {
+        m_scene.id = std::move(id);
+        m_scene.name = std::move(name);
+    }
+
+    // The shapes added from now on belong to this part of the view, named
+    // below the view's own name ("Mixer › Sends").
+    void area(const std::string& part) { m_area = m_scene.name + " › " + part; }
+
+    int rect(const char* element, double x, double y, double w, double h, Paint paint = Paint::Fill)
+    {
+        return add(ShapeKind::Rect, paint, element, x, y, w, h);
+    }
+    int rounded(const char* element, double x, double y, double w, double h, Paint paint = Paint::Fill)
+    {
+        return add(ShapeKind::RoundedRect, paint, element, x, y, w, h);
+    }
+    int line(const char* element, double x1, double y1, double x2, double y2)
+    {
+        const int index = add(ShapeKind::Line, Paint::Stroke, element, std::min(x1, x2), std::min(y1, y2),
+                              std::abs(x2 - x1), std::abs(y2 - y1));
+        m_scene.shapes.back().points = {{x1, y1}, {x2, y2}};
+        return index;
+    }
+    int polyline(const char* element, std::vector<Point> points)
+    {
+        double left = points.front().x, top = points.front().y, right = left, bottom = top;
+        for (const Point& point : points) {
+            left = std::min(left, point.x);
+            right = std::max(right, point.x);
+            top = std::min(top, point.y);
+            bottom = std::max(bottom, point.y);
+        }
+        const int index = add(ShapeKind::Polyline, Paint::Stroke, element, left, top, right - left, bottom - top);
+        m_scene.shapes.back().points = std::move(points);
+        return index;
+    }
+    int circle(const char* element, double cx, double cy, double r, Paint paint = Paint::Fill)
+    {
+        return add(ShapeKind::Circle, paint, element, cx - r, cy - r, 2 * r, 2 * r);
+    }
+    int arc(const char* element, double cx, double cy, double r, double start, double span)
+    {
+        const int index = add(ShapeKind::Arc, Paint::Stroke, element, cx - r, cy - r, 2 * r, 2 * r);
+        m_scene.shapes.back().startAngle = start;
+        m_scene.shapes.back().spanAngle = span;
+        return index;
+    }
+    int text(const char* element, double x, double baseline, double size, std::string words, int on)
+    {
+        const double width = size * 0.55 * static_cast<double>(words.size());
+        const int index = add(ShapeKind::Text, Paint::Fill, element, x, baseline, width, size);
+        m_scene.shapes.back().text = std::move(words);
+        m_scene.shapes.back().standsOn = on;
+        return index;
+    }
+    // A small graphic (an icon, a mark) standing on another shape.
+    int glyph(const char* element, double x, double y, double w, double h, int on, ShapeKind kind = ShapeKind::Rect)
+    {
+        const int index = add(kind, Paint::Fill, element, x, y, w, h);
+        m_scene.shapes.back().standsOn = on;
+        m_scene.shapes.back().glyph = true;
+        return index;
+    }
+    // A rotary knob: ring, value arc and needle.
+    void knob(double cx, double cy, bool active, bool bipolar, int on)
+    {
+        const double r = 11;
+        arc(active ? "Poti" : "DeactivatedPoti", cx, cy, r, -45, 270);
+        if (bipolar) {
+            // The centre: a triangle above the ring, and the reset mark on the ring's top.
+            glyph("BipolarPotiTriangle", cx - 3, cy - r - 9, 6, 5, on, ShapeKind::Polyline);
+            arc("BipolReset", cx, cy, r, 84, 12);
+        }
+        const char* needle = active ? "PotiNeedle" : "DeactivatedPotiNeedle";
+        line(needle, cx, cy, cx + r * 0.7, cy - r * 0.7);
+        m_scene.shapes.back().standsOn = on;
+        m_scene.shapes.back().glyph = true;
+    }
+    // A button with a caption: its face and its text.
+    int button(const char* face, const char* caption, double x, double y, double w, double h, std::string words)
+    {
+        const int index = rounded(face, x, y, w, h);
+        text(caption, x + 4, y + h - 5, 10, std::move(words), index);
+        return index;
+    }
+
+    std::size_t size() const { return m_scene.shapes.size(); }
+
+    // Moves the shapes from `first` on from the rectangle they were laid out in
+    // into another, stretching them; circles, arcs and text keep their size
+    // and only move.
+    void fit(std::size_t first, double fromX, double fromY, double fromW, double fromH, double toX, double toY,
+             double toW, double toH)
+    {
+        const double sx = toW / fromW;
+        const double sy = toH / fromH;
+        const auto x = [&](double value) { return toX + (value - fromX) * sx; };
+        const auto y = [&](double value) { return toY + (value - fromY) * sy; };
+        for (std::size_t i = first; i < m_scene.shapes.size(); ++i) {
+            Shape& shape = m_scene.shapes[i];
+            const bool rigid =
+                shape.kind == ShapeKind::Circle || shape.kind == ShapeKind::Arc || shape.kind == ShapeKind::Text;
+            if (shape.kind == ShapeKind::Text) {
+                shape.x = x(shape.x);
+                shape.y = y(shape.y);
+            } else if (rigid) {
+                shape.x = x(shape.x + shape.w / 2) - shape.w / 2;
+                shape.y = y(shape.y + shape.h / 2) - shape.h / 2;
+            } else {
+                shape.x = x(shape.x);
+                shape.y = y(shape.y);
+                shape.w *= sx;
+                shape.h *= sy;
+            }
+            for (Point& point : shape.points) {
+                point = {x(point.x), y(point.y)};
+            }
+        }
+    }
+
+    Scene take() { return std::move(m_scene); }
+    // The scene cut to the rectangle at (x, y) of w by h: every shape moves by
+    // (-x, -y), so a view smaller than Live's whole window is drawn larger.
+    Scene takeCut(double x, double y, double w, double h)
+    {
+        for (Shape& shape : m_scene.shapes) {
+            shape.x -= x;
+            shape.y -= y;
+            for (Point& point : shape.points) {
+                point.x -= x;
+                point.y -= y;
+            }
+        }
+        m_scene.width = w;
+        m_scene.height = h;
+        return take();
+    }
+
+private:
+    int add(ShapeKind kind, Paint paint, const char* element, double x, double y, double w, double h)
+    {
+        Shape shape;
+        shape.kind = kind;
+        shape.paint = paint;
+        shape.element = element;
+        shape.x = x;
+        shape.y = y;
+        shape.w = w;
+        shape.h = h;
+        shape.area = m_area;
+        m_scene.shapes.push_back(std::move(shape));
+        return static_cast<int>(m_scene.shapes.size()) - 1;
+    }
+
+    Scene m_scene;
+    std::string m_area;
+};
+
+// The Session view's tracks stand side by side from here, each this wide:
+// five tracks, two return tracks, then the Master track.
+constexpr double kTracksLeft = 228;
+constexpr double kTrackWidth = 112;
+constexpr int kTracks = 5;
+constexpr int kReturns = 2;
+constexpr int kMaster = kTracks + kReturns; // the Master track's column
+
+constexpr double trackLeft(int track)
+{
+    return kTracksLeft + track * kTrackWidth;
+}
+
+// Where the Detail View, the Info View and the status bar begin, in every view.
+constexpr double kDetailTop = 496;
+constexpr double kStatusTop = 746;
+
+// The parts every view of Live's main window has.
+void controlBar(Builder& b);
+void browser(Builder& b);
+void infoAndStatus(Builder& b, const char* topic, const char* help);
+
+Scene buildSession();
+// The Arrangement above the Detail View of a MIDI clip, or of an audio clip.
+Scene buildArrangement(bool audio);
+Scene buildPreferences();
+
+} // namespace tintwright::sketch::drawing

@@ -1,0 +1,307 @@
+#include "SceneBuilder.h"
+
+#include <cmath>
+#include <string>
+
+// The Session view: the clip grid, the mixer and the selected track's devices.
+namespace tintwright::sketch::drawing {
+
+// The clip grid: clip slots with clips playing, recording, waiting to start,
+// stopped and empty, the Track Status row of stop buttons; the return tracks'
+// and the Master track's heads, and the Master's scene launch buttons.
+void clipGrid(Builder& b)
+{
+    b.area("Clip grid");
+    b.rect("SurfaceArea", 224, 44, trackLeft(kMaster) - 228, 142);
+    static const char* const kClips[] = {"Clip1", "Clip2",  "Clip3",  "Clip4",  "Clip5",  "Clip6",  "Clip7",  "Clip8",
+                                         "Clip9", "Clip10", "Clip11", "Clip12", "Clip13", "Clip14", "Clip15", "Clip16"};
+    static const char* const kNames[] = {"1 Drums", "2 Bass", "3 Keys", "4 Vox", "5 Frozen"};
+    for (int track = 0; track < kTracks; ++track) {
+        const double x = trackLeft(track);
+        const bool frozen = track == kTracks - 1;
+        const char* headFace = frozen ? "FreezeColor" : track == 2 ? "SurfaceHighlight" : "SurfaceBackground";
+        const int header = b.rect(headFace, x, 46, 108, 18);
+        b.text("ControlForeground", x + 4, 59, 10, kNames[track], header);
+        for (int slot = 0; slot < 4; ++slot) {
+            const double y = 68 + slot * 24;
+            if (frozen && slot >= 2) {
+                // An empty slot, and a selected one while the focus is in the Detail View.
+                const int cell = b.rect(slot == 2 ? "SurfaceArea" : "StandbySelectionBackground", x, y, 108, 20);
+                b.glyph("ClipSlotButton", x + 4, y + 5, 10, 10, cell);
+                if (slot == 3) {
+                    b.text("StandbySelectionForeground", x + 20, y + 14, 10, "Selected", cell);
+                }
+                continue;
+            }
+            const int clipIndex = track * 4 + slot;
+            const int clip = b.rect(frozen ? "FreezeColor" : kClips[clipIndex], x, y, 108, 20);
+            b.rect("ClipBorder", x, y, 108, 20, Paint::Stroke);
+            // A frozen track's clips are written as its head is; a clip's launch triangle as its name (inferred).
+            b.text(frozen ? "ControlForeground" : "ClipText", x + 20, y + 14, 10,
+                   "Clip " + std::to_string(clipIndex + 1), clip);
+            if (slot == 0 && track == 0) {
+                b.glyph("ChosenPlay", x + 4, y + 4, 10, 12, clip, ShapeKind::Polyline);
+                b.rect("TransportProgress", x, y + 17, 60, 3);
+            } else if (slot == 1 && track == 1) {
+                b.glyph("ChosenRecord", x + 4, y + 5, 10, 10, clip, ShapeKind::Circle);
+            } else if (slot == 2 && track == 0) {
+                b.glyph("ChosenAlert", x + 4, y + 4, 10, 12, clip, ShapeKind::Polyline);
+            } else {
+                b.glyph(frozen ? "ControlForeground" : "ClipText", x + 4, y + 4, 10, 12, clip, ShapeKind::Polyline);
+            }
+        }
+        const int stopRow = b.rect("SurfaceBackground", x, 166, 108, 16);
+        b.glyph("ClipSlotButton", x + 48, 169, 10, 10, stopRow);
+    }
+    b.area("Return tracks");
+    for (int track = kTracks; track < kMaster; ++track) {
+        const int header = b.rect("SurfaceBackground", trackLeft(track), 46, 108, 18);
+        b.text("ControlForeground", trackLeft(track) + 4, 59, 10, track == kTracks ? "A Reverb" : "B Delay", header);
+    }
+    b.area("Master track");
+    const double master = trackLeft(kMaster);
+    const int header = b.rect("SurfaceBackground", master, 46, 108, 18);
+    b.text("ControlForeground", master + 4, 59, 10, "Master", header);
+    for (int scene = 0; scene < 4; ++scene) {
+        const int launch = b.rect("SurfaceBackground", master, 68 + scene * 24, 108, 20);
+        b.glyph("ControlForeground", master + 4, 72 + scene * 24, 10, 12, launch, ShapeKind::Polyline);
+        b.text("ControlForeground", master + 20, 82 + scene * 24, 10, "Scene " + std::to_string(scene + 1), launch);
+    }
+    const int stopAll = b.rect("SurfaceBackground", master, 166, 108, 16);
+    b.glyph("ClipSlotButton", master + 48, 169, 10, 10, stopAll);
+}
+
+// The mixer below the clip grid, section by section: In/Out, Sends, volume
+// and pan with the meters, the track buttons, the crossfader; map-mode
+// overlays on two controls, the section selectors on the right.
+void mixer(Builder& b)
+{
+    const double right = trackLeft(kMaster + 1);
+    b.area("Mixer › In/Out");
+    const int io = b.rect("SurfaceBackground", 224, 188, right - 224, 46);
+    for (int track = 0; track <= kMaster; ++track) {
+        const double x = trackLeft(track);
+        if (track < kTracks) {
+            const int from = b.rect("ControlBackground", x + 4, 190, 100, 12);
+            b.text("ControlForeground", x + 8, 200, 9, "Ext. In", from);
+            const char* monitor[] = {"In", "Auto", "Off"};
+            for (int i = 0; i < 3; ++i) {
+                const bool chosen = i == 1;
+                const int face = b.rounded(chosen ? "ChosenDefault" : "ControlBackground", x + 4 + i * 34, 205, 32, 12);
+                b.text(chosen ? "ControlOnForeground" : "ControlOffForeground", x + 8 + i * 34, 215, 9, monitor[i],
+                       face);
+            }
+        }
+        const int to = b.rect("ControlBackground", x + 4, 220, 100, 12);
+        b.text("ControlForeground", x + 8, 230, 9, track == kMaster ? "1/2" : "Master", to);
+    }
+    b.text("ControlForeground", trackLeft(kMaster) + 4, 200, 9, "Cue Out", io);
+
+    b.area("Mixer › Sends");
+    const int sends = b.rect("SurfaceBackground", 224, 236, right - 224, 48);
+    for (int track = 0; track < kMaster; ++track) {
+        for (int send = 0; send < kReturns; ++send) {
+            const double cx = trackLeft(track) + 24 + send * 56;
+            b.knob(cx, 262, track != kTracks - 1, false, sends);
+            b.text("ControlForeground", cx + 14, 280, 9, send == 0 ? "A" : "B", sends);
+        }
+    }
+
+    b.area("Mixer › Volume and pan");
+    const int strip = b.rect("SurfaceBackground", 224, 286, right - 224, 108);
+    for (int track = 0; track <= kMaster; ++track) {
+        const double x = trackLeft(track);
+        b.rect("MeterBackground", x + 4, 290, 8, 100);
+        b.rect("ControlFillHandle", x + 20, 340, 30, 6);
+        b.rect("ControlContrastFrame", x + 18, 288, 34, 104, Paint::Stroke);
+        b.knob(x + 80, 312, track != kTracks - 1, true, strip);
+        if (track == 0) {
+            b.arc("RangeDefault", x + 80, 312, 15, -45, 180);
+        }
+    }
+    b.rect("LearnMidi", trackLeft(1) + 20, 300, 30, 50);
+    b.rect("LearnMacro", trackLeft(2) + 66, 298, 28, 28);
+    b.arc("RangeDisabled", trackLeft(kTracks - 1) + 80, 312, 15, -45, 120);
+    b.arc("RangeDisabledOff", trackLeft(kTracks - 1) + 80, 312, 21, 75, 90);
+
+    b.area("Mixer › Track buttons");
+    const int buttons = b.rect("SurfaceBackground", 224, 396, right - 224, 44);
+    for (int track = 0; track < kMaster; ++track) {
+        const double x = trackLeft(track);
+        const bool off = track == 3;
+        const bool frozen = track == kTracks - 1;
+        const std::string number = track < kTracks ? std::to_string(track + 1) : track == kTracks ? "A" : "B";
+        const int activator = b.rounded(off ? "ControlBackground" : "ChosenDefault", x + 4, 400, 30, 16);
+        b.text(off ? "ControlOffForeground" : "ControlOnForeground", x + 14, 412, 9, number, activator);
+        if (frozen) {
+            // A frozen track's buttons cannot be used.
+            const int soloDisabled = b.rounded("ControlDisabled", x + 38, 400, 30, 16);
+            b.text("ControlOnDisabledForeground", x + 49, 412, 9, "S", soloDisabled);
+            const int cueDisabled = b.rounded("ControlDisabled", x + 72, 400, 30, 16);
+            b.text("ControlOffDisabledForeground", x + 83, 412, 9, "C", cueDisabled);
+            b.text("TextDisabled", x + 4, 434, 9, "Frozen", buttons);
+            continue;
+        }
+        const int solo = b.rounded(track == 1 ? "ChosenAlternative" : "ControlBackground", x + 38, 400, 30, 16);
+        b.text(track == 1 ? "ControlOnAlternativeForeground" : "ControlForeground", x + 49, 412, 9, "S", solo);
+        if (track < kTracks) {
+            const char* arm = track == 2 ? "ChosenRecord" : track == 3 ? "ImplicitArm" : "ControlBackground";
+            const int armButton = b.rounded(arm, x + 72, 400, 30, 16);
+            b.glyph("ControlForeground", x + 83, 404, 8, 8, armButton, ShapeKind::Circle);
+        }
+        const int cue = b.rounded(track == 0 ? "ChosenPreListen" : "ControlBackground", x + 4, 420, 30, 14);
+        b.glyph("ControlForeground", x + 14, 423, 8, 8, cue);
+    }
+    b.rect("ControlSelectionFrame", trackLeft(0) + 36, 398, 34, 20, Paint::Stroke);
+
+    b.area("Mixer › Crossfader");
+    const int fader = b.rect("SurfaceBackground", 224, 442, right - 224, 36);
+    for (int track = 0; track < kMaster; ++track) {
+        for (int side = 0; side < 2; ++side) {
+            const bool chosen = (track == 0 && side == 0) || (track == 2 && side == 1);
+            const double x = trackLeft(track) + 4 + side * 34;
+            const int face = b.rounded(chosen ? "ChosenDefault" : "ControlBackground", x, 446, 30, 14);
+            b.text(chosen ? "ControlOnForeground" : "ControlOffForeground", x + 11, 457, 9, side == 0 ? "A" : "B",
+                   face);
+        }
+    }
+    const double master = trackLeft(kMaster);
+    const int slot = b.rect("ControlBackground", master + 4, 452, 100, 6);
+    b.glyph("ControlFillHandle", master + 48, 446, 8, 18, slot);
+    b.text("ControlForeground", master + 4, 474, 9, "A", fader);
+    b.text("ControlForeground", master + 96, 474, 9, "B", fader);
+
+    b.area("Mixer › Section selectors");
+    const int selectors = b.rect("SurfaceBackground", right + 6, 188, 1196 - right - 6, 90);
+    const char* kinds[] = {"ViewCheckControlEnabledOn", "ViewCheckControlEnabledOff", "ViewCheckControlDisabledOn",
+                           "ViewCheckControlDisabledOff"};
+    const char* labels[] = {"I/O", "S", "X", "D"};
+    for (int i = 0; i < 4; ++i) {
+        b.rect(kinds[i], right + 10, 192 + i * 20, 14, 10);
+        b.text("ControlForeground", right + 28, 201 + i * 20, 9, labels[i], selectors);
+    }
+    b.area("Mixer");
+    b.rect("ScrollbarOuterTrack", 224, 482, right - 224, 8);
+    b.rect("ScrollbarOuterHandle", 300, 483, 200, 6);
+}
+
+// The devices of the selected track, each under its title bar: Auto Filter
+// (selected), EQ Eight, Compressor, Operator, a Drum Rack, an Instrument
+// Rack's zone editor and Saturator. Laid out 130 high in the full width, then
+// fitted into the Detail View.
+void deviceChain(Builder& b)
+{
+    b.area("Detail View");
+    b.rect("DetailViewBackground", 224, kDetailTop, 972, kStatusTop - kDetailTop - 4);
+    const std::size_t first = b.size();
+
+    b.area("Detail View › Auto Filter");
+    const int device = b.rect("SurfaceBackground", 4, 474, 150, 130);
+    b.knob(30, 520, true, false, device);
+    b.knob(70, 520, true, true, device);
+    b.knob(110, 520, false, false, device);
+    b.text("TextDisabled", 96, 550, 9, "Off", device);
+
+    b.area("Detail View › EQ Eight");
+    b.rect("DisplayBackground", 160, 474, 200, 130);
+    for (int i = 1; i < 5; ++i) {
+        b.line("SpectrumGridLines", 160 + i * 40, 474, 160 + i * 40, 604);
+    }
+    std::vector<Point> spectrum;
+    std::vector<Point> second;
+    for (int i = 0; i <= 40; ++i) {
+        spectrum.push_back({160 + i * 5.0, 580 - 40 * std::exp(-std::pow((i - 12) / 8.0, 2)) - 6 * std::sin(i)});
+        second.push_back({160 + i * 5.0, 590 - 30 * std::exp(-std::pow((i - 20) / 10.0, 2))});
+    }
+    b.polyline("SpectrumDefaultColor", spectrum);
+    b.polyline("SpectrumAlternativeColor", second);
+
+    b.area("Detail View › Compressor");
+    b.rect("DisplayBackground", 366, 474, 140, 130);
+    b.polyline("InputCurveOutlineColor", {{366, 604}, {436, 534}, {506, 520}});
+    b.polyline("InputCurveColor", {{366, 602}, {436, 532}, {506, 518}});
+    b.polyline("OutputCurveOutlineColor", {{366, 604}, {436, 550}, {506, 544}});
+    b.polyline("OutputCurveColor", {{366, 602}, {436, 548}, {506, 542}});
+    b.line("ThresholdLineColor", 366, 534, 506, 534);
+    b.line("GainReductionLineColor", 490, 480, 490, 520);
+
+    b.area("Detail View › Operator");
+    b.rect("SurfaceBackground", 512, 474, 120, 130);
+    const char* operators[] = {"Operator1", "Operator2", "Operator3", "Operator4"};
+    for (int i = 0; i < 4; ++i) {
+        const int box = b.rect(operators[i], 520 + i * 27, 482, 22, 22);
+        b.text("ControlOnForeground", 527 + i * 27, 498, 10, std::string(1, static_cast<char>('A' + i)), box);
+        b.polyline(operators[i],
+                   {{520.0 + i * 27, 600}, {526.0 + i * 27, 520}, {534.0 + i * 27, 560}, {540.0 + i * 27, 600}});
+    }
+
+    b.area("Detail View › Drum Rack");
+    b.rect("DrumRackScroller1", 638, 474, 20, 130);
+    b.rect("DrumRackScroller2", 640, 540, 16, 40);
+    for (int pad = 0; pad < 16; ++pad) {
+        const double x = 662 + (pad % 4) * 30;
+        const double y = 478 + (pad / 4) * 30;
+        b.rect(pad % 3 == 0 ? "ControlBackground" : "FilledDrumRackPad", x, y, 28, 28);
+    }
+
+    b.area("Detail View › Instrument Rack zones");
+    b.rect("SurfaceArea", 786, 474, 200, 130);
+    b.rect("KeyZoneBackground", 790, 480, 150, 14);
+    b.polyline("KeyZoneCrossfadeRamp", {{940, 494}, {970, 480}});
+    b.rect("VelocityZoneBackground", 800, 500, 120, 14);
+    b.polyline("VelocityZoneCrossfadeRamp", {{920, 514}, {950, 500}});
+    b.rect("SelectorZoneBackground", 810, 520, 100, 14);
+    b.polyline("SelectorZoneCrossfadeRamp", {{910, 534}, {940, 520}});
+
+    b.area("Detail View › Saturator");
+    const int retro = b.rect("RetroDisplayBackground", 992, 474, 200, 130);
+    for (int i = 1; i < 4; ++i) {
+        b.line("RetroDisplayBackgroundLine", 992, 474 + i * 32, 1192, 474 + i * 32);
+    }
+    b.polyline("RetroDisplayForeground", {{992, 590}, {1050, 560}, {1100, 500}, {1192, 490}});
+    b.polyline("RetroDisplayForeground2", {{992, 600}, {1060, 580}, {1130, 540}, {1192, 530}});
+    b.polyline("RetroDisplayForegroundDisabled", {{992, 520}, {1192, 520}});
+    b.glyph("RetroDisplayGreen", 1000, 480, 8, 8, retro, ShapeKind::Circle);
+    b.glyph("RetroDisplayRed", 1012, 480, 8, 8, retro, ShapeKind::Circle);
+    b.glyph("RetroDisplayHandle1", 1046, 555, 8, 8, retro, ShapeKind::Circle);
+    b.glyph("RetroDisplayHandle2", 1096, 495, 8, 8, retro, ShapeKind::Circle);
+    b.text("RetroDisplayScaleText", 996, 600, 9, "-12 dB", retro);
+
+    // Into the Detail View: 968 wide from x 228, below the title bars.
+    const double bodyTop = kDetailTop + 22;
+    b.fit(first, 0, 474, 1200, 130, 228, bodyTop, 968, kStatusTop - 8 - bodyTop);
+
+    // Every device's title bar: its name on the panel colour, and its activator.
+    const double lefts[] = {4, 160, 366, 512, 638, 786, 992};
+    const double widths[] = {150, 200, 140, 120, 142, 200, 200};
+    const char* names[] = {"Auto Filter", "EQ Eight", "Compressor", "Operator", "Drum Rack", "Zones", "Saturator"};
+    const char* areas[] = {"Auto Filter",           "EQ Eight", "Compressor", "Operator", "Drum Rack",
+                           "Instrument Rack zones", "Saturator"};
+    const double scale = 968.0 / 1200.0;
+    for (int i = 0; i < 7; ++i) {
+        b.area(std::string("Detail View › ") + areas[i]);
+        const double x = 228 + lefts[i] * scale;
+        const int title = b.rect("SurfaceBackground", x, kDetailTop + 4, widths[i] * scale, 16);
+        b.glyph("ChosenDefault", x + 3, kDetailTop + 8, 8, 8, title, ShapeKind::Circle);
+        b.text("ControlForeground", x + 14, kDetailTop + 16, 10, names[i], title);
+    }
+    b.area("Detail View › Auto Filter");
+    b.rect("SelectionFrame", 228 + 4 * scale - 2, kDetailTop + 2, 150 * scale + 4, kStatusTop - 6 - kDetailTop,
+           Paint::Stroke);
+}
+
+Scene buildSession()
+{
+    Builder b("session", "Session");
+    b.area("Window");
+    b.rect("Desktop", 0, 0, 1200, 760);
+    controlBar(b);
+    browser(b);
+    clipGrid(b);
+    mixer(b);
+    deviceChain(b);
+    infoAndStatus(b, "Clip Launch Button", "Click to start the clip.");
+    return b.take();
+}
+
+} // namespace tintwright::sketch::drawing
