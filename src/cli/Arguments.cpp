@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include "color/Color.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -118,11 +120,7 @@ EntryName parseEntryName(std::string_view text)
         }
         return name;
     }
-    if (text.size() >= 2 && text.front() == '<' && text.back() == '>') {
-        name.item = std::string(text);
-    } else {
-        name.item = "<" + std::string(text) + ">";
-    }
+    name.item = "<" + std::string(color::withoutBrackets(text)) + ">";
     return name;
 }
 

@@ -20,8 +20,13 @@ public:
         CLI::App* command = program.add_subcommand(
             "contrast", "Contrast ratios of text and marks on their backgrounds (exit 1 when too low)");
         command->add_option("THEME", m_theme, "the theme to read")->required();
-        command->add_option("--min", m_text, "least ratio for text, 1..21 (4.5)")->type_name("RATIO");
-        command->add_option("--min-graphic", m_graphic, "least ratio for graphics, 1..21 (3.0)")->type_name("RATIO");
+        const sketch::ContrastMinimums least;
+        command->add_option("--min", m_text, "least ratio for text, 1..21 (" + twoDecimals(least.text) + ")")
+            ->type_name("RATIO");
+        command
+            ->add_option("--min-graphic", m_graphic,
+                         "least ratio for graphics, 1..21 (" + twoDecimals(least.graphic) + ")")
+            ->type_name("RATIO");
         addFormatOption(*command, m_format, "text (the default), csv or json");
         command->footer("Example:\n  tintwright-cli contrast Dark.ask --min 3");
         return command;
@@ -33,8 +38,9 @@ public:
     int run(Context& context) override
     {
         sketch::ContrastMinimums minimums;
-        minimums.text = parseNumber("--min", m_text, kLeastRatio, kMostRatio);
-        minimums.graphic = parseNumber("--min-graphic", m_graphic, kLeastRatio, kMostRatio);
+        minimums.text = m_text.empty() ? minimums.text : parseNumber("--min", m_text, kLeastRatio, kMostRatio);
+        minimums.graphic =
+            m_graphic.empty() ? minimums.graphic : parseNumber("--min-graphic", m_graphic, kLeastRatio, kMostRatio);
         const theme::ThemeContent theme = loadTheme(m_theme, context.input);
         const std::vector<sketch::ContrastPair> pairs = sketch::contrastPairs(sketch::elementColors(theme), minimums);
         const ListFormat format = listFormat(m_format);
@@ -72,8 +78,8 @@ public:
 
 private:
     std::string m_theme;
-    std::string m_text = "4.5";
-    std::string m_graphic = "3.0";
+    std::string m_text; // empty: the least ratios sketch::ContrastMinimums holds
+    std::string m_graphic;
     std::string m_format = "text";
 };
 

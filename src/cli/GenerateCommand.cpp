@@ -40,9 +40,10 @@ public:
         command->footer("The background becomes SurfaceBackground and the foreground ControlForeground, as given; "
                         "the accent leads the chosen state. Every text and mark the sketch shows on a ground meets "
                         "its contrast minimum (4.5 for text, 3 for graphics); the pairs whose lightness had to move "
-                        "are named on standard error.\nExample:\n  tintwright-cli generate --background '#1e1f22' "
-                        "--foreground '#e8e8e8' "
-                        "--accent '#ff9a3c' -o Ember.ask");
+                        "are named on standard error.\nExample:\n  tintwright-cli generate --background '"
+                        + color::hexColor(sketch::kExampleBase.background) + "' --foreground '"
+                        + color::hexColor(sketch::kExampleBase.foreground) + "' --accent '"
+                        + color::hexColor(sketch::kExampleBase.accent) + "' -o Ember.ask");
         return command;
     }
 

@@ -8,15 +8,19 @@ namespace tintwright::color {
 
 namespace {
 
-// The sRGB transfer function undone, with the constants of WCAG 2.x
-// (W3C, "Web Content Accessibility Guidelines 2.1", definition of relative luminance).
+// The sRGB transfer function, as IEC 61966-2-1 gives it. (WCAG 2.x writes its
+// threshold as 0.03928; no 8-bit channel lies between the two.)
+double toLinear(double c)
+{
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
 double linear(std::uint8_t channel)
 {
     static const std::array<double, 256> table = [] {
         std::array<double, 256> values {};
         for (std::size_t i = 0; i < values.size(); ++i) {
-            const double c = static_cast<double>(i) / 255.0;
-            values[i] = c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            values[i] = toLinear(static_cast<double>(i) / 255.0);
         }
         return values;
     }();
@@ -76,14 +80,6 @@ double shownRatio(double ratio)
 }
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-// The sRGB transfer function, as IEC 61966-2-1 gives it.
-double toLinear(double c)
-{
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
 
 double fromLinear(double c)
 {
@@ -150,17 +146,16 @@ bool globMatches(std::string_view name, std::string_view pattern)
     return p == pattern.size();
 }
 
-// A pattern may name elements as theme files write them, in angle brackets.
-std::string_view withoutBrackets(std::string_view pattern)
-{
-    if (pattern.size() >= 2 && pattern.front() == '<' && pattern.back() == '>') {
-        pattern.remove_prefix(1);
-        pattern.remove_suffix(1);
-    }
-    return pattern;
-}
-
 } // namespace
+
+std::string_view withoutBrackets(std::string_view name)
+{
+    if (name.size() >= 2 && name.front() == '<' && name.back() == '>') {
+        name.remove_prefix(1);
+        name.remove_suffix(1);
+    }
+    return name;
+}
 
 Oklch toOklch(const theme::RgbTriple& rgb)
 {

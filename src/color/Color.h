@@ -12,6 +12,8 @@
 
 namespace tintwright::color {
 
+inline constexpr double kPi = 3.14159265358979323846;
+
 // "#rrggbb", the way the program writes every colour.
 std::string hexColor(const theme::RgbTriple& rgb);
 // "#RRGGBB" in either case; nothing for any other text.
@@ -68,6 +70,9 @@ struct NamedVision {
 };
 // Every colour vision with its name, normal first.
 const std::vector<NamedVision>& visions();
+
+// A name as theme files write it, in angle brackets, without them; any other as it is.
+std::string_view withoutBrackets(std::string_view name);
 
 // Whether `name` matches the glob pattern (`*`, `?`), which may stand in angle
 // brackets as theme files write names. Never more steps than the two lengths'

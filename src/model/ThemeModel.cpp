@@ -12,7 +12,7 @@ using theme::ColorValue;
 
 std::string_view elementName(std::string_view item)
 {
-    return item.size() >= 2 && item.front() == '<' && item.back() == '>' ? item.substr(1, item.size() - 2) : item;
+    return color::withoutBrackets(item);
 }
 
 ThemeModel::ThemeModel()

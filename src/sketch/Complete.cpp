@@ -44,8 +44,6 @@ constexpr Factor kFactors[] = {
     {"WarperTimeBarMarkerBackground", "DisabledContextMenuIconAlpha", "85"},
 };
 
-constexpr theme::RgbTriple kAccent {255, 154, 60}; // an accent for a theme without one: Live's orange
-
 std::string_view trimmed(std::string_view record)
 {
     while (!record.empty() && (record.back() == ' ' || record.back() == '\t')) {
@@ -84,34 +82,6 @@ std::map<std::string_view, std::pair<std::size_t, std::size_t>> places(const std
         }
     }
     return found;
-}
-
-// The base colours of a theme: its own, where it has them; a missing ground
-// or ink is the dark or light one that stands against the other.
-BaseColors baseColorsOf(const ElementColors& present)
-{
-    const auto first = [&](std::initializer_list<const char*> names) -> std::optional<theme::RgbTriple> {
-        for (const char* name : names) {
-            if (const auto found = present.find(name); found != present.end()) {
-                return found->second.rgb;
-            }
-        }
-        return std::nullopt;
-    };
-    constexpr theme::RgbTriple kDark {30, 31, 34};
-    constexpr theme::RgbTriple kLight {236, 236, 236};
-    const auto against = [&](const theme::RgbTriple& other) {
-        return color::contrastRatio(other, kDark) >= color::contrastRatio(other, kLight) ? kDark : kLight;
-    };
-    std::optional<theme::RgbTriple> background = first({"SurfaceBackground", "SurfaceArea", "Desktop"});
-    std::optional<theme::RgbTriple> foreground = first({"ControlForeground"});
-    if (!background) {
-        background = foreground ? against(*foreground) : kDark;
-    }
-    if (!foreground) {
-        foreground = against(*background);
-    }
-    return {*background, *foreground, first({"ChosenDefault", "AbletonColor", "Progress"}).value_or(kAccent)};
 }
 
 // The colours of one hue and chroma from black to white, with their luminance.
@@ -339,6 +309,33 @@ Completion completeFrom(const ElementColors& present,
 }
 
 } // namespace
+
+BaseColors baseColorsOf(const ElementColors& present)
+{
+    const auto first = [&](std::initializer_list<const char*> names) -> std::optional<theme::RgbTriple> {
+        for (const char* name : names) {
+            if (const auto found = present.find(name); found != present.end()) {
+                return found->second.rgb;
+            }
+        }
+        return std::nullopt;
+    };
+    constexpr theme::RgbTriple kDark = kExampleBase.background;
+    constexpr theme::RgbTriple kLight = kExampleBase.foreground;
+    const auto against = [&](const theme::RgbTriple& other) {
+        return color::contrastRatio(other, kDark) >= color::contrastRatio(other, kLight) ? kDark : kLight;
+    };
+    std::optional<theme::RgbTriple> background = first({"SurfaceBackground", "SurfaceArea", "Desktop"});
+    std::optional<theme::RgbTriple> foreground = first({"ControlForeground"});
+    if (!background) {
+        background = foreground ? against(*foreground) : kDark;
+    }
+    if (!foreground) {
+        foreground = against(*background);
+    }
+    return {*background, *foreground,
+            first({"ChosenDefault", "AbletonColor", "Progress"}).value_or(kExampleBase.accent)};
+}
 
 Completion completeColors(const ElementColors& present)
 {

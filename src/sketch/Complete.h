@@ -29,6 +29,11 @@ std::string factorRecord(std::string_view name, std::string_view value);
 // The header Live 10.1 writes above <SkinManager>, with our own Creator.
 std::vector<std::string> live101Header(std::string_view creator);
 
+// The base colours of a theme: its own (SurfaceBackground, ControlForeground,
+// ChosenDefault), where it has them; a missing ground or ink is the dark or
+// light one that stands against the other.
+BaseColors baseColorsOf(const ElementColors& present);
+
 struct MadeElement {
     std::string name;
     theme::RgbTriple rgb;

@@ -18,6 +18,10 @@ struct BaseColors {
     theme::RgbTriple accent;
 };
 
+// The base colours of the example in the help ("Ember"): a dark ground, light
+// text and an orange accent; also where a theme lacks its own.
+inline constexpr BaseColors kExampleBase {{0x1e, 0x1f, 0x22}, {0xe8, 0xe8, 0xe8}, {0xff, 0x9a, 0x3c}};
+
 // A pair whose colours, as the roles give them, fell short of its minimum.
 struct MovedPair {
     std::string foreground;

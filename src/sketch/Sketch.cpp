@@ -101,9 +101,8 @@ void writeShape(std::ostream& out, const Shape& shape, const ElementColors& colo
         const double cx = shape.x + shape.w / 2;
         const double cy = shape.y + shape.h / 2;
         const double r = shape.w / 2;
-        const double pi = 3.14159265358979323846;
-        const double start = shape.startAngle * pi / 180;
-        const double end = (shape.startAngle + shape.spanAngle) * pi / 180;
+        const double start = shape.startAngle * color::kPi / 180;
+        const double end = (shape.startAngle + shape.spanAngle) * color::kPi / 180;
         out << "<path d=\"M " << number(cx + r * std::cos(start)) << " " << number(cy - r * std::sin(start)) << " A "
             << number(r) << " " << number(r) << " 0 " << (shape.spanAngle > 180 ? 1 : 0) << " 0 "
             << number(cx + r * std::cos(end)) << " " << number(cy - r * std::sin(end)) << "\"" << attributes << ">"

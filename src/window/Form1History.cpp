@@ -147,14 +147,7 @@ void Form1::recolourFromBaseColors()
     if (m_document.ThemeLoaded == 0) {
         return;
     }
-    const auto colorOf = [this](const char* element, theme::RgbTriple otherwise) {
-        const int entry = m_model.entryOf(element);
-        return entry > 0 ? theme::SplitColor(m_model.currentColor(entry)) : otherwise;
-    };
-    const sketch::BaseColors start {colorOf("SurfaceBackground", {30, 31, 34}),
-                                    colorOf("ControlForeground", {232, 232, 232}),
-                                    colorOf("ChosenDefault", {255, 154, 60})};
-    RecolourDialog recolour(this, m_desktop, start);
+    RecolourDialog recolour(this, m_desktop, sketch::baseColorsOf(sketchColors()));
     runEditDialog(
         recolour,
         [&] {
