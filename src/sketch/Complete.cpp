@@ -206,7 +206,7 @@ std::vector<std::pair<std::string, theme::RgbTriple>>
 clipsTurned(std::vector<std::pair<std::string, theme::RgbTriple>> colors)
 {
     for (auto& [name, rgb] : colors) {
-        if (roleOf(name) == "clips" || name == "ClipText") {
+        if (roleOf(name) == RoleKind::Clips || name == "ClipText") {
             color::Oklch turned = color::toOklch(rgb);
             turned.L = 1 - turned.L;
             rgb = color::fromOklch(turned);

@@ -20,12 +20,6 @@ namespace {
 
 using color::Oklch;
 
-bool has(std::string_view name, std::initializer_list<std::string_view> parts)
-{
-    return std::any_of(parts.begin(), parts.end(),
-                       [name](std::string_view part) { return name.find(part) != std::string_view::npos; });
-}
-
 Oklch withHue(Oklch c, double hue, double leastChroma)
 {
     c.h = std::fmod(hue + 720.0, 360.0);
@@ -106,13 +100,13 @@ Oklch signal(std::string_view name, const Oklch& otherwise)
         c.L = lightness;
         return c;
     };
-    if (has(name, {"Record", "Alert", "Arm"})) {
+    if (nameHas(name, {"Record", "Alert", "Arm"})) {
         return at(kRed, 0.58);
     }
-    if (has(name, {"Play"})) {
+    if (nameHas(name, {"Play"})) {
         return at(kGreen, 0.8);
     }
-    if (has(name, {"Listen"})) {
+    if (nameHas(name, {"Listen"})) {
         return at(kBlue, 0.62);
     }
     return otherwise;
@@ -159,8 +153,8 @@ std::optional<Oklch> learned(std::string_view name, const Palette& p)
     if (name == "ChosenDefault" || name == "ViewCheckControlEnabledOn" || name == "MainViewFocusIndicator") {
         return chosen(p);
     }
-    if (has(name, {"ControlOn", "SelectionForeground"}) || name == "ClipText") {
-        return has(name, {"Disabled"}) ? mix(ink(p), chosen(p), 0.45) : ink(p);
+    if (nameHas(name, {"ControlOn", "SelectionForeground"}) || name == "ClipText") {
+        return nameHas(name, {"Disabled"}) ? mix(ink(p), chosen(p), 0.45) : ink(p);
     }
     if (name == "SelectionBackground") {
         return Oklch {0.86, std::min(chosen(p).C, 0.07), p.accent.h};
@@ -208,65 +202,65 @@ std::optional<Oklch> learned(std::string_view name, const Palette& p)
 }
 
 // The colour an element's role gives it, before any contrast is looked at.
-Oklch roleColor(std::string_view name, std::string_view role, const Palette& p)
+Oklch roleColor(std::string_view name, RoleKind role, const Palette& p)
 {
     if (const std::optional<Oklch> color = learned(name, p)) {
         return *color;
     }
     const double s = p.towardInk;
     const Oklch line = mix(p.background, p.foreground, 0.3);
-    if (role == "surfaces" || role == "meters") {
-        if (has(name, {"Meter"})) {
+    if (role == RoleKind::Surfaces || role == RoleKind::Meters) {
+        if (nameHas(name, {"Meter"})) {
             return learned("MeterBackground", p).value();
         }
-        if (has(name, {"Highlight", "Selected", "Head", "Tab"})) {
+        if (nameHas(name, {"Highlight", "Selected", "Head", "Tab"})) {
             return stepped(p.background, kStep * s);
         }
-        if (has(name, {"Field", "TextBack", "Bar", "Track", "Tiles", "Clip"})) {
+        if (nameHas(name, {"Field", "TextBack", "Bar", "Track", "Tiles", "Clip"})) {
             return stepped(p.background, 0.5 * kStep * s);
         }
         return p.background;
     }
-    if (role == "controls") {
-        return has(name, {"Handle", "Needle"}) ? mix(p.background, p.foreground, 0.5)
-                                               : stepped(p.background, 1.5 * kStep * s);
+    if (role == RoleKind::Controls) {
+        return nameHas(name, {"Handle", "Needle"}) ? mix(p.background, p.foreground, 0.5)
+                                                   : stepped(p.background, 1.5 * kStep * s);
     }
-    if (role == "lines") {
-        if (has(name, {"Tiles"})) {
+    if (role == RoleKind::Lines) {
+        if (nameHas(name, {"Tiles"})) {
             return stepped(p.background, 0.5 * kStep * s);
         }
-        if (has(name, {"ShadowDark"})) {
+        if (nameHas(name, {"ShadowDark"})) {
             return stepped(p.background, -kStep);
         }
-        return has(name, {"Frame", "Border", "Shadow"}) ? mix(p.background, p.foreground, 0.45) : line;
+        return nameHas(name, {"Frame", "Border", "Shadow"}) ? mix(p.background, p.foreground, 0.45) : line;
     }
-    if (role == "text") {
-        if (has(name, {"Hint"})) {
+    if (role == RoleKind::Text) {
+        if (nameHas(name, {"Hint"})) {
             return mix(p.background, p.foreground, 0.7);
         }
-        return has(name, {"Off"}) ? mix(p.background, p.foreground, 0.85) : signal(name, p.foreground);
+        return nameHas(name, {"Off"}) ? mix(p.background, p.foreground, 0.85) : signal(name, p.foreground);
     }
-    if (role == "disabled-text") {
+    if (role == RoleKind::DisabledText) {
         return mix(p.background, p.foreground, 0.45);
     }
-    if (role == "disabled-controls") {
+    if (role == RoleKind::DisabledControls) {
         Oklch face = stepped(p.background, kStep * s);
         face.C *= 0.5;
         return face;
     }
-    if (role == "marks") {
-        return signal(name, has(name, {"Chosen", "Ableton", "Retro"}) ? chosen(p) : p.foreground);
+    if (role == RoleKind::Marks) {
+        return signal(name, nameHas(name, {"Chosen", "Ableton", "Retro"}) ? chosen(p) : p.foreground);
     }
-    if (role == "accents") {
+    if (role == RoleKind::Accents) {
         return signal(name, chosen(p));
     }
-    if (role == "selection") {
-        if (has(name, {"Standby"})) {
+    if (role == RoleKind::Selection) {
+        if (nameHas(name, {"Standby"})) {
             return mix(p.background, chosen(p), 0.3);
         }
-        return has(name, {"Background", "Tab"}) ? mix(p.background, chosen(p), 0.55) : signal(name, chosen(p));
+        return nameHas(name, {"Background", "Tab"}) ? mix(p.background, chosen(p), 0.55) : signal(name, chosen(p));
     }
-    if (role == "clips") {
+    if (role == RoleKind::Clips) {
         // Sixteen hues round the circle from the accent's, light as clips are, the lightness varied a little.
         const int number = trailingNumber(name);
         Oklch clip = withHue(p.accent, p.accent.h + 22.5 * (number - 1), kClipChroma);
@@ -274,35 +268,36 @@ Oklch roleColor(std::string_view name, std::string_view role, const Palette& p)
         clip.L = kClipLeast + (kClipMost - kClipLeast) * ((number * 5) % 16) / 15.0;
         return clip;
     }
-    if (role == "automation") {
-        if (has(name, {"Grid", "Lane"})) {
+    if (role == RoleKind::Automation) {
+        if (nameHas(name, {"Grid", "Lane"})) {
             return line;
         }
-        if (has(name, {"Disabled"})) {
+        if (nameHas(name, {"Disabled"})) {
             return mix(p.background, p.foreground, 0.4);
         }
-        const double turn = has(name, {"Modulation"}) ? 120 : 180;
-        return stepped(withHue(chosen(p), p.accent.h + turn, 0.1), has(name, {"MouseOver", "Active"}) ? 0.1 * s : 0);
+        const double turn = nameHas(name, {"Modulation"}) ? 120 : 180;
+        return stepped(withHue(chosen(p), p.accent.h + turn, 0.1),
+                       nameHas(name, {"MouseOver", "Active"}) ? 0.1 * s : 0);
     }
     // Displays: dark glass with curves in hues of the accent's family.
-    if (has(name, {"Background"}) && !has(name, {"Zone", "Time"})) {
+    if (nameHas(name, {"Background"}) && !nameHas(name, {"Zone", "Time"})) {
         return stepped(p.background, -kStep * s);
     }
-    if (has(name, {"Line", "Grid"})) {
+    if (nameHas(name, {"Line", "Grid"})) {
         return line;
     }
-    if (has(name, {"Disabled"})) {
+    if (nameHas(name, {"Disabled"})) {
         return mix(p.background, p.foreground, 0.4);
     }
-    if (has(name, {"Text", "Foreground"})) {
-        return has(name, {"2"}) ? withHue(chosen(p), p.accent.h + 60, 0.08) : chosen(p);
+    if (nameHas(name, {"Text", "Foreground"})) {
+        return nameHas(name, {"2"}) ? withHue(chosen(p), p.accent.h + 60, 0.08) : chosen(p);
     }
-    if (has(name, {"Green", "Red"})) {
-        return withHue(chosen(p), has(name, {"Green"}) ? kGreen : kRed, kSignalChroma);
+    if (nameHas(name, {"Green", "Red"})) {
+        return withHue(chosen(p), nameHas(name, {"Green"}) ? kGreen : kRed, kSignalChroma);
     }
     const int number = trailingNumber(name);
-    return withHue(chosen(p), p.accent.h + 40.0 * number + (has(name, {"Outline", "Alternative", "Output"}) ? 30 : 0),
-                   0.08);
+    return withHue(chosen(p),
+                   p.accent.h + 40.0 * number + (nameHas(name, {"Outline", "Alternative", "Output"}) ? 30 : 0), 0.08);
 }
 
 double luminance(const theme::RgbTriple& rgb)
@@ -439,7 +434,7 @@ GeneratedTheme generateTheme(const BaseColors& base)
     const std::vector<ContrastPair> pairs = contrastPairs(first);
     std::vector<bool> keepsItsColour(table.size());
     for (std::size_t node = 0; node < table.size(); ++node) {
-        keepsItsColour[node] = fixed[node] || roleOf(table[node].name) == "text";
+        keepsItsColour[node] = fixed[node] || roleOf(table[node].name) == RoleKind::Text;
     }
     // What stands on a ground keeps the side of it its colour is on (equals
     // take the theme's side); marks take the side of the text on the same
@@ -537,7 +532,7 @@ GeneratedTheme generateTheme(const BaseColors& base)
             break;
         }
         for (std::size_t node = 0; node < table.size(); ++node) {
-            const bool madeKept = keepsItsColour[node] && !fixed[node] && roleOf(table[node].name) != "text";
+            const bool madeKept = keepsItsColour[node] && !fixed[node] && roleOf(table[node].name) != RoleKind::Text;
             chosenRgb[node] = madeKept ? chosenRgb[node] : start[node];
         }
     }

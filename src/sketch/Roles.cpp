@@ -12,12 +12,6 @@ namespace tintwright::sketch {
 
 namespace {
 
-bool contains(std::string_view name, std::initializer_list<std::string_view> parts)
-{
-    return std::any_of(parts.begin(), parts.end(),
-                       [name](std::string_view part) { return name.find(part) != std::string_view::npos; });
-}
-
 // What the scenes say of each element: drawn as text, as a mark on something, or stood on.
 struct SceneFacts {
     std::set<std::string> text;
@@ -41,24 +35,33 @@ SceneFacts sceneFacts()
 }
 
 struct Rule {
+    RoleKind kind;
     const char* name;
     const char* description;
 };
 
 // In the order they are tried; the first that fits an element is its role.
-constexpr Rule kClips {"clips", "The palette of clip and track colours."};
-constexpr Rule kDisabledText {"disabled-text", "Text of what cannot be used now."};
-constexpr Rule kText {"text", "Text and values: captions, names, numbers, rulers."};
-constexpr Rule kMarks {"marks", "Icons and marks that stand on controls: launch triangles, needles, arrows."};
-constexpr Rule kMeters {"meters", "Level meters and their ground."};
-constexpr Rule kAutomation {"automation", "Automation and modulation envelopes, their lanes and tools."};
-constexpr Rule kSelection {"selection", "What is selected, chosen or in focus, and the frames around it."};
-constexpr Rule kDisabled {"disabled-controls", "Faces of controls that cannot be used now."};
-constexpr Rule kLines {"lines", "Lines, grids, frames and shadows."};
-constexpr Rule kDisplays {"displays", "Device displays: curves, spectra, waveforms, operators, zones."};
-constexpr Rule kAccents {"accents", "What is on, playing, recording, learning, armed or in progress."};
-constexpr Rule kSurfaces {"surfaces", "Surfaces from the window's ground up: panels, bars, fields and backgrounds."};
-constexpr Rule kControls {"controls", "Faces and handles of controls: knobs, buttons, scroll bars."};
+constexpr Rule kClips {RoleKind::Clips, "clips", "The palette of clip and track colours."};
+constexpr Rule kDisabledText {RoleKind::DisabledText, "disabled-text", "Text of what cannot be used now."};
+constexpr Rule kText {RoleKind::Text, "text", "Text and values: captions, names, numbers, rulers."};
+constexpr Rule kMarks {RoleKind::Marks, "marks",
+                       "Icons and marks that stand on controls: launch triangles, needles, arrows."};
+constexpr Rule kMeters {RoleKind::Meters, "meters", "Level meters and their ground."};
+constexpr Rule kAutomation {RoleKind::Automation, "automation",
+                            "Automation and modulation envelopes, their lanes and tools."};
+constexpr Rule kSelection {RoleKind::Selection, "selection",
+                           "What is selected, chosen or in focus, and the frames around it."};
+constexpr Rule kDisabled {RoleKind::DisabledControls, "disabled-controls",
+                          "Faces of controls that cannot be used now."};
+constexpr Rule kLines {RoleKind::Lines, "lines", "Lines, grids, frames and shadows."};
+constexpr Rule kDisplays {RoleKind::Displays, "displays",
+                          "Device displays: curves, spectra, waveforms, operators, zones."};
+constexpr Rule kAccents {RoleKind::Accents, "accents",
+                         "What is on, playing, recording, learning, armed or in progress."};
+constexpr Rule kSurfaces {RoleKind::Surfaces, "surfaces",
+                          "Surfaces from the window's ground up: panels, bars, fields and backgrounds."};
+constexpr Rule kControls {RoleKind::Controls, "controls",
+                          "Faces and handles of controls: knobs, buttons, scroll bars."};
 
 const Rule& ruleFor(std::string_view name, const SceneFacts& facts)
 {
@@ -67,7 +70,7 @@ const Rule& ruleFor(std::string_view name, const SceneFacts& facts)
     if (name.substr(0, 4) == "Clip" && name.size() > 4 && std::isdigit(static_cast<unsigned char>(name[4]))) {
         return kClips;
     }
-    if (text && contains(name, {"Disabled"})) {
+    if (text && nameHas(name, {"Disabled"})) {
         return kDisabledText;
     }
     if (text) {
@@ -76,33 +79,33 @@ const Rule& ruleFor(std::string_view name, const SceneFacts& facts)
     if (facts.marks.count(element) > 0) {
         return kMarks;
     }
-    if (contains(name, {"Meter"})) {
+    if (nameHas(name, {"Meter"})) {
         return kMeters;
     }
-    if (contains(name, {"Automation", "Modulation"})) {
+    if (nameHas(name, {"Automation", "Modulation"})) {
         return kAutomation;
     }
-    if (contains(name, {"Selection", "Selected", "Chosen", "Focus", "Standby"})) {
+    if (nameHas(name, {"Selection", "Selected", "Chosen", "Focus", "Standby"})) {
         return kSelection;
     }
-    if (contains(name, {"Disabled", "Deactivated"})) {
+    if (nameHas(name, {"Disabled", "Deactivated"})) {
         return kDisabled;
     }
-    if (contains(name, {"Grid", "Line", "Shadow", "Frame", "Border", "Guideline", "Markings"})) {
+    if (nameHas(name, {"Grid", "Line", "Shadow", "Frame", "Border", "Guideline", "Markings"})) {
         return kLines;
     }
-    if (contains(name,
-                 {"RetroDisplay", "Spectrum", "Curve", "Operator", "Waveform", "Velocity", "Zone", "Ramp", "DrumRack",
-                  "Display"})) {
+    if (nameHas(name,
+                {"RetroDisplay", "Spectrum", "Curve", "Operator", "Waveform", "Velocity", "Zone", "Ramp", "DrumRack",
+                 "Display"})) {
         return kDisplays;
     }
-    if (contains(name,
-                 {"Alert", "Record", "Play", "Progress", "Loop", "Learn", "Ableton", "Freeze", "Arm", "On", "Highlight",
-                  "Range", "Search", "Listen"})) {
+    if (nameHas(name,
+                {"Alert", "Record", "Play", "Progress", "Loop", "Learn", "Ableton", "Freeze", "Arm", "On", "Highlight",
+                 "Range", "Search", "Listen"})) {
         return kAccents;
     }
     if (facts.grounds.count(element) > 0
-        || contains(name, {"Background", "Surface", "Desktop", "Back", "Track", "Bar", "Tab", "Field", "Tiles"})) {
+        || nameHas(name, {"Background", "Surface", "Desktop", "Back", "Track", "Bar", "Tab", "Field", "Tiles"})) {
         return kSurfaces;
     }
     return kControls;
@@ -114,12 +117,12 @@ std::vector<Role> buildRoles()
     std::vector<Role> result;
     for (const Rule* rule : {&kSurfaces, &kControls, &kLines, &kText, &kDisabledText, &kDisabled, &kMarks, &kAccents,
                              &kSelection, &kClips, &kMeters, &kAutomation, &kDisplays}) {
-        result.push_back({rule->name, rule->description, {}});
+        result.push_back({rule->kind, rule->name, rule->description, {}});
     }
     for (const ElementInfo& info : elementTable()) {
         const Rule& rule = ruleFor(info.name, facts);
         const auto role =
-            std::find_if(result.begin(), result.end(), [&](const Role& r) { return r.name == rule.name; });
+            std::find_if(result.begin(), result.end(), [&](const Role& r) { return r.kind == rule.kind; });
         role->elements.emplace_back(info.name);
     }
     return result;
@@ -127,25 +130,31 @@ std::vector<Role> buildRoles()
 
 } // namespace
 
+bool nameHas(std::string_view name, std::initializer_list<std::string_view> parts)
+{
+    return std::any_of(parts.begin(), parts.end(),
+                       [name](std::string_view part) { return name.find(part) != std::string_view::npos; });
+}
+
 const std::vector<Role>& roles()
 {
     static const std::vector<Role> all = buildRoles();
     return all;
 }
 
-std::string_view roleOf(std::string_view element)
+RoleKind roleOf(std::string_view element)
 {
-    static const std::map<std::string_view, std::string_view> byElement = [] {
-        std::map<std::string_view, std::string_view> map;
+    static const std::map<std::string_view, RoleKind> byElement = [] {
+        std::map<std::string_view, RoleKind> map;
         for (const Role& role : roles()) {
             for (const std::string& name : role.elements) {
-                map.emplace(name, role.name);
+                map.emplace(name, role.kind);
             }
         }
         return map;
     }();
     const auto found = byElement.find(elementName(element));
-    return found == byElement.end() ? std::string_view() : found->second;
+    return found == byElement.end() ? RoleKind::None : found->second;
 }
 
 } // namespace tintwright::sketch

@@ -139,13 +139,38 @@ TEST(SketchTest, everyElementHasExactlyOneRoleAndTextIsWhatTheScenesWrite)
     for (const Scene* scene : allScenes()) {
         for (const Shape& shape : scene->shapes) {
             if (shape.kind == ShapeKind::Text && shape.standsOn >= 0) {
-                const std::string_view role = roleOf(shape.element);
-                EXPECT_TRUE(role == "text" || role == "disabled-text") << shape.element << " is " << role;
+                const RoleKind role = roleOf(shape.element);
+                EXPECT_TRUE(role == RoleKind::Text || role == RoleKind::DisabledText) << shape.element;
             }
         }
     }
-    EXPECT_EQ(roleOf("<Clip7>"), "clips");
-    EXPECT_EQ(roleOf("NoSuchElement"), "");
+}
+
+// The rules are tried in order, the first fitting one wins: elements that more
+// than one rule fits, and one of each role, where a reordering would show.
+TEST(SketchTest, rolesAreAssignedByTheFirstRuleThatFits)
+{
+    const std::pair<const char*, RoleKind> expected[] = {
+        {"TextDisabled", RoleKind::DisabledText}, // text, and disabled: disabled text
+        {"ControlOffDisabledForeground", RoleKind::DisabledText},
+        {"ControlForeground", RoleKind::Text},
+        {"ClipText", RoleKind::Text}, // text before clips by name
+        {"<Clip7>", RoleKind::Clips},
+        {"ChosenDefault", RoleKind::Marks}, // drawn on controls before "Chosen" makes it a selection
+        {"MeterBackground", RoleKind::Meters}, // a meter before a ground
+        {"AutomationDisabled", RoleKind::Automation}, // automation before disabled
+        {"SurfaceAreaFocus", RoleKind::Selection}, // focus before surface
+        {"RangeDisabled", RoleKind::DisabledControls}, // disabled before range (an accent)
+        {"ShadowDark", RoleKind::Lines},
+        {"Operator1", RoleKind::Displays},
+        {"LearnKey", RoleKind::Accents},
+        {"SurfaceBackground", RoleKind::Surfaces},
+        {"Poti", RoleKind::Controls},
+        {"NoSuchElement", RoleKind::None},
+    };
+    for (const auto& [element, role] : expected) {
+        EXPECT_EQ(roleOf(element), role) << element;
+    }
 }
 
 TEST(SketchTest, contrastPairsAreLowestFirstOnceEachAndTakeTheFirstOfANameTwice)
