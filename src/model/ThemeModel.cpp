@@ -22,9 +22,54 @@ ThemeModel::ThemeModel()
 
 ThemeModel::~ThemeModel() = default;
 
+ThemeModel::Recorder::Recorder(ThemeModel& model, bool withRecords)
+    : m_model(model)
+{
+    if (m_model.m_editDepth++ == 0) {
+        m_before = m_model.snapshot(withRecords);
+    }
+}
+
+ThemeModel::Recorder::~Recorder()
+{
+    if (--m_model.m_editDepth == 0 && m_before) {
+        m_model.recordEdit(std::move(*m_before));
+    }
+}
+
 void ThemeModel::load(const theme::ThemeContent& content)
 {
     load(content, true);
+}
+
+void ThemeModel::startUp()
+{
+    m_document->LineCount = 0;
+    m_document->EntryCount = 0;
+    m_document->ThemeLoaded = 0;
+}
+
+void ThemeModel::setDialogPath(const std::filesystem::path& path)
+{
+    m_document->DialogPath = path;
+}
+
+void ThemeModel::setHasMyPrefix(bool has)
+{
+    m_document->HasMyPrefix = has ? 1 : 0;
+}
+
+void ThemeModel::open(const theme::ThemeContent& content, const std::string& title)
+{
+    m_document->ThemeTitle = title;
+    load(content);
+    m_document->ThemeLoaded = 1;
+}
+
+void ThemeModel::save(std::filesystem::path path)
+{
+    theme::replaceFile(path, savedBytes());
+    m_document->SavedPath = std::move(path);
 }
 
 void ThemeModel::load(const theme::ThemeContent& content, bool store)
@@ -77,6 +122,7 @@ std::optional<ColorValue> ThemeModel::newColor(int number) const
 void ThemeModel::giveColor(int number, ColorValue color)
 {
     entry(number);
+    const Recorder edit(*this);
     m_newColors[static_cast<std::size_t>(number - 1)] = color;
     const theme::RgbTriple rgb = theme::SplitColor(color);
     theme::ColorTableRow& row = theme::colorTableRow(*m_document, number);
@@ -86,9 +132,29 @@ void ThemeModel::giveColor(int number, ColorValue color)
     row[theme::Changed] = 1;
 }
 
+void ThemeModel::pick(int number, ColorValue color)
+{
+    entry(number);
+    const Recorder edit(*this);
+    m_document->WorkColor = color;
+    giveColor(number, color);
+    markRow(number);
+}
+
+std::vector<int> ThemeModel::changeAll(int number, ColorValue color)
+{
+    const ColorValue from = currentColor(number);
+    const Recorder edit(*this);
+    m_document->WorkColor = color;
+    std::vector<int> changed = replaceColors({{from, color}});
+    markRow(number);
+    return changed;
+}
+
 void ThemeModel::revert(int number)
 {
     entry(number);
+    const Recorder edit(*this);
     m_newColors[static_cast<std::size_t>(number - 1)] = std::nullopt;
     theme::colorTableRow(*m_document, number)[theme::Changed] = 1;
     if (m_markerRow == number) {
@@ -105,12 +171,14 @@ void ThemeModel::revert(int number)
 void ThemeModel::markRow(int number)
 {
     entry(number);
+    const Recorder edit(*this);
     m_markerRow = number;
     m_document->MarkedRow = static_cast<std::int16_t>(number);
 }
 
 std::vector<int> ThemeModel::replaceColors(const std::vector<std::pair<ColorValue, ColorValue>>& pairs)
 {
+    const Recorder edit(*this);
     std::vector<std::pair<int, ColorValue>> given;
     for (int number = 1; number <= entryCount(); ++number) {
         const ColorValue color = currentColor(number);
@@ -132,6 +200,7 @@ std::vector<int> ThemeModel::replaceColors(const std::vector<std::pair<ColorValu
 
 std::vector<int> ThemeModel::adjust(const color::Adjustment& adjustment, const std::vector<std::string>& patterns)
 {
+    const Recorder edit(*this);
     std::vector<int> changed;
     for (int number = 1; number <= entryCount(); ++number) {
         if (!color::matchesAny(entry(number).element, patterns)) {
@@ -152,7 +221,7 @@ void ThemeModel::extend(const theme::ThemeContent& content)
 {
     auto extended = std::make_unique<theme::ThemeDocument>();
     theme::storeTheme(*extended, content); // throws before anything changed
-    Snapshot before = snapshot(true);
+    const Recorder edit(*this, true);
     const theme::ThemeDocument& old = *m_document; // read before it is replaced below
     // The run's names, flags and paths stay; the records and the table are the new ones.
     extended->DialogPath = old.DialogPath;
@@ -198,7 +267,29 @@ void ThemeModel::extend(const theme::ThemeContent& content)
     }
     m_markerRow = markerRow;
     m_document->MarkedRow = markedRow;
-    recordEdit(std::move(before));
+}
+
+void ThemeModel::beginTrial()
+{
+    m_trialBase = snapshot();
+    ++m_editDepth;
+}
+
+void ThemeModel::tryEdit(const std::function<void()>& edit)
+{
+    restore(*m_trialBase);
+    edit();
+}
+
+void ThemeModel::endTrial(bool keep)
+{
+    --m_editDepth;
+    if (keep) {
+        recordEdit(std::move(*m_trialBase));
+    } else {
+        restore(*m_trialBase);
+    }
+    m_trialBase.reset();
 }
 
 ThemeModel::Snapshot ThemeModel::snapshot(bool withRecords) const
@@ -217,6 +308,7 @@ ThemeModel::Snapshot ThemeModel::snapshot(bool withRecords) const
     state.newColors = m_newColors;
     state.markerRow = m_markerRow;
     state.markedRow = m_document->MarkedRow;
+    state.workColor = m_document->WorkColor;
     return state;
 }
 
@@ -241,6 +333,7 @@ void ThemeModel::restore(const Snapshot& state)
     m_newColors = state.newColors;
     m_markerRow = state.markerRow;
     m_document->MarkedRow = state.markedRow;
+    m_document->WorkColor = state.workColor;
 }
 
 void ThemeModel::recordEdit(Snapshot before)

@@ -6,6 +6,8 @@
 #include "theme/ThemeReader.h"
 
 #include <array>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,7 +32,9 @@ struct Entry {
 
 // The document holds what "Save Theme" writes: the records, the colour table,
 // the counters, names and flags of the run. Beside it the model keeps what an
-// edit shows: each entry's NEW COLOR swatch and the row the "#" marks.
+// edit shows: each entry's NEW COLOR swatch and the row the "#" marks. The
+// model is the document's only writer; every edit it offers is one step of
+// its history, however many entries it changes.
 class ThemeModel {
 public:
     ThemeModel();
@@ -42,8 +46,19 @@ public:
     // for a theme the document cannot hold.
     void load(const theme::ThemeContent& content);
 
-    theme::ThemeDocument& document() { return *m_document; }
     const theme::ThemeDocument& document() const { return *m_document; }
+
+    // The run's state, as the window's commands set it.
+    // No theme read: no records, no entries.
+    void startUp();
+    // The path the file dialog gave last; empty where it gave none.
+    void setDialogPath(const std::filesystem::path& path);
+    // Whether the opened theme's name begins with "my", so that Save Theme proposes no other.
+    void setHasMyPrefix(bool has);
+    // A read theme is the one of this run, under its title (UTF-8).
+    void open(const theme::ThemeContent& content, const std::string& title);
+    // Writes what "Save Theme" writes to `path` (as a whole, or not at all), which then is the saved path.
+    void save(std::filesystem::path path);
 
     int entryCount() const { return static_cast<int>(m_entries.size()); }
     // Entries are numbered from 1 in file order, as the grid's rows are.
@@ -59,6 +74,10 @@ public:
 
     // The entry shows `color` as its new colour and is saved in it.
     void giveColor(int number, theme::ColorValue color);
+    // A colour picked for the entry: it becomes WorkColor and the entry's new colour, and the "#" moves there.
+    void pick(int number, theme::ColorValue color);
+    // Every entry of the entry's current colour gets `color`, picked as for the entry; the entries given it.
+    std::vector<int> changeAll(int number, theme::ColorValue color);
     // The entry gets back its file colour (also WorkColor) and counts as changed,
     // so the next save writes it in the writer's form; its "#" goes.
     void revert(int number);
@@ -84,6 +103,12 @@ public:
         theme::ThemeDocument document; // its records, colour table and counts
         std::vector<Entry> entries;
     };
+    // An edit tried while a dialog is open: each try starts from the state
+    // before the first, and the last is kept (one step) or put back.
+    void beginTrial();
+    void tryEdit(const std::function<void()>& edit);
+    void endTrial(bool keep);
+
     // The state an edit changes, to be had back.
     struct Snapshot {
         std::shared_ptr<const Records> whole; // set where the edit changed the records themselves
@@ -92,11 +117,9 @@ public:
         std::vector<std::optional<theme::ColorValue>> newColors;
         int markerRow = 0;
         std::int16_t markedRow = 0;
+        theme::ColorValue workColor = 0;
     };
     Snapshot snapshot(bool withRecords = false) const;
-    void restore(const Snapshot& state);
-    // An edit is done: the state before it can be had back; what was undone is gone.
-    void recordEdit(Snapshot before);
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
     void undo();
@@ -106,7 +129,24 @@ public:
     std::string savedBytes();
 
 private:
+    // Made at the start of each edit: the outermost one records the state
+    // before it as one step when it ends (none while a trial is open).
+    class Recorder {
+    public:
+        explicit Recorder(ThemeModel& model, bool withRecords = false);
+        ~Recorder();
+        Recorder(const Recorder&) = delete;
+        Recorder& operator=(const Recorder&) = delete;
+
+    private:
+        ThemeModel& m_model;
+        std::optional<Snapshot> m_before;
+    };
+
     void load(const theme::ThemeContent& content, bool store);
+    void restore(const Snapshot& state);
+    // An edit is done: the state before it can be had back; what was undone is gone.
+    void recordEdit(Snapshot before);
     static void step(std::vector<Snapshot>& from, std::vector<Snapshot>& to, ThemeModel& model);
 
     std::unique_ptr<theme::ThemeDocument> m_document;
@@ -115,6 +155,8 @@ private:
     int m_markerRow = 0;
     std::vector<Snapshot> m_undo; // unlimited within a run
     std::vector<Snapshot> m_redo;
+    int m_editDepth = 0; // edits under way, the open trial counting as one
+    std::optional<Snapshot> m_trialBase;
 };
 
 } // namespace tintwright::model

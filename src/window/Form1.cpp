@@ -80,9 +80,7 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
-    m_document.LineCount = 0;
-    m_document.EntryCount = 0;
-    m_document.ThemeLoaded = 0;
+    m_model.startUp();
 
     const int widths[kGridCols] = {500, 3600, 600, 600, 600, 1300, 1300, 400};
     for (int col = 0; col < kGridCols; ++col) {
@@ -151,8 +149,8 @@ void Form1::showWrongFormat()
 void Form1::okopendatei_Click()
 {
     runCommand(texts::kOpenFailed, m_document.DialogPath, [this] {
-        m_document.DialogPath.clear();
-        m_document.HasMyPrefix = 0;
+        m_model.setDialogPath({});
+        m_model.setHasMyPrefix(false);
         dialog->setDialogTitle(text(texts::kOpenDialogTitle));
         dialog->setFilter(text(texts::kThemeFilter));
         dialog->setFlags(CommonDialog::kOverwritePrompt);
@@ -169,8 +167,8 @@ void Form1::openThemeFile(const QString& path)
         return; // a theme is read once per run
     }
     runCommand(texts::kOpenFailed, m_document.DialogPath, [this, &path] {
-        m_document.DialogPath.clear();
-        m_document.HasMyPrefix = 0;
+        m_model.setDialogPath({});
+        m_model.setHasMyPrefix(false);
         dialog->setFileName(QFileInfo(path).absoluteFilePath());
         readChosenTheme();
     });
@@ -180,12 +178,12 @@ void Form1::openThemeFile(const QString& path)
 // that fails to load leaves the document and the grid as they were at start.
 void Form1::readChosenTheme()
 {
-    m_document.DialogPath = toPath(dialog->fileName());
+    m_model.setDialogPath(toPath(dialog->fileName()));
     if (m_document.DialogPath.empty()) {
         return;
     }
     if (dialog->fileTitle().startsWith(text(texts::kSaveNamePrefix))) {
-        m_document.HasMyPrefix = 1;
+        m_model.setHasMyPrefix(true);
     }
 
     const std::optional<theme::ThemeContent> content = theme::readThemeFile(m_document.DialogPath);
@@ -206,11 +204,9 @@ void Form1::readChosenTheme()
 // and "my" and its title are proposed as the name to save it under.
 void Form1::showReadTheme(const theme::ThemeContent& content, const QString& title)
 {
-    m_document.ThemeTitle = title.toStdString();
     Label2->setPath(dialog->fileName());
-    m_model.load(content);
+    m_model.open(content, title.toStdString());
     listEntries();
-    m_document.ThemeLoaded = 1;
     okopendatei->setEnabled(false);
     oksave->setEnabled(true);
     okpreview->setEnabled(true);
@@ -258,7 +254,7 @@ void Form1::listEntry(int number)
 void Form1::oksave_Click(int /*Index*/)
 {
     runCommand(texts::kSaveFailed, m_document.DialogPath, [this] {
-        m_document.DialogPath.clear();
+        m_model.setDialogPath({});
         dialog->setDialogTitle(text(texts::kSaveDialogTitle));
         dialog->setFilter(text(texts::kThemeFilter));
         dialog->setFlags(CommonDialog::kOverwritePrompt);
@@ -266,12 +262,11 @@ void Form1::oksave_Click(int /*Index*/)
         if (!dialog->ShowSave()) {
             return;
         }
-        m_document.DialogPath = toPath(dialog->fileName());
+        m_model.setDialogPath(toPath(dialog->fileName()));
         if (m_document.DialogPath.empty()) {
             return;
         }
-        theme::saveTheme(m_document, m_document.DialogPath);
-        m_document.SavedPath = m_document.DialogPath;
+        m_model.save(m_document.DialogPath);
         okquick->setEnabled(true);
         Label2->setPath(dialog->fileName());
         if (m_preview) {
@@ -282,8 +277,7 @@ void Form1::oksave_Click(int /*Index*/)
 
 void Form1::okquick_Click()
 {
-    runCommand(texts::kSaveFailed, m_document.SavedPath,
-               [this] { theme::saveTheme(m_document, m_document.SavedPath); });
+    runCommand(texts::kSaveFailed, m_document.SavedPath, [this] { m_model.save(m_document.SavedPath); });
 }
 
 void Form1::Tabelle2_Click()
@@ -296,13 +290,12 @@ void Form1::Tabelle2_Click()
         if (col != OldColor && col != NewColor) {
             return;
         }
-        model::ThemeModel::Snapshot before = m_model.snapshot();
         if (col == OldColor) {
             revertToOldColor(Tabelle2->rowSel());
         } else {
             pickNewColor(Tabelle2->rowSel()); // a cancelled dialog ends the command here
         }
-        recordEdit(std::move(before));
+        editDone();
     });
 }
 
@@ -310,8 +303,9 @@ void Form1::Tabelle2_Click()
 // file, and counts as changed: the next save writes it in the writer's form.
 void Form1::revertToOldColor(int row)
 {
+    const int marked = m_model.markerRow();
     m_model.revert(row);
-    showEdit(row);
+    showMoved(row, marked);
 }
 
 void Form1::pickNewColor(int row)
@@ -323,26 +317,16 @@ void Form1::pickNewColor(int row)
     if (!dialog->ShowColor()) {
         return;
     }
-    m_document.WorkColor = dialog->color();
-    giveNewColor(row, m_document.WorkColor);
-    markRow(row);
+    const int marked = m_model.markerRow();
+    m_model.pick(row, dialog->color());
+    showMoved(row, marked);
 }
 
-// The entry's NEW COLOR swatch shows `color`, and the entry is saved in it.
-void Form1::giveNewColor(int row, ColorValue color)
+void Form1::showMoved(int row, int markedBefore)
 {
-    m_model.giveColor(row, color);
     showEdit(row);
-}
-
-// The "#" marker moves to the row last given a colour.
-void Form1::markRow(int row)
-{
-    const int before = m_model.markerRow();
-    m_model.markRow(row);
-    showEdit(row);
-    if (before != 0 && before != row) {
-        showEdit(before);
+    if (markedBefore != 0 && markedBefore != row) {
+        showEdit(markedBefore);
     }
 }
 

@@ -84,8 +84,8 @@ private:
     // The theme's file name as the preview's title shows it: the last saved, else the opened.
     QString previewName() const;
 
-    void giveNewColor(int row, theme::ColorValue color);
-    void markRow(int row);
+    // The grid shows the edit of `row` and the "#" gone from the row it marked before.
+    void showMoved(int row, int markedBefore);
     // The colour the entry is saved in: its new colour where it was changed, else the file's.
     theme::ColorValue currentColor(int row) const;
     int currentRow() const; // the grid's current entry row, or 0
@@ -101,7 +101,8 @@ private:
     // The grid shows the model's state of the entry's edit: its NEW COLOR swatch and "#".
     void showEdit(int row);
     void showEdits();
-    void recordEdit(model::ThemeModel::Snapshot before);
+    // An edit of the model is done: the preview and the commands follow it.
+    void editDone();
     void stepThroughHistory(bool back);
     void readChosenTheme();
     void showReadTheme(const theme::ThemeContent& content, const QString& title);
@@ -128,7 +129,7 @@ private:
 
     Desktop& m_desktop;
     model::ThemeModel m_model; // the theme and every edit of it
-    theme::ThemeDocument& m_document; // the model's, by the name the window's commands use
+    const theme::ThemeDocument& m_document; // the model's, by the name the window's commands use
 
     CellGrid* Tabelle2 = nullptr;
     GraphicalButton* okopendatei = nullptr;

@@ -55,10 +55,8 @@ void Form1::updateEditActions()
     actionRedo->setEnabled(m_model.canRedo());
 }
 
-// An edit is done: what was before it can be had back.
-void Form1::recordEdit(model::ThemeModel::Snapshot before)
+void Form1::editDone()
 {
-    m_model.recordEdit(std::move(before));
     updatePreview();
     updateEditActions();
 }
@@ -83,19 +81,17 @@ void Form1::changeAllOfColor()
         return;
     }
     runCommand(texts::kColorFailed, {}, [this, row] {
-        const ColorValue color = currentColor(row);
         dialog->setCancelError(true);
         dialog->setFlags(CommonDialog::kRgbInit);
         if (!dialog->ShowColor()) {
             return;
         }
-        model::ThemeModel::Snapshot before = m_model.snapshot();
-        m_document.WorkColor = dialog->color();
-        for (const int other : m_model.replaceColors({{color, m_document.WorkColor}})) {
+        const int marked = m_model.markerRow();
+        for (const int other : m_model.changeAll(row, dialog->color())) {
             showEdit(other);
         }
-        markRow(row);
-        recordEdit(std::move(before));
+        showMoved(row, marked);
+        editDone();
     });
 }
 
@@ -104,26 +100,32 @@ void Form1::changeAllOfColor()
 // once where `showAtOnce`; OK keeps it as one edit, Cancel puts everything back.
 template<typename Dialog> void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool showAtOnce)
 {
-    const model::ThemeModel::Snapshot before = m_model.snapshot();
-    const auto showResult = [&] {
-        m_model.restore(before);
-        edit();
+    m_model.beginTrial();
+    bool accepted = false;
+    try {
+        const auto showResult = [&] {
+            m_model.tryEdit(edit);
+            showEdits();
+            updatePreview();
+        };
+        connect(&shown, &Dialog::changed, this, showResult);
+        if (showAtOnce) {
+            showResult();
+        }
+        keepPreviewInView(shown);
+        accepted = m_desktop.runDialog(shown);
+        if (accepted) {
+            m_model.tryEdit(edit);
+        }
+    } catch (...) {
+        m_model.endTrial(false); // a failed try puts everything back
         showEdits();
         updatePreview();
-    };
-    connect(&shown, &Dialog::changed, this, showResult);
-    if (showAtOnce) {
-        showResult();
+        throw;
     }
-    keepPreviewInView(shown);
-    const bool accepted = m_desktop.runDialog(shown);
-    m_model.restore(before);
-    if (accepted) {
-        edit();
-        recordEdit(before);
-    }
+    m_model.endTrial(accepted);
     showEdits();
-    updatePreview();
+    editDone();
 }
 
 void Form1::adjustColors()

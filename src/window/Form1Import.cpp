@@ -44,8 +44,8 @@ void Form1::importTheme()
         return;
     }
     runCommand(texts::kImportFailed, m_document.DialogPath, [this] {
-        m_document.DialogPath.clear();
-        m_document.HasMyPrefix = 0;
+        m_model.setDialogPath({});
+        m_model.setHasMyPrefix(false);
         dialog->setDialogTitle(text(texts::kImportDialogTitle));
         dialog->setFilter(text(texts::kImportFilter));
         dialog->setFlags(CommonDialog::kOverwritePrompt);
@@ -53,7 +53,7 @@ void Form1::importTheme()
             return;
         }
         const QString chosen = dialog->fileName();
-        m_document.DialogPath = QFileInfo(chosen).filesystemFilePath();
+        m_model.setDialogPath(QFileInfo(chosen).filesystemFilePath());
         if (m_document.DialogPath.empty()) {
             return;
         }
@@ -62,7 +62,7 @@ void Form1::importTheme()
         const theme::ThemeContent content = sketch::asReadTheme(imported.records);
         // Saved under "my" and its name as a Live 10 theme: "Dracula.ask" becomes "myDracula.ask".
         const QFileInfo file(chosen);
-        m_document.HasMyPrefix = file.completeBaseName().startsWith(text(texts::kSaveNamePrefix)) ? 1 : 0;
+        m_model.setHasMyPrefix(file.completeBaseName().startsWith(text(texts::kSaveNamePrefix)));
         showReadTheme(content, file.completeBaseName() + QLatin1Char('.') + text(texts::kThemeExtension));
     });
 }

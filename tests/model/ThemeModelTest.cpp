@@ -95,10 +95,7 @@ TEST_F(ThemeModelTest, adjustingChangesOnlyMatchingEntriesThatDiffer)
 
 TEST_F(ThemeModelTest, undoBringsBackTheReadRecordsAlsoAfterASave)
 {
-    const ThemeModel::Snapshot before = m_model.snapshot();
-    m_model.giveColor(1, composeColor(5, 5, 5));
-    m_model.markRow(1);
-    m_model.recordEdit(before);
+    m_model.pick(1, composeColor(5, 5, 5));
     EXPECT_EQ(savedRed(1), "<R Value=\"5\" />"); // a save rebuilds the record
     m_model.undo();
     EXPECT_FALSE(m_model.newColor(1));
@@ -110,8 +107,43 @@ TEST_F(ThemeModelTest, undoBringsBackTheReadRecordsAlsoAfterASave)
     EXPECT_EQ(m_model.markerRow(), 1);
     // A new edit after an undo drops what was undone.
     m_model.undo();
-    m_model.recordEdit(m_model.snapshot());
+    m_model.giveColor(2, composeColor(6, 6, 6));
     EXPECT_FALSE(m_model.canRedo());
+}
+
+// Every edit is one step, however many entries it changes, and an undo brings
+// back every field it changed: the "#", MarkedRow and WorkColor too.
+TEST_F(ThemeModelTest, eachEditIsOneStepThatUndoTakesBackWhole)
+{
+    m_model.pick(3, composeColor(1, 2, 3)); // row 3 takes entry 1's colour
+    const ThemeModel::Snapshot afterPick = m_model.snapshot();
+    EXPECT_EQ(m_model.changeAll(1, composeColor(9, 9, 9)), (std::vector<int> {1, 3}));
+    EXPECT_EQ(m_model.document().MarkedRow, 1);
+    EXPECT_EQ(m_model.document().WorkColor, composeColor(9, 9, 9));
+    m_model.undo();
+    EXPECT_EQ(m_model.document().MarkedRow, afterPick.markedRow);
+    EXPECT_EQ(m_model.document().WorkColor, composeColor(1, 2, 3));
+    EXPECT_EQ(m_model.currentColor(1), composeColor(1, 2, 3));
+    EXPECT_EQ(m_model.markerRow(), 3);
+    m_model.undo();
+    EXPECT_EQ(m_model.document().MarkedRow, 0);
+    EXPECT_EQ(m_model.document().WorkColor, 0u);
+    EXPECT_FALSE(m_model.canUndo());
+
+    // A dialog's tries are one step on OK, and none on Cancel.
+    m_model.beginTrial();
+    m_model.tryEdit([&] { m_model.giveColor(2, composeColor(7, 7, 7)); });
+    m_model.tryEdit([&] { m_model.giveColor(3, composeColor(8, 8, 8)); });
+    EXPECT_FALSE(m_model.newColor(2)); // each try starts from the state before the first
+    m_model.endTrial(false);
+    EXPECT_FALSE(m_model.canUndo());
+    EXPECT_FALSE(m_model.newColor(3));
+    m_model.beginTrial();
+    m_model.tryEdit([&] { m_model.adjust({0, 1, 0.2, false}, {}); });
+    m_model.endTrial(true);
+    m_model.undo();
+    EXPECT_FALSE(m_model.canUndo());
+    EXPECT_EQ(m_model.savedBytes(), m_read);
 }
 
 } // namespace
