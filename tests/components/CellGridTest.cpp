@@ -1,5 +1,6 @@
 #include "components/CellGrid.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -15,6 +16,24 @@ class CellGridTest : public QObject {
 private slots:
     void setters_onACellTheGridNoLongerHas_throw_data();
     void setters_onACellTheGridNoLongerHas_throw();
+    void keysAndPointer_moveAndClickTheCurrentCell();
+    void typing_findsTheEntryByItsName_data();
+    void typing_findsTheEntryByItsName();
+
+private:
+    // A grid of entries as the window lists them: number, name, and a colour cell.
+    static void fill(CellGrid& grid)
+    {
+        grid.setCols(3);
+        grid.setRows(4);
+        const char* names[] = {"<SurfaceArea>", "<SurfaceBackground>", "<ControlForeground>"};
+        for (int row = 1; row <= 3; ++row) {
+            grid.setRow(row);
+            grid.setCol(1);
+            grid.setText(QString::fromLatin1(names[row - 1]));
+        }
+        grid.resize(400, 200);
+    }
 };
 
 void CellGridTest::setters_onACellTheGridNoLongerHas_throw_data()
@@ -40,6 +59,56 @@ void CellGridTest::setters_onACellTheGridNoLongerHas_throw()
     set(grid);
     grid.setRows(20);
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, set(grid));
+}
+
+// Arrows move the current cell, Space and Enter click it as the pointer does;
+// a click tells which cell it was on.
+void CellGridTest::keysAndPointer_moveAndClickTheCurrentCell()
+{
+    CellGrid grid;
+    fill(grid);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QSignalSpy moved(&grid, &CellGrid::currentCellChanged);
+    QSignalSpy clicked(&grid, &CellGrid::cellClicked);
+    grid.setCurrentCell(1, 1);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QTest::keyClick(&grid, Qt::Key_Right);
+    QCOMPARE(moved.last(), (QList<QVariant> {2, 2}));
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(&grid, key);
+    }
+    QCOMPARE(clicked.size(), 3);
+    QCOMPARE(grid.rowSel(), 2);
+    QCOMPARE(grid.colSel(), 2);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(3, 1).center());
+    QCOMPARE(clicked.size(), 4);
+    QCOMPARE(grid.rowSel(), 3);
+    QCOMPARE(grid.colSel(), 1);
+}
+
+void CellGridTest::typing_findsTheEntryByItsName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("row");
+    QTest::newRow("without its bracket") << QStringLiteral("surfaceb") << 2;
+    QTest::newRow("with its bracket") << QStringLiteral("<Con") << 3;
+    QTest::newRow("the first that fits") << QStringLiteral("Surface") << 1;
+    QTest::newRow("nothing fits: stays") << QStringLiteral("x") << 2;
+}
+
+// Typing a name's start moves to the first entry of that name, with or
+// without the angle bracket the theme writes.
+void CellGridTest::typing_findsTheEntryByItsName()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, row);
+    CellGrid grid;
+    fill(grid);
+    grid.setCurrentCell(2, 1);
+    QSignalSpy moved(&grid, &CellGrid::currentCellChanged);
+    QTest::keyClicks(&grid, typed);
+    QCOMPARE(moved.isEmpty() ? 2 : moved.last().at(0).toInt(), row);
 }
 
 QTEST_MAIN(CellGridTest)

@@ -1,0 +1,97 @@
+#include "sketch/Scene.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace tintwright::sketch {
+namespace {
+
+Shape shape(ShapeKind kind, const char* element, double x, double y, double w, double h, Paint paint = Paint::Fill)
+{
+    Shape made;
+    made.kind = kind;
+    made.paint = paint;
+    made.element = element;
+    made.x = x;
+    made.y = y;
+    made.w = w;
+    made.h = h;
+    return made;
+}
+
+// What the pointer hits: the topmost shape, a line within reach of it, an
+// outline on its line only, text in the box above its baseline.
+TEST(SceneTest, thePointerHitsTheTopmostShapeWhereItIsDrawn)
+{
+    Scene scene;
+    scene.shapes.push_back(shape(ShapeKind::Rect, "Ground", 0, 0, 100, 100));
+    scene.shapes.push_back(shape(ShapeKind::Rect, "Frame", 10, 10, 40, 40, Paint::Stroke));
+    Shape line = shape(ShapeKind::Line, "Line", 0, 0, 0, 0);
+    line.points = {{60, 10}, {90, 40}};
+    scene.shapes.push_back(line);
+    scene.shapes.push_back(shape(ShapeKind::Text, "Text", 60, 80, 30, 10)); // baseline at 80, 10 high
+
+    const struct {
+        double x, y;
+        const char* element; // "" for none
+    } points[] = {
+        {5, 5, "Ground"},     {10, 30, "Frame"},  {12, 30, "Frame"}, // on the outline's line, within reach
+        {30, 30, "Ground"}, // inside the outline: what is under it
+        {75, 25, "Line"},     {77, 25, "Line"},   {75, 31, "Ground"}, // within 3 of the line, and beyond
+        {61, 75, "Text"},     {61, 69, "Ground"}, // the text's box is above its baseline
+        {100, 100, "Ground"}, {101, 50, ""},      {-1, 50, ""},
+    };
+    for (const auto& point : points) {
+        const int hit = shapeAt(scene, point.x, point.y);
+        const std::string element = hit < 0 ? "" : scene.shapes[static_cast<std::size_t>(hit)].element;
+        EXPECT_EQ(element, point.element) << point.x << "," << point.y;
+    }
+}
+
+// What stands on a ground is drawn after it and on it, so that the contrast
+// pair the scene names is the one the picture shows.
+TEST(SceneTest, whatStandsOnAGroundIsDrawnAfterItAndOnIt)
+{
+    constexpr double kTolerance = 1;
+    for (const Scene* scene : allScenes()) {
+        for (std::size_t i = 0; i < scene->shapes.size(); ++i) {
+            const Shape& top = scene->shapes[i];
+            if (top.standsOn < 0) {
+                continue;
+            }
+            ASSERT_LT(static_cast<std::size_t>(top.standsOn), i) << scene->id << " " << top.element;
+            const Shape& ground = scene->shapes[static_cast<std::size_t>(top.standsOn)];
+            // A text's middle left lies on its ground; a mark's box overlaps it (a handle across a slider).
+            const bool text = top.kind == ShapeKind::Text;
+            const double left = top.x;
+            const double right = text ? top.x : top.x + top.w;
+            const double upper = text ? top.y - top.h / 2 : top.y;
+            const double lower = text ? upper : top.y + top.h;
+            EXPECT_TRUE(right >= ground.x - kTolerance && left <= ground.x + ground.w + kTolerance
+                        && lower >= ground.y - kTolerance && upper <= ground.y + ground.h + kTolerance)
+                << scene->id << ": <" << top.element << "> \"" << top.text << "\" at " << top.x << "," << top.y
+                << " is not on <" << ground.element << ">";
+        }
+    }
+}
+
+// An element's areas come in the order of the views, each once.
+TEST(SceneTest, areasOfAnElementFollowTheViewsOnceEach)
+{
+    const std::vector<std::string> areas = areasOf("ControlForeground");
+    ASSERT_FALSE(areas.empty());
+    std::size_t view = 0;
+    for (const std::string& area : areas) {
+        EXPECT_EQ(std::count(areas.begin(), areas.end(), area), 1) << area;
+        while (view < allScenes().size() && area.rfind(allScenes()[view]->name + " › ", 0) != 0) {
+            ++view;
+        }
+        EXPECT_LT(view, allScenes().size()) << area << " is out of the views' order";
+    }
+    EXPECT_TRUE(areasOf("NoSuchElement").empty());
+}
+
+} // namespace
+} // namespace tintwright::sketch
