@@ -6,18 +6,15 @@ namespace tintwright::sketch {
 
 namespace {
 
-// Where no public document says where Live paints an element, its place is
-// inferred from its name, from where Live's manual puts that part of the
-// window, and from how Live's own themes look.
+// An element is known where a public text ties its colour to a place in
+// Live's window. Elsewhere its place is inferred from its name, from where
+// Live's manual puts that part of the window (which does not say which colour
+// paints it), and from how Live's own themes look.
 constexpr std::string_view kInferred;
-constexpr std::string_view kClipStop =
-    "Ableton Live Reference Manual (Live 9 and later), chapter \"Session View\": \"Click on a square Clip Stop "
-    "button to stop a running clip, either in one of the tracks slots, or in the Track Status field below the "
-    "Session grid\"";
 constexpr std::string_view kMidiMapMode =
-    "Ableton Live Reference Manual (Live 9 and later; ableton.com/en/manual/midi-and-key-remote-control), chapter "
-    "\"MIDI and Key Remote Control\": on entering MIDI Map Mode \"assignable elements of the interface become "
-    "highlighted in blue\"";
+    "Beat Kitchen, \"Ableton Core Skills\", chapter 20 \"MIDI Mapping, Key-Mapping, and Controllers\" "
+    "(beatkitchen.io/guides/ableton/23-midi-mapping-and-controllers), on entering MIDI Map Mode: \"Everything "
+    "that can be MIDI-mapped turns blue\"";
 
 // Where Live 10 paints each colour element, in the order of Live 10.1's theme files.
 const std::vector<ElementInfo> kElements = {
@@ -144,8 +141,9 @@ const std::vector<ElementInfo> kElements = {
      kInferred, false},
     {"ClipSlotButton",
      "The square Clip Stop buttons: in empty clip slots, in the Track Status row below the clip grid, and the Master "
-     "track's Stop All Clips.",
-     kClipStop, false},
+     "track's Stop All Clips. (Live's manual, chapter \"Session View\", puts the Clip Stop buttons \"in one of the "
+     "tracks slots, or in the Track Status field\"; that this element paints them is inferred from its name.)",
+     kInferred, false},
     {"BrowserBar", "The bar at the top of the browser with the search field.", kInferred, false},
     {"BrowserBarOverlayHintTextColor", "The grey hint text in the browser's empty search field.", kInferred, false},
     {"BrowserDisabledItem", "Browser entries that cannot be used here, such as a plug-in that failed to load.",

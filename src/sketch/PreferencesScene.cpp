@@ -24,17 +24,21 @@ Scene buildPreferences()
     b.line("ShadowDark", 352, 96, 352, 692);
     b.area("Look/Feel");
     const int page = b.rect("SurfaceArea", 356, 96, 676, 596);
-    const char* labels[] = {"Language", "Zoom", "Theme", "Hue", "Saturation", "Follow Behavior", "Hide Labels"};
-    const char* values[] = {"English", "100 %", "Tintwright", "", "", "", "Off"};
-    for (int row = 0; row < 7; ++row) {
+    // Live 10 tints a theme with Brightness, Color Intensity and Color Hue: a theme published
+    // in 2018 for Live 10.0 asks to be used "with Brightness 129, Color Intensity 9, Color Hue 16".
+    const char* labels[] = {"Language",        "Zoom",      "Theme",           "Brightness",
+                            "Color Intensity", "Color Hue", "Follow Behavior", "Hide Labels"};
+    const char* values[] = {"English", "100 %", "Tintwright", "", "", "", "", "Off"};
+    const double handles[] = {0, 0, 0, 120, 20, 30};
+    for (int row = 0; row < 8; ++row) {
         const double top = 112 + row * 40;
         b.text("ControlForeground", 372, top + 14, 10, labels[row], page);
-        if (row == 3 || row == 4) {
+        if (row >= 3 && row <= 5) {
             const int slider = b.rect("ControlBackground", 560, top + 6, 240, 6);
-            b.glyph("ControlFillHandle", 560 + (row == 3 ? 60 : 150), top, 8, 18, slider);
+            b.glyph("ControlFillHandle", 560 + handles[row], top, 8, 18, slider);
             continue;
         }
-        if (row == 5) {
+        if (row == 6) {
             const char* options[] = {"Page", "Scroll"};
             for (int i = 0; i < 2; ++i) {
                 const int face = b.rounded(i == 0 ? "ChosenDefault" : "ControlBackground", 560 + i * 80, top, 76, 18);
@@ -49,9 +53,6 @@ Scene buildPreferences()
             b.rect("ControlSelectionFrame", 558, top - 2, 164, 22, Paint::Stroke);
         }
     }
-    b.text("TextDisabled", 372, 420, 10, "Plug-In Windows: only with a plug-in open", page);
-    const int name = b.rect("ControlTextBack", 560, 440, 240, 18);
-    b.text("ControlForeground", 566, 453, 10, "My Theme", name);
     // Drawn as large as the view allows: its text stays readable at the preview's opening size.
     return b.takeCut(152, 52, 896, 656);
 }

@@ -49,10 +49,17 @@ void browser(Builder& b)
     const int search = b.rect("ControlTextBack", 6, 48, 208, 16);
     b.text("BrowserBarOverlayHintTextColor", 10, 60, 10, "Search (Ctrl + F)", search);
     const int categories = b.rect("TreeRowCategoryBackground", 0, 68, 80, bottom - 68);
-    double y = 86;
-    for (const char* category : {"Sounds", "Drums", "Instruments", "Audio Effects", "Plug-ins"}) {
-        b.text("TreeRowCategoryForeground", 6, y, 10, category, categories);
-        y += 18;
+    // Live 10's browser: its categories, then its places (Collections came with Live 11).
+    double y = 84;
+    for (const char* category : {"Sounds", "Drums", "Instruments", "Audio Effects", "MIDI Effects", "Max for Live",
+                                 "Plug-ins", "Clips", "Samples"}) {
+        b.text("TreeRowCategoryForeground", 6, y, 9, category, categories);
+        y += 15;
+    }
+    y += 8;
+    for (const char* place : {"Packs", "User Library", "Current Project", "Add Folder…"}) {
+        b.text("TreeRowCategoryForeground", 6, y, 9, place, categories);
+        y += 15;
     }
     const int list = b.rect("SurfaceBackground", 82, 68, 130, bottom - 68);
     const int head = b.rect("TreeColumnHeadBackground", 82, 68, 80, 16);
