@@ -295,6 +295,16 @@ void Form1PreviewTest::preview_opensOnScreenBesideOrAwayFromTheGrid()
         QVERIFY(areaOf(frame.intersected(grid))
                 <= areaOf(grid) - qint64 {std::max(0, besideWidth - grid.left())} * grid.height());
     }
+    // At its smallest the sketch still ends above the pointer's line, every view drawn inside its own place.
+    preview.window->resize(preview.window->minimumSizeHint());
+    QCoreApplication::processEvents();
+    QVERIFY(preview.hoverInfo->geometry().top() > preview.sketch->geometry().bottom());
+    for (const tintwright::sketch::Scene* scene : tintwright::sketch::allScenes()) {
+        preview.sketch->setScene(*scene);
+        const QPointF corner = preview.sketch->toWidget({scene->width, scene->height});
+        QVERIFY2(corner.y() <= preview.sketch->height() + 0.5 && corner.x() <= preview.sketch->width() + 0.5,
+                 scene->id.c_str());
+    }
 }
 
 void Form1PreviewTest::preview_staysInViewWhileAdjustIsOpen()
