@@ -65,15 +65,15 @@ protected:
             }
         }
         // Only entries whose colour really changes count, and only they are rewritten.
-        int changed = 0;
+        std::vector<std::pair<int, theme::ColorValue>> given;
         for (const auto& [number, rgb] : colors) {
             const theme::ColorValue color = theme::composeColor(rgb.R, rgb.G, rgb.B);
             if (color != theme.currentColor(number)) {
-                theme.giveColor(number, color);
-                ++changed;
+                given.emplace_back(number, color);
             }
         }
-        return changed;
+        theme.giveColors(given);
+        return static_cast<int>(given.size());
     }
 
 private:

@@ -132,6 +132,14 @@ void ThemeModel::giveColor(int number, ColorValue color)
     row[theme::Changed] = 1;
 }
 
+void ThemeModel::giveColors(const std::vector<std::pair<int, ColorValue>>& colors)
+{
+    const Recorder edit(*this);
+    for (const auto& [number, color] : colors) {
+        giveColor(number, color);
+    }
+}
+
 void ThemeModel::pick(int number, ColorValue color)
 {
     entry(number);

@@ -74,6 +74,8 @@ public:
 
     // The entry shows `color` as its new colour and is saved in it.
     void giveColor(int number, theme::ColorValue color);
+    // Each entry given its colour, as one edit.
+    void giveColors(const std::vector<std::pair<int, theme::ColorValue>>& colors);
     // A colour picked for the entry: it becomes WorkColor and the entry's new colour, and the "#" moves there.
     void pick(int number, theme::ColorValue color);
     // Every entry of the entry's current colour gets `color`, picked as for the entry; the entries given it.

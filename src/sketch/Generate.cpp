@@ -560,14 +560,16 @@ std::vector<int> applyGenerated(model::ThemeModel& theme, const GeneratedTheme& 
     for (const auto& [name, rgb] : generated.colors) {
         colors[name] = theme::composeColor(rgb.R, rgb.G, rgb.B);
     }
+    std::vector<std::pair<int, theme::ColorValue>> given;
     std::vector<int> changed;
     for (int number = 1; number <= theme.entryCount(); ++number) {
         const auto color = colors.find(theme.entry(number).element);
         if (color != colors.end() && color->second != theme.currentColor(number)) {
-            theme.giveColor(number, color->second);
+            given.emplace_back(number, color->second);
             changed.push_back(number);
         }
     }
+    theme.giveColors(given);
     return changed;
 }
 
