@@ -130,6 +130,11 @@ TEST_F(ThemeModelTest, eachEditIsOneStepThatUndoTakesBackWhole)
     EXPECT_EQ(m_model.document().WorkColor, 0u);
     EXPECT_FALSE(m_model.canUndo());
 
+    m_model.giveColors({{2, composeColor(4, 4, 4)}, {3, composeColor(5, 5, 5)}});
+    m_model.undo();
+    EXPECT_FALSE(m_model.canUndo());
+    EXPECT_FALSE(m_model.newColor(2) || m_model.newColor(3));
+
     // A dialog's tries are one step on OK, and none on Cancel.
     m_model.beginTrial();
     m_model.tryEdit([&] { m_model.giveColor(2, composeColor(7, 7, 7)); });
