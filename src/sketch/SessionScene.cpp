@@ -72,8 +72,8 @@ void clipGrid(Builder& b)
 }
 
 // The mixer below the clip grid, section by section: In/Out, Sends, volume
-// and pan with the meters, the track buttons, the crossfader; map-mode
-// overlays on two controls, the section selectors on the right.
+// and pan with the meters, the track buttons, the crossfader; MIDI Map Mode's
+// highlight on the sends, a macro mapping on one knob, the section selectors on the right.
 void mixer(Builder& b)
 {
     const double right = trackLeft(kMaster + 1);
@@ -97,6 +97,8 @@ void mixer(Builder& b)
     }
     b.text("ControlForeground", trackLeft(kMaster) + 4, 200, 9, "Cue Out", io);
 
+    // MIDI Map Mode is on (its switch is lit in the control bar, the Mapping Browser shows): every
+    // control that can be mapped is highlighted, here the sends, each framed in LearnMidi.
     b.area("Mixer › Sends");
     const int sends = b.rect("SurfaceBackground", 224, 236, right - 224, 48);
     for (int track = 0; track < kMaster; ++track) {
@@ -104,6 +106,9 @@ void mixer(Builder& b)
             const double cx = trackLeft(track) + 24 + send * 56;
             b.knob(cx, 262, track != kTracks - 1, false, sends);
             b.text("ControlForeground", cx + 14, 280, 9, send == 0 ? "A" : "B", sends);
+            if (track != kTracks - 1) { // a frozen track's controls cannot be mapped
+                b.rounded("LearnMidi", cx - 14, 246, 28, 30, Paint::Stroke);
+            }
         }
     }
 
@@ -119,8 +124,7 @@ void mixer(Builder& b)
             b.arc("RangeDefault", x + 80, 312, 15, -45, 180);
         }
     }
-    b.rect("LearnMidi", trackLeft(1) + 20, 300, 30, 50);
-    b.rect("LearnMacro", trackLeft(2) + 66, 298, 28, 28);
+    b.rounded("LearnMacro", trackLeft(2) + 66, 298, 28, 28, Paint::Stroke); // a knob a macro can map
     b.arc("RangeDisabled", trackLeft(kTracks - 1) + 80, 312, 15, -45, 120);
     b.arc("RangeDisabledOff", trackLeft(kTracks - 1) + 80, 312, 21, 75, 90);
 
