@@ -47,8 +47,9 @@ constexpr double kGreen = 145;
 constexpr double kBlue = 255;
 constexpr double kSignalChroma = 0.13;
 
-// What careful Live 10 themes do, measured in OKLCH on five published dark
-// themes and Live 10.1's own Light theme (our own rounding of what they share):
+// What careful themes do, measured in OKLCH on four published dark themes
+// (three made for Live 10.0, one for Live 12) and on the colours of Live
+// 10.1's own Light theme (our own rounding of what they share):
 // - the chosen state (ChosenDefault) is bright in every one, 0.67 to 0.82, with
 //   dark text on it, whatever the darkness of the theme;
 constexpr double kChosenLeast = 0.68;
