@@ -226,9 +226,22 @@ void Form1EditManyTest::dialogs_sayWhatIsWrongBesideTheField()
     action("actionRecolour")->trigger();
     QCOMPARE(saidOfColours,
              QStringLiteral("Background needs a whole colour: # and six hexadecimal digits, as #1e1f22."));
+
+    // White text on mid grey cannot be read: said, and OK waits for another colour.
+    driver.desktop.answerDialog([&](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("background"))->setText(QStringLiteral("#808080"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("foreground"))->setText(QStringLiteral("#ffffff"));
+        saidOfColours = dialog.findChild<QLabel*>(QStringLiteral("recolourProblem"))->text();
+        okWaits = !dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+        return false;
+    });
+    action("actionRecolour")->trigger();
+    QCOMPARE(saidOfColours,
+             QStringLiteral("Text in the foreground cannot be read on the background (3.94:1, and text "
+                            "needs 4.50:1): choose a lighter or darker one."));
+    QVERIFY(okWaits);
 }
 
-QTEST_MAIN(Form1EditManyTest)
 // Midnight lacks 32 elements of Live 10.1: completing it is one edit; the
 // entries keep their picks, their "#" and their old colours, and undo takes it back whole.
 void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
@@ -272,4 +285,5 @@ void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
     QCOMPARE(saved(), whole);
 }
 
+QTEST_MAIN(Form1EditManyTest)
 #include "Form1EditManyTest.moc"
