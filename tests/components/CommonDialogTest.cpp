@@ -1,5 +1,6 @@
 #include "components/CommonDialog.h"
 
+#include <QDir>
 #include <QTest>
 
 #include <deque>
@@ -60,10 +61,11 @@ void CommonDialogTest::files_keepTheirNameFolderAndExtension()
     dialog.setFilter(QStringLiteral("Live themes (*.ask)|*.ask|All files (*)|*"));
     dialog.setDefaultExt(QStringLiteral("ask"));
     dialog.setFlags(CommonDialog::kOverwritePrompt);
-    desktop.files = {QStringLiteral("/themes/Mine"), std::nullopt, QStringLiteral("/themes/Two.")};
+    const QDir themes(QDir::cleanPath(QDir::tempPath())); // an absolute folder on every system
+    desktop.files = {themes.filePath(QStringLiteral("Mine")), std::nullopt, themes.filePath(QStringLiteral("Two."))};
 
     QVERIFY(dialog.ShowSave());
-    QCOMPARE(dialog.fileName(), QStringLiteral("/themes/Mine.ask"));
+    QCOMPARE(dialog.fileName(), themes.filePath(QStringLiteral("Mine.ask")));
     QCOMPARE(dialog.fileTitle(), QStringLiteral("Mine.ask"));
     QCOMPARE(desktop.fileRequests[0].nameFilters,
              QStringList({QStringLiteral("Live themes (*.ask)"), QStringLiteral("All files (*)")}));
@@ -71,12 +73,12 @@ void CommonDialogTest::files_keepTheirNameFolderAndExtension()
 
     dialog.setFileName(QStringLiteral("myMine.ask"));
     QVERIFY(!dialog.ShowOpen()); // cancelled, CancelError not set
-    QCOMPARE(desktop.fileRequests[1].proposedPath, QStringLiteral("/themes/myMine.ask"));
+    QCOMPARE(desktop.fileRequests[1].proposedPath, themes.filePath(QStringLiteral("myMine.ask")));
     QVERIFY(!desktop.fileRequests[1].confirmOverwrite);
     QCOMPARE(dialog.fileName(), QStringLiteral("myMine.ask"));
 
     QVERIFY(dialog.ShowSave()); // a name ending in a dot keeps it: the user wrote no extension on purpose
-    QCOMPARE(dialog.fileName(), QStringLiteral("/themes/Two."));
+    QCOMPARE(dialog.fileName(), themes.filePath(QStringLiteral("Two.")));
 }
 
 void CommonDialogTest::color_startsFromItsColourOnlyWhenAskedAndCancelsAsSet()
