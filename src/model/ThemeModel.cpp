@@ -42,6 +42,12 @@ void ThemeModel::load(const theme::ThemeContent& content)
     load(content, true);
 }
 
+std::vector<std::string> ThemeModel::records() const
+{
+    const auto first = m_document->ThemeLines.begin() + 1; // slot 0 holds no record
+    return {first, first + m_document->LineCount};
+}
+
 void ThemeModel::startUp()
 {
     m_document->LineCount = 0;

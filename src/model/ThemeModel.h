@@ -47,6 +47,8 @@ public:
     void load(const theme::ThemeContent& content);
 
     const theme::ThemeDocument& document() const { return *m_document; }
+    // The theme's records as the document holds them now, in file order.
+    std::vector<std::string> records() const;
 
     // The run's state, as the window's commands set it.
     // No theme read: no records, no entries.

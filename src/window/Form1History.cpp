@@ -47,9 +47,7 @@ void Form1::updateEditActions()
     actionChangeAll->setText(text(texts::kChangeAllText).arg(row > 0 ? entriesOfColor(currentColor(row)) : 0));
     actionAdjust->setEnabled(m_document.ThemeLoaded != 0);
     actionRecolour->setEnabled(m_document.ThemeLoaded != 0);
-    std::vector<std::string> records(m_document.ThemeLines.begin() + 1,
-                                     m_document.ThemeLines.begin() + 1 + m_document.LineCount);
-    const sketch::Lacking lacks = sketch::lacking(records);
+    const sketch::Lacking lacks = sketch::lacking(m_model.records());
     actionComplete->setEnabled(m_document.ThemeLoaded != 0 && lacks.elements + lacks.factors > 0);
     actionUndo->setEnabled(m_model.canUndo());
     actionRedo->setEnabled(m_model.canRedo());

@@ -73,8 +73,7 @@ void Form1::completeTheme()
         return;
     }
     runCommand(texts::kCompleteFailed, {}, [this] {
-        const std::vector<std::string> records(m_document.ThemeLines.begin() + 1,
-                                               m_document.ThemeLines.begin() + 1 + m_document.LineCount);
+        const std::vector<std::string> records = m_model.records();
         const sketch::Lacking lacks = sketch::lacking(records);
         if (lacks.elements + lacks.factors == 0) {
             return;
