@@ -84,7 +84,7 @@ void arrangement(Builder& b)
     b.area("Track headers");
     const char* names[] = {"1 Break", "2 Chords", "3 Frozen", "Volume", "A Reverb", "B Delay", "Master"};
     const double tops[] = {96, 158, 220, 282, 372, 404, 436};
-    const double heights[] = {58, 58, 58, 80, 30, 30, 40};
+    const double heights[] = {58, 58, 58, 80, 30, 30, 30};
     for (int track = 0; track < 7; ++track) {
         if (track == 4) {
             b.area("Return tracks");
@@ -100,59 +100,136 @@ void arrangement(Builder& b)
             b.glyph("ControlForeground", 1177, tops[track] + 23, 8, 8, arm, ShapeKind::Circle);
         }
     }
+
+    // The Arrangement's own Mixer Section selectors below the track headers
+    // (Live's manual, "Mixing": "You can use different mixer view setups in the
+    // Session View and in the Arrangement View"): returns and mixer shown. When
+    // Live shows a selector unavailable is not documented: the last two stand
+    // for that state, off and on (inferred).
+    b.area("Mixer section selectors");
+    const char* labels[] = {"I-O", "S", "R", "M", "D", "X"};
+    const char* states[] = {"ViewCheckControlEnabledOff", "ViewCheckControlEnabledOff",  "ViewCheckControlEnabledOn",
+                            "ViewCheckControlEnabledOn",  "ViewCheckControlDisabledOff", "ViewCheckControlDisabledOn"};
+    const int strip = b.rect("SurfaceBackground", 1106, 468, 90, 22);
+    for (int i = 0; i < 6; ++i) {
+        b.rect(states[i], 1108 + i * 15, 470, 12, 7);
+        b.text("ControlForeground", 1108 + i * 15, 487, 7, labels[i], strip);
+    }
 }
 
-// The Detail View of a MIDI clip: the clip's box, the note editor with its
-// ruler, grid tiles and notes, the velocities and the clip's modulation.
-void midiEditor(Builder& b)
+// The left of a clip's Detail View: the Clip box, and below it the box the
+// editor on the right belongs to (Notes, Envelopes, Sample).
+void clipBoxes(Builder& b, const char* clip, const char* second)
 {
     b.area("Detail View › Clip");
     b.rect("DetailViewBackground", 224, kDetailTop, 972, kStatusTop - kDetailTop - 4);
-    const int box = b.rect("SurfaceBackground", 228, kDetailTop + 4, 140, 236);
-    b.text("ControlForeground", 232, kDetailTop + 20, 10, "Clip: Chords", box);
-    b.area("Detail View › MIDI Note Editor");
-    const int rulerBar = b.rect("SurfaceBackground", 372, kDetailTop + 4, 824, 18);
+    const int box = b.rect("SurfaceBackground", 228, kDetailTop + 4, 140, 116);
+    b.text("ControlForeground", 232, kDetailTop + 20, 10, clip, box);
+    const int lower = b.rect("SurfaceBackground", 228, kDetailTop + 124, 140, 116);
+    b.text("ControlForeground", 232, kDetailTop + 140, 10, second, lower);
+}
+
+// The time ruler above a clip's editor, with the clip's loop brace.
+void clipRuler(Builder& b, double left)
+{
+    const double width = 1196 - left;
+    const int rulerBar = b.rect("SurfaceBackground", left, kDetailTop + 4, width, 18);
     for (int bar = 0; bar < 6; ++bar) {
-        b.text("DetailViewRulerMarkings", 376 + bar * 136, kDetailTop + 18, 10, "1." + std::to_string(bar + 1),
-               rulerBar);
+        b.text("DetailViewRulerMarkings", left + 4 + bar * width / 6, kDetailTop + 18, 10,
+               "1." + std::to_string(bar + 1), rulerBar);
     }
-    b.rect("LoopColor", 372, kDetailTop + 22, 544, 4);
-    b.rect("OffGridLoopColor", 916, kDetailTop + 22, 40, 4);
-    const int notes = b.rect("BackgroundClip", 372, kDetailTop + 28, 824, 104);
-    b.rect("BackgroundClipFrame", 372, kDetailTop + 28, 824, 104, Paint::Stroke);
+    b.rect("LoopColor", left, kDetailTop + 22, width * 2 / 3, 4);
+    b.rect("OffGridLoopColor", left + width * 2 / 3, kDetailTop + 22, 40, 4);
+}
+
+// The background of a clip's editor, its time divided into bars of grid tiles.
+int clipField(Builder& b, double left, double top, double height)
+{
+    const double width = 1196 - left;
+    const int field = b.rect("BackgroundClip", left, top, width, height);
+    b.rect("BackgroundClipFrame", left, top, width, height, Paint::Stroke);
     for (int tile = 0; tile < 6; ++tile) {
+        const double x = left + tile * width / 6;
         if (tile % 2 == 0) {
-            b.rect("DetailGridTiles", 372 + tile * 136, kDetailTop + 28, 136, 104);
+            b.rect("DetailGridTiles", x, top, width / 6, height);
         }
-        b.line("GridLineBase", 372 + tile * 136, kDetailTop + 28, 372 + tile * 136, kDetailTop + 132);
+        b.line("GridLineBase", x, top, x, top + height);
     }
+    return field;
+}
+
+// The Detail View of a MIDI clip as Live first shows it: the MIDI Editor, its
+// Note Editor with the note ruler (a piano keyboard, octaves named) on the left
+// and the Velocity Editor below. Live's manual ("Clip View"): "The MIDI Editor
+// toggles with the Envelope Editor on the right-hand side of the Clip View";
+// ("Editing MIDI Notes and Velocities"): "the upper Note Editor and the lower
+// Velocity Editor". The keys' colours are inferred: no text names them.
+void midiEditor(Builder& b)
+{
+    clipBoxes(b, "Clip: Chords", "Notes");
+    b.area("Detail View › MIDI Note Editor");
+    const double left = 414;
+    clipRuler(b, left);
+    const int notes = clipField(b, left, kDetailTop + 28, 150);
     for (int note = 0; note < 8; ++note) {
-        b.glyph("MidiNoteMaxVelocity", 380 + note * 100, kDetailTop + 40 + (note % 5) * 16, 80, 8, notes);
+        b.glyph("MidiNoteMaxVelocity", left + 8 + note * 96, kDetailTop + 40 + (note % 5) * 24, 78, 10, notes);
     }
-    b.area("Detail View › Velocity lane");
-    const int velocities = b.rect("SurfaceArea", 372, kDetailTop + 136, 824, 52);
+
+    // Two octaves, C3 at the bottom: seven white keys each, and five black.
+    b.area("Detail View › Note ruler");
+    const int fold = b.rounded("ControlBackground", 372, kDetailTop + 4, 38, 18);
+    b.text("ControlOffForeground", 377, kDetailTop + 17, 9, "Fold", fold);
+    const double keysTop = kDetailTop + 28;
+    const double white = 150.0 / 14;
+    const int names = b.rect("SurfaceBackground", 372, keysTop, 18, 150);
+    for (int key = 0; key < 14; ++key) {
+        b.rect("SurfaceHighlight", 390, keysTop + 150 - (key + 1) * white, 22, white - 1);
+    }
+    for (int octave = 0; octave < 2; ++octave) {
+        const double bottom = keysTop + 150 - octave * 7 * white;
+        for (const double after : {1.0, 2.0, 4.0, 5.0, 6.0}) {
+            b.rect("ControlBackground", 390, bottom - after * white - white * 0.3, 13, white * 0.6);
+        }
+        b.text("DetailViewRulerMarkings", 374, bottom - 2, 8, octave == 0 ? "C3" : "C4", names);
+    }
+
+    b.area("Detail View › Velocity Editor");
+    const int velocities = b.rect("SurfaceArea", left, kDetailTop + 182, 1196 - left, 58);
     for (int note = 0; note < 8; ++note) {
-        const double top = kDetailTop + 146 + (note % 4) * 9;
-        b.line("VelocityColor", 384 + note * 100, kDetailTop + 186, 384 + note * 100, top);
-        b.glyph("VelocityColor", 380 + note * 100, top - 4, 8, 8, velocities, ShapeKind::Circle);
+        const double x = left + 12 + note * 96;
+        const double top = kDetailTop + 194 + (note % 4) * 10;
+        b.line("VelocityColor", x, kDetailTop + 238, x, top);
+        b.glyph("VelocityColor", x - 4, top - 4, 8, 8, velocities, ShapeKind::Circle);
     }
-    b.area("Detail View › Envelopes");
-    b.rect("SurfaceArea", 372, kDetailTop + 192, 824, 48);
+}
+
+// The same clip with the Envelopes box's title clicked: the Envelope Editor
+// in the MIDI Editor's place, showing the clip's Volume modulation. The part
+// after the last breakpoint is overridden; the pointer rests on a breakpoint.
+void envelopeEditor(Builder& b)
+{
+    clipBoxes(b, "Clip: Chords", "Envelopes");
+    const int device = b.rect("ControlBackground", 232, kDetailTop + 148, 132, 14);
+    b.text("ControlForeground", 236, kDetailTop + 159, 9, "Mixer", device);
+    const int control = b.rect("ControlBackground", 232, kDetailTop + 166, 132, 14);
+    b.text("ControlForeground", 236, kDetailTop + 177, 9, "Track Volume", control);
+
+    b.area("Detail View › Envelope Editor");
+    clipRuler(b, 372);
+    clipField(b, 372, kDetailTop + 28, 212);
     b.polyline("Modulation",
-               {{372, kDetailTop + 220}, {560, kDetailTop + 204}, {760, kDetailTop + 236}, {900, kDetailTop + 200}});
-    b.polyline("ModulationDisabled", {{900, kDetailTop + 200}, {1196, kDetailTop + 200}});
-    b.circle("ModulationMouseOver", 760, kDetailTop + 236, 4);
+               {{372, kDetailTop + 140}, {560, kDetailTop + 80}, {760, kDetailTop + 200}, {900, kDetailTop + 70}});
+    b.circle("Modulation", 560, kDetailTop + 80, 3);
+    b.circle("ModulationMouseOver", 760, kDetailTop + 200, 4);
+    b.polyline("ModulationDisabled", {{900, kDetailTop + 70}, {1196, kDetailTop + 70}});
 }
 
 // The Detail View of an audio clip: the clip's box, the sample editor with its
 // ruler, the warp markers in their bar above the waveform.
 void audioEditor(Builder& b)
 {
-    b.area("Detail View › Clip");
-    b.rect("DetailViewBackground", 224, kDetailTop, 972, kStatusTop - kDetailTop - 4);
-    const int box = b.rect("SurfaceBackground", 228, kDetailTop + 4, 140, 236);
-    b.text("ControlForeground", 232, kDetailTop + 20, 10, "Clip: Break.wav", box);
-    b.button("ChosenDefault", "ControlOnForeground", 232, kDetailTop + 30, 44, 16, "Warp");
+    clipBoxes(b, "Clip: Break.wav", "Sample");
+    b.button("ChosenDefault", "ControlOnForeground", 232, kDetailTop + 150, 44, 16, "Warp");
     b.area("Detail View › Sample Editor");
     const int rulerBar = b.rect("SurfaceBackground", 372, kDetailTop + 4, 824, 18);
     for (int bar = 0; bar < 6; ++bar) {
@@ -172,18 +249,27 @@ void audioEditor(Builder& b)
     b.polyline("WaveformColor", wave);
 }
 
-Scene buildArrangement(bool audio)
+Scene buildArrangement(ClipEditor editor)
 {
-    Builder b(audio ? "audio-clip" : "arrangement", audio ? "Audio clip" : "Arrangement");
+    static const char* const ids[] = {"arrangement", "envelopes", "audio-clip"};
+    static const char* const names[] = {"Arrangement", "Clip envelopes", "Audio clip"};
+    const auto which = static_cast<std::size_t>(editor);
+    Builder b(ids[which], names[which]);
     b.area("Window");
     b.rect("Desktop", 0, 0, 1200, 760);
     controlBar(b);
     browser(b);
     arrangement(b);
-    if (audio) {
-        audioEditor(b);
-    } else {
+    switch (editor) {
+    case ClipEditor::Notes:
         midiEditor(b);
+        break;
+    case ClipEditor::Envelopes:
+        envelopeEditor(b);
+        break;
+    case ClipEditor::Sample:
+        audioEditor(b);
+        break;
     }
     infoAndStatus(b, "Arrangement", "Drag to select time; Tab shows the Session.");
     return b.take();

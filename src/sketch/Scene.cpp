@@ -22,7 +22,7 @@ const Scene& sessionScene()
 
 const Scene& arrangementScene()
 {
-    static const Scene scene = buildArrangement(false);
+    static const Scene scene = buildArrangement(drawing::ClipEditor::Notes);
     return scene;
 }
 
@@ -34,14 +34,20 @@ const Scene& preferencesScene()
 
 const Scene& audioClipScene()
 {
-    static const Scene scene = buildArrangement(true);
+    static const Scene scene = buildArrangement(drawing::ClipEditor::Sample);
+    return scene;
+}
+
+const Scene& envelopesScene()
+{
+    static const Scene scene = buildArrangement(drawing::ClipEditor::Envelopes);
     return scene;
 }
 
 const std::vector<const Scene*>& allScenes()
 {
     static const std::vector<const Scene*> scenes = {&sessionScene(), &arrangementScene(), &preferencesScene(),
-                                                     &audioClipScene()};
+                                                     &audioClipScene(), &envelopesScene()};
     return scenes;
 }
 

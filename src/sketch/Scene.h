@@ -33,8 +33,8 @@ struct Shape {
 };
 
 struct Scene {
-    std::string id; // "session", "arrangement", "preferences", "audio-clip": the CLI's --view
-    std::string name; // "Session", "Arrangement", "Preferences", "Audio clip": how the views are shown
+    std::string id; // "session", "arrangement", "audio-clip", "envelopes"…: the CLI's --view
+    std::string name; // "Session", "Arrangement", "Audio clip", "Clip envelopes"…: how the views are shown
     double width = 1200;
     double height = 760;
     std::vector<Shape> shapes; // in painting order
@@ -43,12 +43,15 @@ struct Scene {
 // The views of Live's window; built once, they never change. The Session view
 // shows the devices of the selected track below it, the Arrangement the MIDI
 // editor of its selected clip, the audio clip view the same Arrangement with an
-// audio clip's editor; Preferences is a window of its own.
+// audio clip's editor, the clip envelopes view the MIDI clip's Envelope Editor
+// in its MIDI editor's place; Preferences is a window of its own.
 const Scene& sessionScene();
 const Scene& arrangementScene();
 const Scene& preferencesScene();
 const Scene& audioClipScene();
-// Every view, in that order: Session, Arrangement, Preferences, Audio clip.
+const Scene& envelopesScene();
+// Every view, in that order: Session, Arrangement, Preferences, Audio clip,
+// Clip envelopes.
 const std::vector<const Scene*>& allScenes();
 
 // The areas where the scenes draw an element, each once, in the order of the

@@ -197,8 +197,10 @@ void browser(Builder& b);
 void infoAndStatus(Builder& b, const char* topic, const char* help);
 
 Scene buildSession();
-// The Arrangement above the Detail View of a MIDI clip, or of an audio clip.
-Scene buildArrangement(bool audio);
+// The Arrangement above the Detail View of a clip: a MIDI clip's notes or
+// its envelopes (Live shows one of them at a time), or an audio clip.
+enum class ClipEditor { Notes, Envelopes, Sample };
+Scene buildArrangement(ClipEditor editor);
 Scene buildPreferences();
 
 } // namespace tintwright::sketch::drawing

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 // The Session view: the clip grid, the mixer and the selected track's devices.
 namespace tintwright::sketch::drawing {
@@ -175,13 +176,14 @@ void mixer(Builder& b)
     b.text("ControlForeground", master + 4, 474, 9, "A", fader);
     b.text("ControlForeground", master + 96, 474, 9, "B", fader);
 
+    // The Mixer Section selectors show or hide the sections Live's manual lists ("Mixing", "The Live
+    // Mixer"): In/Out, Sends, Returns, Mixer, Track Delays, Crossfader. All are shown here but the track
+    // delays. The letters stand for those names (inferred: the manual's text does not spell them).
     b.area("Mixer › Section selectors");
-    const int selectors = b.rect("SurfaceBackground", right + 6, 188, 1196 - right - 6, 90);
-    const char* kinds[] = {"ViewCheckControlEnabledOn", "ViewCheckControlEnabledOff", "ViewCheckControlDisabledOn",
-                           "ViewCheckControlDisabledOff"};
-    const char* labels[] = {"I/O", "S", "X", "D"};
-    for (int i = 0; i < 4; ++i) {
-        b.rect(kinds[i], right + 10, 192 + i * 20, 14, 10);
+    const int selectors = b.rect("SurfaceBackground", right + 6, 188, 1196 - right - 6, 126);
+    const char* labels[] = {"I-O", "S", "R", "M", "D", "X"};
+    for (int i = 0; i < 6; ++i) {
+        b.rect(i == 4 ? "ViewCheckControlEnabledOff" : "ViewCheckControlEnabledOn", right + 10, 192 + i * 20, 14, 10);
         b.text("ControlForeground", right + 28, 201 + i * 20, 9, labels[i], selectors);
     }
     b.area("Mixer");
@@ -189,108 +191,167 @@ void mixer(Builder& b)
     b.rect("ScrollbarOuterHandle", 300, 483, 200, 6);
 }
 
-// The devices of the selected track, each under its title bar: Auto Filter
-// (selected), EQ Eight, Compressor, Operator, a Drum Rack, an Instrument
-// Rack's zone editor and Saturator. Laid out 130 high in the full width, then
-// fitted into the Detail View.
+// The device chain is laid out 1200 wide and kFitted into the Detail View's 968.
+constexpr double kFitted = 968.0 / 1200.0;
+
+// A rack's chain, and the part of its zone editor's range (0 to 1) that the
+// chain's zone covers, with the fade at the zone's upper end.
+struct Chain {
+    const char* name;
+    double from;
+    double to;
+    double fade;
+};
+
+// A rack as Live shows it: the buttons that toggle its zone editors above the
+// chain list, the chain list with one chain selected, and the one zone editor
+// shown to its right, a zone per chain. Live's manual ("Instrument, Drum and
+// Effect Racks", "Zones"): the three types of zones "whose editors are toggled
+// with the buttons above the Chain List, are Key, Velocity, and Chain Select";
+// "The Velocity Zone Editor, when displayed, replaces the Key Zone Editor to
+// the right of the Chain List"; "Audio Effect Racks do not have key or velocity
+// zones". Which colour paints what is inferred from the elements' names.
+// Returns the index of the editor's scale.
+int rack(Builder& b, double left, double width, double list, const std::vector<const char*>& toggles, std::size_t shown,
+         const char* zone, const char* ramp, const char* const (&scale)[3], const std::vector<Chain>& chains)
+{
+    b.rect("SurfaceBackground", left, 474, width, 130);
+    double x = left + 2;
+    for (std::size_t i = 0; i < toggles.size(); ++i) {
+        // Wide enough for its caption once the chain is kFitted into the Detail View.
+        const double w = (5 + 4.4 * static_cast<double>(std::char_traits<char>::length(toggles[i]))) / kFitted;
+        const bool on = i == shown;
+        const int face = b.rounded(on ? "ChosenDefault" : "ControlBackground", x, 477, w, 12);
+        b.text(on ? "ControlOnForeground" : "ControlOffForeground", x + 3, 487, 8, toggles[i], face);
+        x += w + 1;
+    }
+    const double editor = left + list + 2;
+    const double span = width - list - 6;
+    b.rect("SurfaceArea", editor, 492, span, 108);
+    const int ruler = b.rect("ControlBackground", editor, 477, span, 12);
+    b.text("ControlForeground", editor + 1, 487, 8, scale[0], ruler);
+    b.text("ControlForeground", editor + span / 2 - 6, 487, 8, scale[1], ruler);
+    b.text("ControlForeground", editor + span - 16, 487, 8, scale[2], ruler);
+    for (std::size_t i = 0; i < chains.size(); ++i) {
+        const double top = 496 + static_cast<double>(i) * 18;
+        const bool selected = i == 0; // the focus is in the Detail View
+        const int row = b.rect(selected ? "SelectionBackground" : "SurfaceBackground", left + 2, top, list - 2, 16);
+        b.text(selected ? "SelectionForeground" : "ControlForeground", left + 6, top + 12, 9, chains[i].name, row);
+        const Chain& chain = chains[i];
+        const double from = editor + 2 + chain.from * (span - 4);
+        const double to = editor + 2 + chain.to * (span - 4);
+        // A zone's lower, main part, and its narrow upper part where the fade ramps down.
+        b.rect(zone, from, top + 6, to - from, 10);
+        b.polyline(ramp, {{to - chain.fade * (span - 4), top + 1}, {to, top + 5}});
+        b.rect(zone, from, top + 1, to - from - chain.fade * (span - 4), 3);
+    }
+    return ruler;
+}
+
+// The devices of the selected MIDI track, each under its title bar: a MIDI
+// Effect Rack showing its velocity zones, an Instrument Rack (selected)
+// showing its key zones, Operator, a Drum Rack, EQ Eight, Compressor, an
+// Audio Effect Rack showing its chain select zones, Saturator. Laid out 130
+// high in the full width, then kFitted into the Detail View.
 void deviceChain(Builder& b)
 {
     b.area("Detail View");
     b.rect("DetailViewBackground", 224, kDetailTop, 972, kStatusTop - kDetailTop - 4);
     const std::size_t first = b.size();
 
-    b.area("Detail View › Auto Filter");
-    const int device = b.rect("SurfaceBackground", 4, 474, 150, 130);
-    b.knob(30, 520, true, false, device);
-    b.knob(70, 520, true, true, device);
-    b.knob(110, 520, false, false, device);
-    b.text("TextDisabled", 96, 550, 9, "Off", device);
+    const char* const velocities[3] = {"1", "64", "127"};
+    const char* const keys[3] = {"C-2", "C3", "G8"};
+    const char* const selector[3] = {"0", "64", "127"};
+    b.area("Detail View › MIDI Effect Rack");
+    rack(b, 4, 212, 118, {"Key", "Vel", "Chain", "Hide"}, 1, "VelocityZoneBackground", "VelocityZoneCrossfadeRamp",
+         velocities, {{"Soft", 0, 0.7, 0.15}, {"Hard", 0.55, 1, 0}});
+    b.area("Detail View › Instrument Rack");
+    rack(b, 220, 214, 118, {"Key", "Vel", "Chain", "Hide"}, 0, "KeyZoneBackground", "KeyZoneCrossfadeRamp", keys,
+         {{"Keys", 0.3, 0.75, 0.1}, {"Bass", 0, 0.4, 0.1}, {"Pad", 0.6, 1, 0}});
+    b.area("Detail View › Audio Effect Rack");
+    const int scale = rack(b, 894, 170, 72, {"Chain", "Hide"}, 0, "SelectorZoneBackground", "SelectorZoneCrossfadeRamp",
+                           selector, {{"Dry", 0, 0.33, 0.05}, {"Warm", 0.33, 0.66, 0.05}, {"Crush", 0.66, 1, 0}});
+    // The Chain selector: the mark above the chain select scale that picks the chains playing, here at 20.
+    b.glyph("ControlForeground", 894 + 74 + 0.15 * 90, 487, 6, 5, scale, ShapeKind::Polyline);
+
+    b.area("Detail View › Operator");
+    b.rect("SurfaceBackground", 438, 474, 92, 130);
+    const char* operators[] = {"Operator1", "Operator2", "Operator3", "Operator4"};
+    for (int i = 0; i < 4; ++i) {
+        const int box = b.rect(operators[i], 441 + i * 22, 482, 19, 22);
+        b.text("ControlOnForeground", 446 + i * 22, 498, 10, std::string(1, static_cast<char>('A' + i)), box);
+        b.polyline(operators[i],
+                   {{441.0 + i * 22, 600}, {446.0 + i * 22, 520}, {453.0 + i * 22, 560}, {459.0 + i * 22, 600}});
+    }
+
+    b.area("Detail View › Drum Rack");
+    b.rect("DrumRackScroller1", 534, 474, 16, 130);
+    b.rect("DrumRackScroller2", 536, 540, 12, 40);
+    for (int pad = 0; pad < 16; ++pad) {
+        const double x = 554 + (pad % 4) * 23;
+        const double y = 478 + (pad / 4) * 31;
+        b.rect(pad % 3 == 0 ? "ControlBackground" : "FilledDrumRackPad", x, y, 21, 28);
+    }
 
     b.area("Detail View › EQ Eight");
-    b.rect("DisplayBackground", 160, 474, 200, 130);
-    for (int i = 1; i < 5; ++i) {
-        b.line("SpectrumGridLines", 160 + i * 40, 474, 160 + i * 40, 604);
+    b.rect("DisplayBackground", 650, 474, 136, 130);
+    for (int i = 1; i < 4; ++i) {
+        b.line("SpectrumGridLines", 650 + i * 34, 474, 650 + i * 34, 604);
     }
     std::vector<Point> spectrum;
     std::vector<Point> second;
-    for (int i = 0; i <= 40; ++i) {
-        spectrum.push_back({160 + i * 5.0, 580 - 40 * std::exp(-std::pow((i - 12) / 8.0, 2)) - 6 * std::sin(i)});
-        second.push_back({160 + i * 5.0, 590 - 30 * std::exp(-std::pow((i - 20) / 10.0, 2))});
+    for (int i = 0; i <= 34; ++i) {
+        spectrum.push_back({650 + i * 4.0, 580 - 40 * std::exp(-std::pow((i - 10) / 7.0, 2)) - 6 * std::sin(i)});
+        second.push_back({650 + i * 4.0, 590 - 30 * std::exp(-std::pow((i - 18) / 9.0, 2))});
     }
     b.polyline("SpectrumDefaultColor", spectrum);
     b.polyline("SpectrumAlternativeColor", second);
 
     b.area("Detail View › Compressor");
-    b.rect("DisplayBackground", 366, 474, 140, 130);
-    b.polyline("InputCurveOutlineColor", {{366, 604}, {436, 534}, {506, 520}});
-    b.polyline("InputCurveColor", {{366, 602}, {436, 532}, {506, 518}});
-    b.polyline("OutputCurveOutlineColor", {{366, 604}, {436, 550}, {506, 544}});
-    b.polyline("OutputCurveColor", {{366, 602}, {436, 548}, {506, 542}});
-    b.line("ThresholdLineColor", 366, 534, 506, 534);
-    b.line("GainReductionLineColor", 490, 480, 490, 520);
-
-    b.area("Detail View › Operator");
-    b.rect("SurfaceBackground", 512, 474, 120, 130);
-    const char* operators[] = {"Operator1", "Operator2", "Operator3", "Operator4"};
-    for (int i = 0; i < 4; ++i) {
-        const int box = b.rect(operators[i], 520 + i * 27, 482, 22, 22);
-        b.text("ControlOnForeground", 527 + i * 27, 498, 10, std::string(1, static_cast<char>('A' + i)), box);
-        b.polyline(operators[i],
-                   {{520.0 + i * 27, 600}, {526.0 + i * 27, 520}, {534.0 + i * 27, 560}, {540.0 + i * 27, 600}});
-    }
-
-    b.area("Detail View › Drum Rack");
-    b.rect("DrumRackScroller1", 638, 474, 20, 130);
-    b.rect("DrumRackScroller2", 640, 540, 16, 40);
-    for (int pad = 0; pad < 16; ++pad) {
-        const double x = 662 + (pad % 4) * 30;
-        const double y = 478 + (pad / 4) * 30;
-        b.rect(pad % 3 == 0 ? "ControlBackground" : "FilledDrumRackPad", x, y, 28, 28);
-    }
-
-    b.area("Detail View › Instrument Rack zones");
-    b.rect("SurfaceArea", 786, 474, 200, 130);
-    b.rect("KeyZoneBackground", 790, 480, 150, 14);
-    b.polyline("KeyZoneCrossfadeRamp", {{940, 494}, {970, 480}});
-    b.rect("VelocityZoneBackground", 800, 500, 120, 14);
-    b.polyline("VelocityZoneCrossfadeRamp", {{920, 514}, {950, 500}});
-    b.rect("SelectorZoneBackground", 810, 520, 100, 14);
-    b.polyline("SelectorZoneCrossfadeRamp", {{910, 534}, {940, 520}});
+    b.rect("DisplayBackground", 790, 474, 100, 130);
+    b.polyline("InputCurveOutlineColor", {{790, 604}, {840, 534}, {890, 520}});
+    b.polyline("InputCurveColor", {{790, 602}, {840, 532}, {890, 518}});
+    b.polyline("OutputCurveOutlineColor", {{790, 604}, {840, 550}, {890, 544}});
+    b.polyline("OutputCurveColor", {{790, 602}, {840, 548}, {890, 542}});
+    b.line("ThresholdLineColor", 790, 534, 890, 534);
+    b.line("GainReductionLineColor", 878, 480, 878, 520);
 
     b.area("Detail View › Saturator");
-    const int retro = b.rect("RetroDisplayBackground", 992, 474, 200, 130);
+    const int retro = b.rect("RetroDisplayBackground", 1068, 474, 128, 130);
     for (int i = 1; i < 4; ++i) {
-        b.line("RetroDisplayBackgroundLine", 992, 474 + i * 32, 1192, 474 + i * 32);
+        b.line("RetroDisplayBackgroundLine", 1068, 474 + i * 32, 1196, 474 + i * 32);
     }
-    b.polyline("RetroDisplayForeground", {{992, 590}, {1050, 560}, {1100, 500}, {1192, 490}});
-    b.polyline("RetroDisplayForeground2", {{992, 600}, {1060, 580}, {1130, 540}, {1192, 530}});
-    b.polyline("RetroDisplayForegroundDisabled", {{992, 520}, {1192, 520}});
-    b.glyph("RetroDisplayGreen", 1000, 480, 8, 8, retro, ShapeKind::Circle);
-    b.glyph("RetroDisplayRed", 1012, 480, 8, 8, retro, ShapeKind::Circle);
-    b.glyph("RetroDisplayHandle1", 1046, 555, 8, 8, retro, ShapeKind::Circle);
-    b.glyph("RetroDisplayHandle2", 1096, 495, 8, 8, retro, ShapeKind::Circle);
-    b.text("RetroDisplayScaleText", 996, 600, 9, "-12 dB", retro);
+    b.polyline("RetroDisplayForeground", {{1068, 590}, {1110, 560}, {1150, 500}, {1196, 490}});
+    b.polyline("RetroDisplayForeground2", {{1068, 600}, {1115, 580}, {1160, 540}, {1196, 530}});
+    b.polyline("RetroDisplayForegroundDisabled", {{1068, 520}, {1196, 520}});
+    b.glyph("RetroDisplayGreen", 1074, 480, 8, 8, retro, ShapeKind::Circle);
+    b.glyph("RetroDisplayRed", 1086, 480, 8, 8, retro, ShapeKind::Circle);
+    b.glyph("RetroDisplayHandle1", 1106, 555, 8, 8, retro, ShapeKind::Circle);
+    b.glyph("RetroDisplayHandle2", 1146, 495, 8, 8, retro, ShapeKind::Circle);
+    b.text("RetroDisplayScaleText", 1072, 600, 9, "-12 dB", retro);
 
     // Into the Detail View: 968 wide from x 228, below the title bars.
     const double bodyTop = kDetailTop + 22;
     b.fit(first, 0, 474, 1200, 130, 228, bodyTop, 968, kStatusTop - 8 - bodyTop);
 
     // Every device's title bar: its name on the panel colour, and its activator.
-    const double lefts[] = {4, 160, 366, 512, 638, 786, 992};
-    const double widths[] = {150, 200, 140, 120, 142, 200, 200};
-    const char* names[] = {"Auto Filter", "EQ Eight", "Compressor", "Operator", "Drum Rack", "Zones", "Saturator"};
-    const char* areas[] = {"Auto Filter",           "EQ Eight", "Compressor", "Operator", "Drum Rack",
-                           "Instrument Rack zones", "Saturator"};
-    const double scale = 968.0 / 1200.0;
-    for (int i = 0; i < 7; ++i) {
-        b.area(std::string("Detail View › ") + areas[i]);
-        const double x = 228 + lefts[i] * scale;
-        const int title = b.rect("SurfaceBackground", x, kDetailTop + 4, widths[i] * scale, 16);
+    struct Title {
+        const char* name;
+        double left;
+        double width;
+    };
+    const Title titles[] = {{"MIDI Effect Rack", 4, 212},    {"Instrument Rack", 220, 214}, {"Operator", 438, 92},
+                            {"Drum Rack", 534, 112},         {"EQ Eight", 650, 136},        {"Compressor", 790, 100},
+                            {"Audio Effect Rack", 894, 170}, {"Saturator", 1068, 128}};
+    for (const Title& device : titles) {
+        b.area(std::string("Detail View › ") + device.name);
+        const double x = 228 + device.left * kFitted;
+        const int title = b.rect("SurfaceBackground", x, kDetailTop + 4, device.width * kFitted, 16);
         b.glyph("ChosenDefault", x + 3, kDetailTop + 8, 8, 8, title, ShapeKind::Circle);
-        b.text("ControlForeground", x + 14, kDetailTop + 16, 10, names[i], title);
+        b.text("ControlForeground", x + 14, kDetailTop + 16, 10, device.name, title);
     }
-    b.area("Detail View › Auto Filter");
-    b.rect("SelectionFrame", 228 + 4 * scale - 2, kDetailTop + 2, 150 * scale + 4, kStatusTop - 6 - kDetailTop,
+    b.area("Detail View › Instrument Rack");
+    b.rect("SelectionFrame", 228 + 220 * kFitted - 2, kDetailTop + 2, 214 * kFitted + 4, kStatusTop - 6 - kDetailTop,
            Paint::Stroke);
 }
 

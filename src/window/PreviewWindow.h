@@ -15,7 +15,7 @@ class SketchView;
 
 // The preview beside the main window: one sketch of Live's window in the
 // theme's current colours, a switch between its views (Session, Arrangement,
-// Preferences, an audio clip's editor), a line naming the entry under the
+// Preferences, an audio clip's editor, a MIDI clip's envelopes), a line naming the entry under the
 // pointer, what the theme lacks and the pairs below their contrast minimum. It is a tool window
 // of the main window: it stays above it, as inspectors and palettes do.
 class PreviewWindow : public QWidget {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <string>
 
 namespace tintwright::sketch {
@@ -91,6 +93,39 @@ TEST(SceneTest, areasOfAnElementFollowTheViewsOnceEach)
         EXPECT_LT(view, allScenes().size()) << area << " is out of the views' order";
     }
     EXPECT_TRUE(areasOf("NoSuchElement").empty());
+}
+
+// Live shows one of a rack's zone editors at a time, and a MIDI clip's notes
+// or its envelopes, never both: no area mixes two of the rack's zone kinds,
+// no view's Detail View draws notes beside envelopes, and each is drawn.
+TEST(SceneTest, liveShowsOneEditorAtATime)
+{
+    const std::set<std::string> zones = {"KeyZoneBackground", "VelocityZoneBackground", "SelectorZoneBackground"};
+    std::set<std::string> drawn;
+    for (const Scene* scene : allScenes()) {
+        std::map<std::string, std::set<std::string>> zonesByArea;
+        bool notes = false;
+        bool envelopes = false;
+        for (const Shape& shape : scene->shapes) {
+            if (zones.count(shape.element) != 0) {
+                zonesByArea[shape.area].insert(shape.element);
+                drawn.insert(shape.element);
+            }
+            const bool detail = shape.area.find("› Detail View") != std::string::npos;
+            notes = notes || (detail && shape.element == "MidiNoteMaxVelocity");
+            envelopes = envelopes || (detail && shape.element.rfind("Modulation", 0) == 0);
+        }
+        for (const auto& [area, kinds] : zonesByArea) {
+            EXPECT_EQ(kinds.size(), 1u) << area;
+        }
+        EXPECT_FALSE(notes && envelopes) << scene->id;
+        drawn.insert(notes ? "notes" : "");
+        drawn.insert(envelopes ? "envelopes" : "");
+    }
+    for (const char* expected :
+         {"KeyZoneBackground", "VelocityZoneBackground", "SelectorZoneBackground", "notes", "envelopes"}) {
+        EXPECT_EQ(drawn.count(expected), 1u) << expected;
+    }
 }
 
 } // namespace

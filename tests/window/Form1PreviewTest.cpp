@@ -218,7 +218,7 @@ void Form1PreviewTest::preview_keyboardAndScreenReaderReachEveryArea()
     QVERIFY2(missing->text().endsWith(" elements are missing: Live uses its defaults"), qPrintable(missing->text()));
     QVERIFY(missing->toolTip().contains("<ImplicitArm>"));
     auto* view = preview.window->findChild<QTabBar*>(QStringLiteral("previewView"));
-    QCOMPARE(view->count(), 4);
+    QCOMPARE(view->count(), 5);
     QCOMPARE(view->tabText(2), QStringLiteral("Preferences"));
 
     QApplication::setActiveWindow(preview.window);
