@@ -163,7 +163,9 @@ int clipField(Builder& b, double left, double top, double height)
 // and the Velocity Editor below. Live's manual ("Clip View"): "The MIDI Editor
 // toggles with the Envelope Editor on the right-hand side of the Clip View";
 // ("Editing MIDI Notes and Velocities"): "the upper Note Editor and the lower
-// Velocity Editor". The keys' colours are inferred: no text names them.
+// Velocity Editor" (copies: 88.208.23.73:8080/en/manual/ableton/live/3439922?page=102,
+// ableton.com/en/manual/editing-midi-notes-and-velocities). The keys' colours
+// are inferred: no text names them.
 void midiEditor(Builder& b)
 {
     clipBoxes(b, "Clip: Chords", "Notes");

@@ -177,8 +177,9 @@ void mixer(Builder& b)
     b.text("ControlForeground", master + 96, 474, 9, "B", fader);
 
     // The Mixer Section selectors show or hide the sections Live's manual lists ("Mixing", "The Live
-    // Mixer"): In/Out, Sends, Returns, Mixer, Track Delays, Crossfader. All are shown here but the track
-    // delays. The letters stand for those names (inferred: the manual's text does not spell them).
+    // Mixer"; a copy at ecmfa-2011.org/index-1500.html): In/Out, Sends, Returns, Mixer, Track Delays, Crossfader. All
+    // are shown here but the track delays. The letters stand for those names (inferred: the manual's text does not
+    // spell them).
     b.area("Mixer › Section selectors");
     const int selectors = b.rect("SurfaceBackground", right + 6, 188, 1196 - right - 6, 126);
     const char* labels[] = {"I-O", "S", "R", "M", "D", "X"};
@@ -210,7 +211,9 @@ struct Chain {
 // with the buttons above the Chain List, are Key, Velocity, and Chain Select";
 // "The Velocity Zone Editor, when displayed, replaces the Key Zone Editor to
 // the right of the Chain List"; "Audio Effect Racks do not have key or velocity
-// zones". Which colour paints what is inferred from the elements' names.
+// zones" (copies: manualshelf.com/manual/ableton/live-8-0/reference-manual-english/page-238.html,
+// manualshive.com/ru/manual/ableton/live/3439922?page=240). Which colour paints
+// what is inferred from the elements' names.
 // Returns the index of the editor's scale.
 int rack(Builder& b, double left, double width, double list, const std::vector<const char*>& toggles, std::size_t shown,
          const char* zone, const char* ramp, const char* const (&scale)[3], const std::vector<Chain>& chains)
