@@ -190,7 +190,7 @@ void midiEditor(Builder& b)
     for (int octave = 0; octave < 2; ++octave) {
         const double bottom = keysTop + 150 - octave * 7 * white;
         for (const double after : {1.0, 2.0, 4.0, 5.0, 6.0}) {
-            b.rect("ControlBackground", 390, bottom - after * white - white * 0.3, 13, white * 0.6);
+            b.rect("MeterBackground", 390, bottom - after * white - white * 0.3, 13, white * 0.6);
         }
         b.text("DetailViewRulerMarkings", 374, bottom - 2, 8, octave == 0 ? "C3" : "C4", names);
     }

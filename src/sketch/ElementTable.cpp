@@ -23,8 +23,10 @@ const std::vector<ElementInfo> kElements = {
     {"TextDisabled", "Text of controls that are switched off or unavailable, such as a deactivated device's labels.",
      kInferred, false},
     {"ControlDisabled", "Outlines and faces of controls that cannot be used at the moment.", kInferred, false},
-    {"MeterBackground", "The dark background of the level meters in the mixer, beside each track's fader.", kInferred,
-     false},
+    {"MeterBackground",
+     "The dark background of the level meters in the mixer, beside each track's fader. The sketch draws the note "
+     "ruler's black keys in it, dark in light themes too: no text names their colour.",
+     kInferred, false},
     {"SurfaceHighlight",
      "A lighter surface that marks the area under the pointer, such as a hovered track header. The sketch draws the "
      "note ruler's white keys in it: no text names their colour.",
@@ -47,10 +49,7 @@ const std::vector<ElementInfo> kElements = {
      kInferred, false},
     {"PreferencesTab", "The selected tab on the left of the Preferences window.", kInferred, false},
     {"SelectionFrame", "The frame drawn around the selected device in the Detail View.", kInferred, false},
-    {"ControlBackground",
-     "The face of controls: number boxes, buttons, menus and fields. The sketch draws the note ruler's black keys in "
-     "it: no text names their colour.",
-     kInferred, false},
+    {"ControlBackground", "The face of controls: number boxes, buttons, menus and fields.", kInferred, false},
     {"ControlFillHandle", "The filled part of sliders and the handle of faders, such as the track volume fader.",
      kInferred, false},
     {"ChosenDefault",
