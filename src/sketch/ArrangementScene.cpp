@@ -129,7 +129,7 @@ void clipBoxes(Builder& b, const char* clip, const char* second)
     b.text("ControlForeground", 232, kDetailTop + 140, 10, second, lower);
 }
 
-// The time ruler above a clip's editor, with the clip's loop brace.
+// The time ruler above a clip's editor.
 void clipRuler(Builder& b, double left)
 {
     const double width = 1196 - left;
@@ -138,6 +138,13 @@ void clipRuler(Builder& b, double left)
         b.text("DetailViewRulerMarkings", left + 4 + bar * width / 6, kDetailTop + 18, 10,
                "1." + std::to_string(bar + 1), rulerBar);
     }
+}
+
+// The time ruler of a MIDI clip's editor, with the clip's loop brace below it.
+void rulerWithLoop(Builder& b, double left)
+{
+    clipRuler(b, left);
+    const double width = 1196 - left;
     b.rect("LoopColor", left, kDetailTop + 22, width * 2 / 3, 4);
     b.rect("OffGridLoopColor", left + width * 2 / 3, kDetailTop + 22, 40, 4);
 }
@@ -171,7 +178,7 @@ void midiEditor(Builder& b)
     clipBoxes(b, "Clip: Chords", "Notes");
     b.area("Detail View › MIDI Note Editor");
     const double left = 414;
-    clipRuler(b, left);
+    rulerWithLoop(b, left);
     const int notes = clipField(b, left, kDetailTop + 28, 150);
     for (int note = 0; note < 8; ++note) {
         b.glyph("MidiNoteMaxVelocity", left + 8 + note * 96, kDetailTop + 40 + (note % 5) * 24, 78, 10, notes);
@@ -217,7 +224,7 @@ void envelopeEditor(Builder& b)
     b.text("ControlForeground", 236, kDetailTop + 177, 9, "Track Volume", control);
 
     b.area("Detail View › Envelope Editor");
-    clipRuler(b, 372);
+    rulerWithLoop(b, 372);
     clipField(b, 372, kDetailTop + 28, 212);
     b.polyline("Modulation",
                {{372, kDetailTop + 140}, {560, kDetailTop + 80}, {760, kDetailTop + 200}, {900, kDetailTop + 70}});
@@ -233,11 +240,7 @@ void audioEditor(Builder& b)
     clipBoxes(b, "Clip: Break.wav", "Sample");
     b.button("ChosenDefault", "ControlOnForeground", 232, kDetailTop + 150, 44, 16, "Warp");
     b.area("Detail View › Sample Editor");
-    const int rulerBar = b.rect("SurfaceBackground", 372, kDetailTop + 4, 824, 18);
-    for (int bar = 0; bar < 6; ++bar) {
-        b.text("DetailViewRulerMarkings", 376 + bar * 136, kDetailTop + 18, 10, "1." + std::to_string(bar + 1),
-               rulerBar);
-    }
+    clipRuler(b, 372);
     const int warper = b.rect("WarperTimeBarRulerBackground", 372, kDetailTop + 24, 824, 14);
     for (int marker = 0; marker < 4; ++marker) {
         b.glyph("WarperTimeBarMarkerBackground", 420 + marker * 200, kDetailTop + 25, 10, 12, warper);

@@ -213,15 +213,14 @@ struct Chain {
 // the right of the Chain List"; "Audio Effect Racks do not have key or velocity
 // zones" (copies: manualshelf.com/manual/ableton/live-8-0/reference-manual-english/page-238.html,
 // manualshive.com/ru/manual/ableton/live/3439922?page=240). Which colour paints
-// what is inferred from the elements' names.
-// Returns the index of the editor's scale.
+// what is inferred from the elements' names. Returns the index of the editor's scale.
 int rack(Builder& b, double left, double width, double list, const std::vector<const char*>& toggles, std::size_t shown,
          const char* zone, const char* ramp, const char* const (&scale)[3], const std::vector<Chain>& chains)
 {
     b.rect("SurfaceBackground", left, 474, width, 130);
     double x = left + 2;
     for (std::size_t i = 0; i < toggles.size(); ++i) {
-        // Wide enough for its caption once the chain is kFitted into the Detail View.
+        // Wide enough for its caption once the chain is fitted into the Detail View.
         const double w = (5 + 4.4 * static_cast<double>(std::char_traits<char>::length(toggles[i]))) / kFitted;
         const bool on = i == shown;
         const int face = b.rounded(on ? "ChosenDefault" : "ControlBackground", x, 477, w, 12);
