@@ -26,8 +26,8 @@ public:
         views.insert(views.end(), {"both", "all"});
         command
             ->add_option("--view", m_view,
-                         "session, arrangement, preferences, audio-clip, envelopes, both (session and arrangement) "
-                         "or all (the default), one above the other")
+                         "session, arrangement, preferences, audio-clip, envelopes, midi-map, key-map, both (session "
+                         "and arrangement) or all (the default), one above the other")
             ->check(CLI::IsMember(views));
         command->add_option("-o,--output", m_output, "save the SVG to OUT; - (the default) is standard output")
             ->type_name("OUT");

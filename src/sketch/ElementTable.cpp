@@ -11,10 +11,13 @@ namespace {
 // Live's manual puts that part of the window (which does not say which colour
 // paints it), and from how Live's own themes look.
 constexpr std::string_view kInferred;
+// The source names the colour and the place, not the element: that LearnMidi
+// is what paints it is inferred from its name.
 constexpr std::string_view kMidiMapMode =
-    "Beat Kitchen, \"Ableton Core Skills\", chapter 20 \"MIDI Mapping, Key-Mapping, and Controllers\" "
-    "(beatkitchen.io/guides/ableton/23-midi-mapping-and-controllers), on entering MIDI Map Mode: \"Everything "
-    "that can be MIDI-mapped turns blue\"";
+    "Live 9's manual, \"MIDI and Key Remote Control\" (ableton.manymanuals.de/software/live-9-0/"
+    "user-manual-36533/483), on entering MIDI Map Mode: \"Notice that assignable elements of the interface become "
+    "highlighted in blue, and that the Mapping Browser becomes available\"; it names the colour and the place, not "
+    "the element, whose name ties it to them";
 
 // Where Live 10 paints each colour element, in the order of Live 10.1's theme files.
 const std::vector<ElementInfo> kElements = {
@@ -67,11 +70,14 @@ const std::vector<ElementInfo> kElements = {
     {"RangeDisabled", "The same ranges when the control is disabled.", kInferred, false},
     {"RangeDisabledOff", "The same ranges when disabled and switched off.", kInferred, false},
     {"LearnMidi",
-     "The overlay on controls in MIDI Map Mode (Ctrl/Cmd+M): Live highlights every control that can be mapped, in blue "
-     "in Live's own themes.",
+     "The highlight on controls in MIDI Map Mode (Ctrl/Cmd+M): Live highlights every control MIDI can assign (clip "
+     "slots, buttons, knobs, faders, the crossfader, device controls), in blue in Live's own themes. The sketch frames "
+     "each one in its MIDI Map Mode view.",
      kMidiMapMode, false},
-    {"LearnKey", "The overlay on controls in Key Map Mode (Ctrl/Cmd+K), orange in Live's own themes.", kInferred,
-     false},
+    {"LearnKey",
+     "The highlight on controls in Key Map Mode (Ctrl/Cmd+K): every control a key can assign, orange in Live's own "
+     "themes. The sketch frames each one in its Key Map Mode view.",
+     kInferred, false},
     {"LearnMacro", "The overlay on controls while mapping them to a rack's macro controls.", kInferred, false},
     {"RangeEditField", "The field to edit a mapping's range in MIDI or Key Map Mode.", kInferred, false},
     {"RangeEditField2", "The second range field of a mapping (its maximum).", kInferred, false},

@@ -8,6 +8,7 @@ namespace tintwright::sketch::drawing {
 Scene buildPreferences()
 {
     Builder b("preferences", "Preferences");
+    b.caption("Live's Preferences window, Look/Feel, over Live's window; the theme chooser has the keyboard focus.");
     b.area("Window");
     b.rect("Desktop", 152, 52, 896, 656); // a margin of Live's window around the Preferences window
     b.area("Tabs");
@@ -24,8 +25,10 @@ Scene buildPreferences()
     b.line("ShadowDark", 352, 96, 352, 692);
     b.area("Look/Feel");
     const int page = b.rect("SurfaceArea", 356, 96, 676, 596);
-    // Live 10 tints a theme with Brightness, Color Intensity and Color Hue: a theme published
-    // in 2018 for Live 10.0 asks to be used "with Brightness 129, Color Intensity 9, Color Hue 16".
+    // Live 10.0 tints a theme with Brightness, Color Intensity and Color Hue: a theme saved by
+    // "Ableton Live 10.0.1d1" and published in 2018 asks to be used "with Brightness 129, Color
+    // Intensity 9, Color Hue 16" (gist.github.com/antlauzon/8d0467ece87105c002dd4a49ba312256).
+    // That Live 10.1 keeps the three is inferred: no text found says so.
     const char* labels[] = {"Language",        "Zoom",      "Theme",           "Brightness",
                             "Color Intensity", "Color Hue", "Follow Behavior", "Hide Labels"};
     const char* values[] = {"English", "100 %", "Tintwright", "", "", "", "", "Off"};

@@ -16,7 +16,19 @@ using drawing::buildSession;
 
 const Scene& sessionScene()
 {
-    static const Scene scene = buildSession();
+    static const Scene scene = buildSession(drawing::MapMode::Off);
+    return scene;
+}
+
+const Scene& midiMapScene()
+{
+    static const Scene scene = buildSession(drawing::MapMode::Midi);
+    return scene;
+}
+
+const Scene& keyMapScene()
+{
+    static const Scene scene = buildSession(drawing::MapMode::Key);
     return scene;
 }
 
@@ -46,8 +58,9 @@ const Scene& envelopesScene()
 
 const std::vector<const Scene*>& allScenes()
 {
-    static const std::vector<const Scene*> scenes = {&sessionScene(), &arrangementScene(), &preferencesScene(),
-                                                     &audioClipScene(), &envelopesScene()};
+    static const std::vector<const Scene*> scenes = {&sessionScene(),   &arrangementScene(), &preferencesScene(),
+                                                     &audioClipScene(), &envelopesScene(),   &midiMapScene(),
+                                                     &keyMapScene()};
     return scenes;
 }
 

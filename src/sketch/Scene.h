@@ -35,6 +35,9 @@ struct Shape {
 struct Scene {
     std::string id; // "session", "arrangement", "audio-clip", "envelopes"…: the CLI's --view
     std::string name; // "Session", "Arrangement", "Audio clip", "Clip envelopes"…: how the views are shown
+    // Which states the view shows that Live's resting window does not, and
+    // where it differs from a new Set: so that nobody takes it for either.
+    std::string caption;
     double width = 1200;
     double height = 760;
     std::vector<Shape> shapes; // in painting order
@@ -44,14 +47,18 @@ struct Scene {
 // shows the devices of the selected track below it, the Arrangement the MIDI
 // editor of its selected clip, the audio clip view the same Arrangement with an
 // audio clip's editor, the clip envelopes view the MIDI clip's Envelope Editor
-// in its MIDI editor's place; Preferences is a window of its own.
+// in its MIDI editor's place; Preferences is a window of its own. The two map
+// modes are the Session view while MIDI Map Mode or Key Map Mode is on: Live
+// is in one of them at a time.
 const Scene& sessionScene();
 const Scene& arrangementScene();
 const Scene& preferencesScene();
 const Scene& audioClipScene();
 const Scene& envelopesScene();
+const Scene& midiMapScene();
+const Scene& keyMapScene();
 // Every view, in that order: Session, Arrangement, Preferences, Audio clip,
-// Clip envelopes.
+// Clip envelopes, MIDI Map Mode, Key Map Mode.
 const std::vector<const Scene*>& allScenes();
 
 // The areas where the scenes draw an element, each once, in the order of the

@@ -2,6 +2,8 @@
 
 #include "Scene.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,6 +11,9 @@
 // How the views of Live's window are drawn: a builder of shapes, where the
 // views share their layout, and the parts every view has.
 namespace tintwright::sketch::drawing {
+
+// Whether Live is in MIDI Map Mode or Key Map Mode; never both at once.
+enum class MapMode { Off, Midi, Key };
 
 // Adds shapes to a scene; each call returns the new shape's index, so text can
 // name the shape it stands on.
@@ -23,6 +28,7 @@ public:
     // The shapes added from now on belong to this part of the view, named
     // below the view's own name ("Mixer › Sends").
     void area(const std::string& part) { m_area = m_scene.name + " › " + part; }
+    void caption(std::string words) { m_scene.caption = std::move(words); }
 
     int rect(const char* element, double x, double y, double w, double h, Paint paint = Paint::Fill)
     {
@@ -79,11 +85,19 @@ public:
         m_scene.shapes.back().glyph = true;
         return index;
     }
-    // A rotary knob: ring, value arc and needle.
-    void knob(double cx, double cy, bool active, bool bipolar, int on)
+    // An icon drawn as a line through `points`, standing on another shape.
+    int icon(const char* element, std::vector<Point> points, int on)
+    {
+        const int index = polyline(element, std::move(points));
+        m_scene.shapes.back().standsOn = on;
+        m_scene.shapes.back().glyph = true;
+        return index;
+    }
+    // A rotary knob: ring, value arc and needle. Returns the ring's index.
+    int knob(double cx, double cy, bool active, bool bipolar, int on)
     {
         const double r = 11;
-        arc(active ? "Poti" : "DeactivatedPoti", cx, cy, r, -45, 270);
+        const int ring = arc(active ? "Poti" : "DeactivatedPoti", cx, cy, r, -45, 270);
         if (bipolar) {
             // The centre: a triangle above the ring, and the reset mark on the ring's top.
             glyph("BipolarPotiTriangle", cx - 3, cy - r - 9, 6, 5, on, ShapeKind::Polyline);
@@ -93,6 +107,39 @@ public:
         line(needle, cx, cy, cx + r * 0.7, cy - r * 0.7);
         m_scene.shapes.back().standsOn = on;
         m_scene.shapes.back().glyph = true;
+        return ring;
+    }
+    // A number box: its field and its value, as Live's devices and its
+    // Arrangement mixer show them. Returns the field's index.
+    int numberBox(double x, double y, double w, double h, std::string value)
+    {
+        const int field = rect("ControlBackground", x, y, w, h);
+        text("ControlForeground", x + 3, y + h - 3, 8, std::move(value), field);
+        return field;
+    }
+
+    // The shape at `index` is a control that MIDI Map Mode and Key Map Mode
+    // can assign; mapMode() frames every such control at the end.
+    int mappable(int index)
+    {
+        m_mappable.push_back(index);
+        return index;
+    }
+    // In a map mode, every mappable control framed in the mode's colour, in
+    // the control's own area, drawn over everything (where they have moved to
+    // by then); nothing when no map mode is on.
+    void mapMode(MapMode mode)
+    {
+        if (mode == MapMode::Off) {
+            return;
+        }
+        const char* element = mode == MapMode::Midi ? "LearnMidi" : "LearnKey";
+        for (const int index : m_mappable) {
+            const Shape control = m_scene.shapes[static_cast<std::size_t>(index)];
+            const double top = control.kind == ShapeKind::Text ? control.y - control.h : control.y;
+            rounded(element, control.x - 2, top - 2, control.w + 4, control.h + 4, Paint::Stroke);
+            m_scene.shapes.back().area = control.area;
+        }
     }
     // A button with a caption: its face and its text.
     int button(const char* face, const char* caption, double x, double y, double w, double h, std::string words)
@@ -172,6 +219,7 @@ private:
 
     Scene m_scene;
     std::string m_area;
+    std::vector<int> m_mappable;
 };
 
 // The Session view's tracks stand side by side from here, each this wide:
@@ -191,12 +239,14 @@ constexpr double trackLeft(int track)
 constexpr double kDetailTop = 496;
 constexpr double kStatusTop = 746;
 
-// The parts every view of Live's main window has.
-void controlBar(Builder& b);
-void browser(Builder& b);
+// The parts every view of Live's main window has; the control bar's map
+// switches and the browser show the map mode.
+void controlBar(Builder& b, MapMode mode);
+void browser(Builder& b, MapMode mode);
 void infoAndStatus(Builder& b, const char* topic, const char* help);
 
-Scene buildSession();
+// The Session view, in a map mode or in none.
+Scene buildSession(MapMode mode);
 // The Arrangement above the Detail View of a clip: a MIDI clip's notes or
 // its envelopes (Live shows one of them at a time), or an audio clip.
 enum class ClipEditor { Notes, Envelopes, Sample };

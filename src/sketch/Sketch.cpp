@@ -190,6 +190,9 @@ std::string svgDocument(const std::vector<const Scene*>& scenes, const ElementCo
     for (const Scene* scene : scenes) {
         out << "<g id=\"" << xmlEscaped(scene->id) << "\" data-view=\"" << xmlEscaped(scene->name)
             << "\" transform=\"translate(0 " << number(top) << ")\">\n";
+        if (!scene->caption.empty()) {
+            out << "<desc>" << xmlEscaped(scene->caption) << "</desc>\n";
+        }
         for (const Shape& shape : scene->shapes) {
             writeShape(out, shape, colors);
         }

@@ -1,37 +1,102 @@
 #include "SceneBuilder.h"
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 // The control bar, the browser, the Info View and the status bar: in every view.
 namespace tintwright::sketch::drawing {
 
-// Transport, tempo, position, metronome, map modes and CPU along the top. Live
-// plays: the play triangle is lit; stop and record are off; the button that
-// re-enables automation is unavailable.
-void controlBar(Builder& b)
+// Live 10's control bar, left to right as Live's manual groups it (its Live 12
+// copy, "Live Concepts", "The Control Bar": "setting your Set's tempo and time
+// signature", "turn Follow on or off, as well as view and adjust the current
+// Arrangement position", "controls for starting or stopping playback, and for
+// starting Arrangement recording", "customizing MIDI overdub settings, arming
+// automation, re-enabling automation for currently overriden parameters,
+// capturing MIDI, and starting Session recording", "activate and configure the
+// Arrangement loop and the recording punch-in and punch-out points";
+// ableton.com/de/manual/live-concepts). Live 9's manual names the same
+// buttons: "The Control Bar's Session Record Button", "The Control Bar's
+// Quantization Chooser" ("Live Concepts", manualshelf.com/manual/ableton/
+// live-9-0/reference-manual-english/page-28.html), "the Control Bar's
+// Re-Enable Automation button lights" (page-260.html), "the Control Bar's
+// Draw Mode switch" (ableton.com/en/manual/editing-midi-notes-and-velocities);
+// Ableton's help: "press the Capture MIDI button on the transport"
+// (help.ableton.com/hc/en-us/articles/360000776450-Capture-MIDI). Where each
+// sits within its group and which colour paints it are inferred.
+//
+// What MIDI and Key Map Mode can assign here, Live 10's manual ("MIDI and Key
+// Remote Control", ecmfa-2011.org/index-1497.html): "the Control Bar's tap
+// tempo, metronome and transport controls"; not the time signature, the
+// Arrangement position or the loop and punch fields ("Time signature",
+// "Arrangement position", "Loop punch in/length" in a user's list of what
+// "*cannot* be MIDI mapped", gist.github.com/nikreiman/5721141).
+//
+// Live plays: the play triangle is lit, stop and record are off, the button
+// that re-enables automation is unavailable, the Arrangement loop is on; a Set
+// is loading. The map switches are lit in their mode's colour with the caption
+// of any lit switch (inferred), or off.
+void controlBar(Builder& b, MapMode mode)
 {
     b.area("Control bar");
     const int bar = b.rect("SurfaceBackground", 0, 0, 1200, 40);
-    const int tempo = b.rect("ControlBackground", 10, 10, 60, 20);
-    b.text("ControlForeground", 14, 25, 11, "120.00", tempo);
-    b.button("ChosenDefault", "ControlOnForeground", 80, 10, 24, 20, "M");
-    b.rect("ControlContrastTransport", 300, 8, 130, 24, Paint::Stroke);
-    b.glyph("ChosenPlay", 313, 13, 12, 14, bar, ShapeKind::Polyline);
-    const int stop = b.rect("TransportOffBackground", 336, 10, 28, 20);
-    b.glyph("ControlForeground", 344, 14, 12, 12, stop);
-    const int record = b.rect("TransportOffBackground", 368, 10, 26, 20);
-    b.glyph("ControlForeground", 375, 14, 12, 12, record, ShapeKind::Circle);
-    const int automation = b.rect("TransportOffBackground", 398, 10, 28, 20);
-    b.glyph("TransportOffDisabledForeground", 406, 14, 12, 12, automation, ShapeKind::Polyline);
-    const int position = b.rect("TransportSelectionBackground", 440, 10, 80, 20);
-    b.text("ControlForeground", 444, 25, 11, "3. 1. 1", position);
-    b.rect("TransportProgress", 440, 31, 44, 3);
-    const int progress = b.rect("Progress", 540, 12, 150, 16);
-    b.text("ProgressText", 546, 24, 10, "Loading 62 %", progress);
-    // The switches of Key and MIDI Map Mode lit, their captions as on any lit switch (inferred).
-    b.button("LearnKey", "ControlOnForeground", 1040, 10, 34, 20, "KEY");
-    b.button("LearnMidi", "ControlOnForeground", 1078, 10, 38, 20, "MIDI");
+    const auto field = [&](double x, double w, const char* words) {
+        const int face = b.rect("ControlBackground", x, 12, w, 16);
+        b.text("ControlForeground", x + 3, 24, 9, words, face);
+        return face;
+    };
+    // A button with an icon: a filled square or circle, or a line through
+    // points given in eighths of the icon's 8 by 8 box.
+    const auto button = [&](const char* face, double x, double w, ShapeKind glyph, std::vector<Point> eighths = {}) {
+        const int index = b.rect(face, x, 12, w, 16);
+        const double left = x + w / 2 - 4;
+        if (eighths.empty()) {
+            b.glyph("ControlForeground", left, 16, 8, 8, index, glyph);
+        } else {
+            for (Point& point : eighths) {
+                point = {left + point.x, 16 + point.y};
+            }
+            b.icon("ControlForeground", std::move(eighths), index);
+        }
+        return index;
+    };
+    b.mappable(field(6, 26, "TAP"));
+    b.mappable(field(36, 44, "120.00"));
+    b.mappable(button("ControlBackground", 84, 12, ShapeKind::Polyline, {{6, 0}, {2, 4}, {6, 8}})); // nudge down
+    b.mappable(button("ControlBackground", 98, 12, ShapeKind::Polyline, {{2, 0}, {6, 4}, {2, 8}})); // nudge up
+    field(116, 34, "4 / 4");
+    b.mappable(b.button("ChosenDefault", "ControlOnForeground", 154, 12, 20, 16, "M"));
+    b.mappable(field(178, 40, "1 Bar"));
+    button("ControlBackground", 226, 18, ShapeKind::Polyline, {{0, 8}, {0, 0}, {8, 4}, {0, 8}}); // Follow
+    const int position = b.rect("TransportSelectionBackground", 248, 12, 64, 16);
+    b.text("ControlForeground", 252, 24, 9, "3. 1. 1", position);
+    b.rect("TransportProgress", 248, 30, 36, 3);
+    b.rect("ControlContrastTransport", 318, 9, 88, 22, Paint::Stroke);
+    b.mappable(b.glyph("ChosenPlay", 324, 13, 12, 14, bar, ShapeKind::Polyline));
+    b.mappable(button("TransportOffBackground", 342, 26, ShapeKind::Rect)); // stop
+    b.mappable(button("TransportOffBackground", 374, 26, ShapeKind::Circle)); // Arrangement record
+    b.mappable(button("TransportOffBackground", 414, 20, ShapeKind::Polyline,
+                      {{0, 4}, {8, 4}, {4, 4}, {4, 0}, {4, 8}})); // MIDI Arrangement Overdub
+    b.mappable(button("TransportOffBackground", 436, 20, ShapeKind::Polyline,
+                      {{0, 8}, {3, 2}, {5, 6}, {8, 0}})); // Automation Arm
+    const int reenable = b.rect("TransportOffBackground", 458, 12, 20, 16);
+    b.glyph("TransportOffDisabledForeground", 464, 16, 8, 8, reenable, ShapeKind::Polyline);
+    b.mappable(button("TransportOffBackground", 480, 20, ShapeKind::Rect)); // Capture MIDI
+    b.mappable(button("TransportOffBackground", 502, 20, ShapeKind::Circle)); // Session Record
+    field(530, 50, "1. 1. 1"); // loop start, punch-in point
+    b.mappable(button("ControlBackground", 584, 14, ShapeKind::Polyline, {{6, 0}, {2, 0}, {2, 8}, {6, 8}})); // punch-in
+    const int loop = b.mappable(b.rect("ChosenDefault", 600, 12, 20, 16)); // loop, on
+    b.icon("ControlOnForeground", {{606, 22}, {606, 18}, {614, 18}, {614, 22}, {610, 22}}, loop);
+    b.mappable(
+        button("ControlBackground", 622, 14, ShapeKind::Polyline, {{2, 0}, {6, 0}, {6, 8}, {2, 8}})); // punch-out
+    field(640, 50, "4. 0. 0"); // loop, punch region length
+    button("ControlBackground", 698, 18, ShapeKind::Polyline, {{0, 8}, {8, 0}}); // Draw Mode: a pencil
+    const int progress = b.rect("Progress", 740, 12, 150, 16);
+    b.text("ProgressText", 746, 24, 10, "Loading 62 %", progress);
+    const char* key = mode == MapMode::Key ? "LearnKey" : "ControlBackground";
+    const char* midi = mode == MapMode::Midi ? "LearnMidi" : "ControlBackground";
+    b.button(key, mode == MapMode::Key ? "ControlOnForeground" : "ControlOffForeground", 1040, 10, 34, 20, "KEY");
+    b.button(midi, mode == MapMode::Midi ? "ControlOnForeground" : "ControlOffForeground", 1078, 10, 38, 20, "MIDI");
     b.text("ControlForeground", 1124, 25, 10, "CPU 12 %", bar);
     b.rect("Alert", 1186, 12, 8, 16);
     b.glyph("AbletonColor", 1170, 14, 6, 6, bar, ShapeKind::Circle);
@@ -39,11 +104,47 @@ void controlBar(Builder& b)
     b.line("ShadowDark", 0, 42, 1200, 42);
 }
 
+namespace {
+
+// The mappings of the mode, one a row with what Live's Mapping Browser lists
+// (the control's path and name, the key or MIDI message, and the range), the
+// selected one with its range fields.
+void mappingBrowser(Builder& b, MapMode mode, double bottom)
+{
+    b.area("Browser › Mapping Browser");
+    const int list = b.rect("SurfaceBackground", 0, 44, 220, bottom - 44);
+    const int head = b.rect("TreeColumnHeadBackground", 0, 44, 220, 16);
+    b.text("TreeColumnHeadForeground", 4, 56, 9, mode == MapMode::Midi ? "Note/Control  Name" : "Key  Name", head);
+    b.text("TreeColumnHeadForeground", 150, 56, 9, "Min   Max", head);
+    const char* const names[] = {"Clip 1", "1 Drums Volume", "Tempo"};
+    const char* const keys[] = {"Q", "1", "T"};
+    const char* const midi[] = {"C1", "CC 7", "CC 20"};
+    for (int row = 0; row < 3; ++row) {
+        const double top = 64 + row * 20;
+        const std::string message = mode == MapMode::Midi ? midi[row] : keys[row];
+        b.text("ControlForeground", 4, top + 12, 9, message + "  " + names[row], list);
+    }
+    const int min = b.rect("RangeEditField", 146, 86, 32, 14);
+    b.text("ControlForeground", 148, 97, 8, "-inf", min);
+    const int max = b.rect("RangeEditField2", 182, 86, 32, 14);
+    b.text("ControlForeground", 184, 97, 8, "0 dB", max);
+}
+
+} // namespace
+
 // Categories, the list with its column heads, a selection, search matches and
-// the preview of the selected sample; in MIDI Map Mode the Mapping Browser.
-void browser(Builder& b)
+// the preview of the selected sample; in a map mode the Mapping Browser in its
+// place. Live 9's manual ("MIDI and Key Remote Control"): on entering MIDI Map
+// Mode "the Mapping Browser becomes available" and on leaving it "The Mapping
+// Browser will disappear" (ableton.manymanuals.de/software/live-9-0/
+// user-manual-36533/483). That Key Map Mode shows it too is inferred.
+void browser(Builder& b, MapMode mode)
 {
     const double bottom = kDetailTop - 4;
+    if (mode != MapMode::Off) {
+        mappingBrowser(b, mode, bottom);
+        return;
+    }
     b.area("Browser");
     b.rect("BrowserBar", 0, 44, 220, 24);
     const int search = b.rect("ControlTextBack", 6, 48, 208, 16);
@@ -83,16 +184,6 @@ void browser(Builder& b)
     b.polyline("BrowserSampleWaveform", wave);
     b.rect("ScrollbarInnerTrack", 212, 68, 8, bottom - 68);
     b.rect("ScrollbarInnerHandle", 213, 90, 6, 60);
-
-    // MIDI Map Mode shows the mappings in the browser's place, with their range fields.
-    b.area("Browser › Mapping Browser");
-    const double top = bottom - 110;
-    const int panel = b.rect("SurfaceBackground", 0, top, 220, 40);
-    b.text("ControlForeground", 6, top + 16, 10, "Mapping: Volume", panel);
-    const int min = b.rect("RangeEditField", 6, top + 22, 60, 14);
-    b.text("ControlForeground", 10, top + 33, 9, "-inf dB", min);
-    const int max = b.rect("RangeEditField2", 70, top + 22, 60, 14);
-    b.text("ControlForeground", 74, top + 33, 9, "0.0 dB", max);
 }
 
 // The Info View below the browser names what is under the pointer; the status

@@ -128,5 +128,140 @@ TEST(SceneTest, liveShowsOneEditorAtATime)
     }
 }
 
+bool inArea(const Shape& shape, const std::string& part)
+{
+    const std::string suffix = " › " + part;
+    return shape.area.size() >= suffix.size()
+        && shape.area.compare(shape.area.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// The Arrangement's upper edge from the top: the overview, the beat-time
+// ruler, the scrub area, then the tracks; in every view of the Arrangement.
+TEST(SceneTest, theArrangementsRulerStandsAboveItsScrubArea)
+{
+    const char* const order[] = {"Overview", "Beat-time ruler", "Scrub area", "Tracks"};
+    int arrangements = 0;
+    for (const Scene* scene : allScenes()) {
+        std::map<std::string, double> tops;
+        for (const Shape& shape : scene->shapes) {
+            for (const char* part : order) {
+                if (inArea(shape, part) && shape.kind != ShapeKind::Text) {
+                    const auto known = tops.find(part);
+                    tops[part] = known == tops.end() ? shape.y : std::min(known->second, shape.y);
+                }
+            }
+        }
+        if (tops.empty()) {
+            continue;
+        }
+        ++arrangements;
+        ASSERT_EQ(tops.size(), 4u) << scene->id;
+        for (std::size_t i = 1; i < 4; ++i) {
+            EXPECT_LT(tops[order[i - 1]], tops[order[i]]) << scene->id << ": " << order[i - 1] << " above " << order[i];
+        }
+    }
+    EXPECT_EQ(arrangements, 3);
+}
+
+// Live is in one map mode at a time, and each view says which states it shows
+// at once: no view frames controls in two map modes' colours, and the two map
+// modes each have a view of their own.
+TEST(SceneTest, theMapModesAreNeverShownAtOnce)
+{
+    std::set<std::string> shown;
+    for (const Scene* scene : allScenes()) {
+        EXPECT_FALSE(scene->caption.empty()) << scene->id;
+        std::set<std::string> modes;
+        for (const Shape& shape : scene->shapes) {
+            if (shape.element == "LearnMidi" || shape.element == "LearnKey" || shape.element == "LearnMacro") {
+                modes.insert(shape.element);
+            }
+        }
+        EXPECT_LE(modes.size(), 1u) << scene->id;
+        if (modes.size() == 1) {
+            shown.insert(scene->id + " " + *modes.begin());
+        }
+    }
+    EXPECT_EQ(shown, (std::set<std::string> {"midi-map LearnMidi", "key-map LearnKey", "session LearnMacro"}));
+}
+
+// In a map mode Live highlights every control it can assign: each kind of
+// them (a row: where, which element, which shape) is framed in the mode's
+// colour wherever the view draws it, and what cannot be assigned is not.
+TEST(SceneTest, aMapModeFramesEveryKindOfControlItCanAssign)
+{
+    const struct {
+        const char* area;
+        const char* element;
+        ShapeKind kind;
+    } assignable[] = {
+        {"Control bar", "ChosenPlay", ShapeKind::Polyline},
+        {"Control bar", "ChosenDefault", ShapeKind::RoundedRect},
+        {"Clip grid", "Clip1", ShapeKind::Rect},
+        {"Clip grid", "ClipSlotButton", ShapeKind::Rect},
+        {"Master track", "ControlForeground", ShapeKind::Polyline}, // the scene launch buttons
+        {"Mixer › In/Out", "ChosenDefault", ShapeKind::RoundedRect},
+        {"Mixer › Sends", "Poti", ShapeKind::Arc},
+        {"Mixer › Volume and pan", "Poti", ShapeKind::Arc},
+        {"Mixer › Volume and pan", "ControlFillHandle", ShapeKind::Rect},
+        {"Mixer › Track buttons", "ChosenDefault", ShapeKind::RoundedRect},
+        {"Mixer › Track buttons", "ChosenAlternative", ShapeKind::RoundedRect},
+        {"Mixer › Track buttons", "ChosenRecord", ShapeKind::RoundedRect},
+        {"Mixer › Track buttons", "ChosenPreListen", ShapeKind::RoundedRect},
+        {"Mixer › Crossfader", "ChosenDefault", ShapeKind::RoundedRect},
+        {"Mixer › Crossfader", "ControlFillHandle", ShapeKind::Rect},
+        {"Instrument Rack", "Poti", ShapeKind::Arc}, // the macro controls
+        {"EQ Eight", "Poti", ShapeKind::Arc},
+        {"Operator", "ControlBackground", ShapeKind::Rect},
+        {"Saturator", "ChosenDefault", ShapeKind::Circle}, // a device's activator
+    };
+    for (const auto& [scene, learn] :
+         {std::pair {&midiMapScene(), "LearnMidi"}, std::pair {&keyMapScene(), "LearnKey"}}) {
+        std::vector<const Shape*> frames;
+        for (const Shape& shape : scene->shapes) {
+            if (shape.element == learn) {
+                frames.push_back(&shape);
+            }
+        }
+        const auto framed = [&](const Shape& control) {
+            const double cx = control.x + control.w / 2;
+            const double cy = control.y + control.h / 2;
+            return std::any_of(frames.begin(), frames.end(), [&](const Shape* frame) {
+                return frame->area == control.area && cx > frame->x && cx < frame->x + frame->w && cy > frame->y
+                    && cy < frame->y + frame->h;
+            });
+        };
+        // A frozen track's mixer controls, which the sketch shows unavailable, need no frame.
+        double frozenLeft = 0;
+        double frozenRight = 0;
+        for (const Shape& shape : scene->shapes) {
+            if (inArea(shape, "Clip grid") && shape.element == "FreezeColor" && frozenRight == 0) {
+                frozenLeft = shape.x;
+                frozenRight = shape.x + shape.w;
+            }
+        }
+        for (const auto& kind : assignable) {
+            int found = 0;
+            for (const Shape& shape : scene->shapes) {
+                const double cx = shape.x + shape.w / 2;
+                const bool frozen = inArea(shape, "Mixer › Volume and pan") && cx > frozenLeft && cx < frozenRight;
+                if (inArea(shape, kind.area) && shape.element == kind.element && shape.kind == kind.kind && !frozen) {
+                    ++found;
+                    EXPECT_TRUE(framed(shape)) << scene->id << ": <" << kind.element << "> in " << shape.area << " at "
+                                               << shape.x << "," << shape.y;
+                }
+            }
+            EXPECT_GT(found, 0) << scene->id << " draws no <" << kind.element << "> in " << kind.area;
+        }
+        // Neither the Arrangement position, the routing nor a frozen track's knobs can be assigned.
+        for (const Shape& shape : scene->shapes) {
+            const bool unassignable = shape.element == "TransportSelectionBackground"
+                || shape.element == "DeactivatedPoti"
+                || (inArea(shape, "Mixer › In/Out") && shape.kind == ShapeKind::Rect && shape.h == 12);
+            EXPECT_FALSE(unassignable && framed(shape)) << scene->id << ": <" << shape.element << "> is framed";
+        }
+    }
+}
+
 } // namespace
 } // namespace tintwright::sketch
