@@ -35,8 +35,10 @@ PreviewWindow::PreviewWindow(QWidget* owner)
     m_sketch->setAccessibleName(text(texts::kSketchName));
     m_view->setObjectName(QStringLiteral("previewView"));
     m_view->setExpanding(false);
+    // Each tab says which states its view shows at once, so that nobody takes it for Live at rest.
     for (const sketch::Scene* scene : sketch::allScenes()) {
-        m_view->addTab(QString::fromStdString(scene->name));
+        const int tab = m_view->addTab(QString::fromStdString(scene->name));
+        m_view->setTabToolTip(tab, QString::fromStdString(scene->caption));
     }
     m_simulate->setObjectName(QStringLiteral("previewSimulate"));
     m_simulate->setAccessibleName(text(texts::kSimulateName));

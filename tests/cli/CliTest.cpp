@@ -224,6 +224,13 @@ TEST_F(CliTest, explainNamesExactlyTheAreasTheSketchDrawsEachElementIn)
     }
     EXPECT_GE(areas.size(), 155u);
     EXPECT_GT(known, 0);
+    // Each map mode's highlight is drawn in its own view only, among them its clip grid.
+    for (const auto& [element, view] : {std::pair {"LearnMidi", "MIDI Map Mode › "}, {"LearnKey", "Key Map Mode › "}}) {
+        EXPECT_EQ(areas[element].count(std::string(view) + "Clip grid"), 1u) << element;
+        for (const std::string& area : areas[element]) {
+            EXPECT_EQ(area.rfind(view, 0), 0u) << element << " in " << area;
+        }
+    }
 }
 
 struct RefusalCase {

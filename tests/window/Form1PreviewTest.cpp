@@ -218,8 +218,9 @@ void Form1PreviewTest::preview_keyboardAndScreenReaderReachEveryArea()
     QVERIFY2(missing->text().endsWith(" elements are missing: Live uses its defaults"), qPrintable(missing->text()));
     QVERIFY(missing->toolTip().contains("<ImplicitArm>"));
     auto* view = preview.window->findChild<QTabBar*>(QStringLiteral("previewView"));
-    QCOMPARE(view->count(), 5);
+    QCOMPARE(view->count(), 7);
     QCOMPARE(view->tabText(2), QStringLiteral("Preferences"));
+    QVERIFY(view->tabToolTip(5).startsWith("The Session view in MIDI Map Mode")); // which states the view shows
 
     QApplication::setActiveWindow(preview.window);
     preview.sketch->setFocus();
