@@ -78,7 +78,9 @@ void clipGrid(Builder& b)
 // on one knob, the section selectors on the right.
 //
 // What MIDI and Key Map Mode can assign, Live 10's manual ("MIDI and Key Remote
-// Control", ecmfa-2011.org/index-1497.html): "Session View slots", "Switches and
+// Control", ecmfa-2011.org/index-1497.html), for both: "most of Live's controls
+// can be remote-controlled with an external MIDI controller and the computer
+// keyboard", among them "Session View slots", "Switches and
 // buttons — among them the Track and Device Activator switches", "Radio buttons
 // — [...] the crossfader assignment section in each track", "Continuous controls
 // — like the mixer's volume, pan and sends", "The crossfader"; not the routing
