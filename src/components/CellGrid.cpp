@@ -124,8 +124,10 @@ public:
             return toQColor(foreColor(row, col));
         case Qt::TextAlignmentRole:
             return static_cast<int>(alignment(col));
-        case Qt::ToolTipRole:
-            return cell(row, col).tip.isEmpty() ? colorDescription(row, col) : QVariant(cell(row, col).tip);
+        case Qt::ToolTipRole: // as rich text, which a tooltip wraps at a readable width
+            return cell(row, col).tip.isEmpty()
+                ? colorDescription(row, col)
+                : QVariant(QStringLiteral("<qt>") + cell(row, col).tip.toHtmlEscaped() + QStringLiteral("</qt>"));
         case Qt::AccessibleDescriptionRole:
             return cell(row, col).tip.isEmpty() ? QVariant() : QVariant(cell(row, col).tip);
         case Qt::AccessibleTextRole:
