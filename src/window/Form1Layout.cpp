@@ -255,9 +255,6 @@ void Form1::createControls()
     connect(okpreview, &QAbstractButton::clicked, this, &Form1::okpreview_Click);
     connect(okedit, &QAbstractButton::clicked, this,
             [this] { showEditMenu(okedit->mapToGlobal(QPoint(0, okedit->height()))); });
-    auto* previewKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    connect(previewKey, &QShortcut::activated, this, &Form1::togglePreview);
-    offerSaveKey(*this);
 
     // Changes of many colours and their history, in the grid's context menu and on keys.
     const auto makeAction = [this](const char* name, const char* caption, const QList<QKeySequence>& keys) {
@@ -273,11 +270,13 @@ void Form1::createControls()
     actionAdjust = makeAction("actionAdjust", texts::kAdjustText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
     actionRecolour =
         makeAction("actionRecolour", texts::kRecolourText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)});
-    actionComplete = makeAction("actionComplete", texts::kCompleteText, {});
+    actionComplete =
+        makeAction("actionComplete", texts::kCompleteText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)});
     actionUndo = makeAction("actionUndo", texts::kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     actionRedo = makeAction("actionRedo", texts::kRedoText,
                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     createImportAction();
+    createCommandActions();
     // The grid's menu opens without waiting for it to close, under the pointer
     // or, from the keyboard (the Menu key, Shift+F10), at the current cell.
     m_editMenu = new QMenu(this);
@@ -304,8 +303,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_client && event->type() == QEvent::Paint) {
         paintShapes();
     }
-    if (event->type() == QEvent::ContextMenu && Tabelle2 != nullptr
-        && (watched == Tabelle2 || watched == Tabelle2->viewport())) {
+    const bool inGrid = Tabelle2 != nullptr && (watched == Tabelle2 || watched == Tabelle2->viewport());
+    // The sketch outlines the current row's element once the user has moved in the grid.
+    if (inGrid && m_document.ThemeLoaded != 0
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)) {
+        m_outlineFollowsGrid = true;
+    }
+    if (event->type() == QEvent::ContextMenu && inGrid) {
         const auto* request = static_cast<QContextMenuEvent*>(event);
         showEditMenu(request->reason() == QContextMenuEvent::Mouse ? request->globalPos() : menuPointAtCurrentCell());
         return true;
@@ -407,7 +411,7 @@ void Form1::fitToScreen()
 void Form1::showCurrentCell(int row, int col)
 {
     updateEditActions();
-    if (m_preview && row <= m_document.EntryCount) {
+    if (m_preview && m_outlineFollowsGrid && row <= m_document.EntryCount) {
         m_preview->setOutlined(row >= 1 ? m_model.entry(row).element : std::string());
     }
     const QRect cell = Tabelle2->cellRect(row, col);

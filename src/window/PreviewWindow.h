@@ -35,10 +35,14 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 signals:
     void elementClicked(const QString& element);
     void elementDoubleClicked(const QString& element);
+    // The user asked for the window's menu (right-click, the Menu key, Shift+F10), to stand at `at`.
+    void menuRequested(const QPoint& at);
 
 private:
     // The line below the sketch: the entry, element and colour of the shape
@@ -50,6 +54,9 @@ private:
     // The sketch in the colours as seen with the chosen colour vision, and the
     // pairs below their contrast minimum in those colours.
     void showColors();
+    // Once the window system has framed the window, the frame, title bar
+    // included, is brought inside the screen's free area.
+    void keepFrameOnScreen();
 
     sketch::ElementColors m_colors; // the theme's current colours
     SketchView* m_sketch;
@@ -59,6 +66,8 @@ private:
     QLabel* m_missing;
     QLabel* m_contrastHeading;
     QListWidget* m_contrast;
+    int m_shown = -1; // the shape the line below the sketch names, or -1
+    bool m_framePending = false; // placed, but not yet seen with its frame
 };
 
 } // namespace tintwright::ui

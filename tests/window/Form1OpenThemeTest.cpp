@@ -350,6 +350,10 @@ void Form1OpenThemeTest::openThemeFile_asGivenOnTheCommandLine_readsItAsTheDialo
     QVERIFY(driver.button("oksave")->isEnabled());
     QCOMPARE(driver.label("Label2")->text(), QFileInfo(kMidnight).absoluteFilePath());
     QVERIFY(driver.desktop.openRequests.isEmpty());
+    // Save Theme starts in the theme's folder, wherever the program was started.
+    driver.saveAs(std::nullopt);
+    QCOMPARE(driver.desktop.saveRequests.at(0).proposedPath,
+             QFileInfo(kMidnight).absoluteDir().filePath(QStringLiteral("myMidnight.ask")));
 
     FormDriver refused;
     refused.form->openThemeFile(QStringLiteral(TINTWRIGHT_SAMPLES "/../README.md"));
