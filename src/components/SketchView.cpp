@@ -1,6 +1,7 @@
 #include "SketchView.h"
 
 #include <QAccessibleWidget>
+#include <QCursor>
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -419,6 +420,12 @@ void SketchView::focusInEvent(QFocusEvent* event)
         focusShape(start);
     } else {
         focusShape(std::max(m_focusShape, 0));
+        // Back from a dialog or another window: the pointer, if it is on a shape, names it.
+        const QPoint pointer = mapFromGlobal(QCursor::pos());
+        m_hovered = rect().contains(pointer) ? shapeAt(pointer) : -1;
+        if (m_hovered >= 0) {
+            report(m_hovered);
+        }
     }
     QWidget::focusInEvent(event);
 }

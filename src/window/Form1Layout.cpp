@@ -6,6 +6,7 @@
 #include "GraphicalButton.h"
 #include "PathLabel.h"
 #include "Pictures.h"
+#include "Placement.h"
 #include "PreviewWindow.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
@@ -381,7 +382,8 @@ void Form1::fitToScreen()
     }
     m_fittedFrame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const QRect area = screen()->availableGeometry();
-    const QSize room = area.size().shrunkBy(m_fittedFrame);
+    const QMargins frame = roundedUp(m_fittedFrame, devicePixelRatioF());
+    const QSize room = area.size().shrunkBy(frame);
     const QSize client = m_client->size();
     // Sizes here are Qt's device-independent pixels, the units of the screen's
     // geometry at any scale. A scroll bar shows only in the direction that needs it.
@@ -401,7 +403,7 @@ void Form1::fitToScreen()
     setMaximumSize(fitted);
     resize(fitted);
 
-    const QSize framed = fitted.grownBy(m_fittedFrame);
+    const QSize framed = fitted.grownBy(frame);
     const QPoint corner = frameGeometry().topLeft();
     move(std::clamp(corner.x(), area.left(), area.left() + area.width() - framed.width()),
          std::clamp(corner.y(), area.top(), area.top() + area.height() - framed.height()));

@@ -177,7 +177,13 @@ void Form1::keepPreviewInView(QWidget& shown) const
     const QSize framed = shown.size().grownBy(frameOf(shown, *this));
     const QRect main = frameGeometry();
     const QPoint overMain(main.center().x() - framed.width() / 2, main.center().y() - framed.height() / 2);
-    shown.move(leastCovering(framed, screen()->availableGeometry(), m_preview->frameGeometry(), overMain));
+    // Beside the preview where the screen has room; where the preview fills it, off the sketch as far as it can.
+    const QRect area = screen()->availableGeometry();
+    QPoint at = leastCovering(framed, area, m_preview->frameGeometry(), overMain);
+    if (overlap(QRect(at, framed), m_preview->frameGeometry()) > 0) {
+        at = leastCovering(framed, area, m_preview->sketchOnScreen(), overMain);
+    }
+    shown.move(at);
     m_preview->raise();
 }
 

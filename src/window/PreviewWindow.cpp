@@ -180,6 +180,13 @@ void PreviewWindow::placeBeside(QWidget& owner, const QRect& keepVisible)
     m_framePending = true;
 }
 
+QRect PreviewWindow::sketchOnScreen() const
+{
+    const sketch::Scene& scene = m_sketch->scene();
+    const QRectF drawn(m_sketch->toWidget({0, 0}), m_sketch->toWidget({scene.width, scene.height}));
+    return QRect(m_sketch->mapToGlobal(drawn.topLeft().toPoint()), drawn.size().toSize());
+}
+
 // The contrast list shows its focus as soon as it has it: its first pair becomes current.
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
 {

@@ -32,6 +32,8 @@ public:
     // room), else where it covers as little of `keepVisible` (in global
     // coordinates) as it can; never past the screen's edges.
     void placeBeside(QWidget& owner, const QRect& keepVisible);
+    // Where the sketch of Live's window is drawn, in global coordinates.
+    QRect sketchOnScreen() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -365,9 +365,6 @@ void Form1PreviewTest::preview_staysInViewWhileAdjustIsOpen()
     FormDriver driver;
     const PreviewWindowParts preview = openPreview(driver);
     QVERIFY(preview.sketch);
-    if (driver.form->screen()->availableGeometry().width() < 1200) {
-        QSKIP("the preview fills a screen this small; the dialog cannot stand beside it");
-    }
     QRect dialogFrame;
     driver.desktop.answerDialog([&](QDialog& dialog) {
         dialog.show();
@@ -378,6 +375,11 @@ void Form1PreviewTest::preview_staysInViewWhileAdjustIsOpen()
     driver.form->findChild<QAction*>(QStringLiteral("actionAdjust"))->trigger();
     QVERIFY(!dialogFrame.isEmpty());
     const QRect sketch = globalRect(preview.sketch);
+    if (driver.form->screen()->availableGeometry().width() < 1200) {
+        // The preview fills a screen this small: the dialog keeps off the sketch's middle at least.
+        QVERIFY(!dialogFrame.contains(sketch.center()));
+        return;
+    }
     QVERIFY2(areaOf(dialogFrame.intersected(sketch)) * 10 <= areaOf(sketch),
              qPrintable(QStringLiteral("the dialog covers %1 of %2 square pixels")
                             .arg(areaOf(dialogFrame.intersected(sketch)))
