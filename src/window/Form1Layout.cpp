@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -305,10 +306,16 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         paintShapes();
     }
     const bool inGrid = Tabelle2 != nullptr && (watched == Tabelle2 || watched == Tabelle2->viewport());
-    // The sketch outlines the current row's element once the user has moved in the grid.
-    if (inGrid && m_document.ThemeLoaded != 0
-        && (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)) {
-        m_outlineFollowsGrid = true;
+    // The sketch outlines the current row's element once the user has moved in the grid: a click,
+    // or a key that moves (not Ctrl or Shift on their own, nor one held for a window's key).
+    if (inGrid && m_document.ThemeLoaded != 0) {
+        const auto* key = event->type() == QEvent::KeyPress ? static_cast<const QKeyEvent*>(event) : nullptr;
+        const bool modifierAlone = key != nullptr
+            && ((key->key() >= Qt::Key_Shift && key->key() <= Qt::Key_ScrollLock) || key->key() == Qt::Key_AltGr);
+        const bool held = key != nullptr && (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+        if ((key != nullptr && !modifierAlone && !held) || event->type() == QEvent::MouseButtonPress) {
+            m_outlineFollowsGrid = true;
+        }
     }
     if (event->type() == QEvent::ContextMenu && inGrid) {
         const auto* request = static_cast<QContextMenuEvent*>(event);
