@@ -313,8 +313,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         const bool modifierAlone = key != nullptr
             && ((key->key() >= Qt::Key_Shift && key->key() <= Qt::Key_ScrollLock) || key->key() == Qt::Key_AltGr);
         const bool held = key != nullptr && (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
-        if ((key != nullptr && !modifierAlone && !held) || event->type() == QEvent::MouseButtonPress) {
+        if (!m_outlineFollowsGrid
+            && ((key != nullptr && !modifierAlone && !held) || event->type() == QEvent::MouseButtonPress)) {
             m_outlineFollowsGrid = true;
+            const int row = currentRow(); // a click on the current row moves nothing, yet shows it
+            if (m_preview && row > 0) {
+                m_preview->setOutlined(m_model.entry(row).element);
+            }
         }
     }
     if (event->type() == QEvent::ContextMenu && inGrid) {
