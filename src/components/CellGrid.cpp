@@ -124,10 +124,8 @@ public:
             return toQColor(foreColor(row, col));
         case Qt::TextAlignmentRole:
             return static_cast<int>(alignment(col));
-        case Qt::ToolTipRole: // as rich text, which a tooltip wraps at a readable width
-            return cell(row, col).tip.isEmpty()
-                ? colorDescription(row, col)
-                : QVariant(QStringLiteral("<qt>") + cell(row, col).tip.toHtmlEscaped() + QStringLiteral("</qt>"));
+        case Qt::ToolTipRole:
+            return cell(row, col).tip.isEmpty() ? colorDescription(row, col) : QVariant(wrapped(cell(row, col).tip));
         case Qt::AccessibleDescriptionRole:
             return cell(row, col).tip.isEmpty() ? QVariant() : QVariant(cell(row, col).tip);
         case Qt::AccessibleTextRole:
@@ -135,6 +133,26 @@ public:
         default:
             return {};
         }
+    }
+
+    // A long tooltip in lines of a readable length, broken between words.
+    static QString wrapped(const QString& tip)
+    {
+        constexpr qsizetype kLine = 64;
+        QString lines;
+        qsizetype lineLength = 0;
+        for (const QString& word : tip.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (lineLength > 0 && lineLength + 1 + word.size() > kLine) {
+                lines += QLatin1Char('\n');
+                lineLength = 0;
+            } else if (lineLength > 0) {
+                lines += QLatin1Char(' ');
+                ++lineLength;
+            }
+            lines += word;
+            lineLength += word.size();
+        }
+        return lines;
     }
 
     // A cell that shows a colour and no text tells its colour in words, to a
