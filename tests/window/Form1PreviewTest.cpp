@@ -148,6 +148,17 @@ void Form1PreviewTest::preview_menuAndKeysReachTheCommandsAndTheKeysComeBack()
     QTest::keyClick(preview.sketch, Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier); // Complete the theme
     QCOMPARE(driver.desktop.messages.size(), 1);
     QTRY_COMPARE(QApplication::focusWidget(), preview.sketch);
+    // Quick Save from the preview, once the theme has been saved.
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("Mine.ask"));
+    driver.saveAs(saved);
+    driver.pick(2, QColor(1, 2, 3));
+    const QByteArray before = fileBytes(saved);
+    QTest::keyClick(preview.sketch, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    QVERIFY(fileBytes(saved) != before);
+    QVERIFY(!preview.window->isWindowModified());
+    QApplication::setActiveWindow(preview.window);
+    preview.sketch->setFocus(Qt::OtherFocusReason);
 
     // The keys gone to the list: the line no longer names a shape of the sketch.
     QTest::keyClick(preview.sketch, Qt::Key_Right);
