@@ -18,7 +18,7 @@ measure() {
     QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$runtime" QT_SCALE_FACTOR="$1" "$2" "$3" >"$runtime/program.log" 2>&1 &
     local main=""
     for _ in $(seq 1 60); do
-        main=$(xdotool search --onlyvisible --name '^Tintwright$' 2>/dev/null | head -n 1) && [ -n "$main" ] && break
+        main=$(xdotool search --onlyvisible --name '^Tintwright( |$)' 2>/dev/null | head -n 1) && [ -n "$main" ] && break
         sleep 0.5
     done
     sleep 2 # the window manager frames and places it

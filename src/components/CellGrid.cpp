@@ -125,7 +125,7 @@ public:
         case Qt::TextAlignmentRole:
             return static_cast<int>(alignment(col));
         case Qt::ToolTipRole:
-            return cell(row, col).tip.isEmpty() ? colorDescription(row, col) : QVariant(cell(row, col).tip);
+            return cell(row, col).tip.isEmpty() ? colorDescription(row, col) : QVariant(wrapped(cell(row, col).tip));
         case Qt::AccessibleDescriptionRole:
             return cell(row, col).tip.isEmpty() ? QVariant() : QVariant(cell(row, col).tip);
         case Qt::AccessibleTextRole:
@@ -133,6 +133,26 @@ public:
         default:
             return {};
         }
+    }
+
+    // A long tooltip in lines of a readable length, broken between words.
+    static QString wrapped(const QString& tip)
+    {
+        constexpr qsizetype kLine = 64;
+        QString lines;
+        qsizetype lineLength = 0;
+        for (const QString& word : tip.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (lineLength > 0 && lineLength + 1 + word.size() > kLine) {
+                lines += QLatin1Char('\n');
+                lineLength = 0;
+            } else if (lineLength > 0) {
+                lines += QLatin1Char(' ');
+                ++lineLength;
+            }
+            lines += word;
+            lineLength += word.size();
+        }
+        return lines;
     }
 
     // A cell that shows a colour and no text tells its colour in words, to a

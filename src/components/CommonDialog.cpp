@@ -32,6 +32,14 @@ CommonDialog::CommonDialog(Desktop& desktop, QWidget* owner)
 {
 }
 
+void CommonDialog::setFileName(const QString& fileName)
+{
+    m_fileName = fileName;
+    if (!fileName.isEmpty() && QFileInfo(fileName).isAbsolute()) {
+        m_lastFolder = QFileInfo(fileName).absolutePath();
+    }
+}
+
 QString CommonDialog::fileTitle() const
 {
     return QFileInfo(m_fileName).fileName();

@@ -44,8 +44,10 @@ public:
     bool cancelError() const { return m_cancelError; }
 
     // After a file dialog the full path chosen; before one, the name it proposes.
+    // A full path set here counts as chosen: a later name without folder is
+    // proposed in its folder.
     QString fileName() const { return m_fileName; }
-    void setFileName(const QString& fileName) { m_fileName = fileName; }
+    void setFileName(const QString& fileName);
     // The chosen file's name with extension, without folder.
     QString fileTitle() const;
     theme::ColorValue color() const { return m_color; }

@@ -19,15 +19,17 @@ struct FileRequest {
     QString defaultSuffix; // added to a name saved without any extension, before the replace question
 };
 
-enum class MessageIcon { Exclamation, Question };
-enum class MessageButtons { Ok, OkCancel };
-enum class MessageAnswer { Ok, Cancel };
+enum class MessageIcon { Exclamation, Question, Information };
+// With OK and Cancel, OK is the default; with Yes and No, Yes; with Save,
+// Discard and Cancel, Save. Escape answers Cancel, or No.
+enum class MessageButtons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 struct MessageRequest {
     QString text;
     QString title;
     MessageIcon icon = MessageIcon::Exclamation;
-    MessageButtons buttons = MessageButtons::Ok; // with OK and Cancel, OK is the default
+    MessageButtons buttons = MessageButtons::Ok;
 };
 
 // Everything the window hands to the desktop: its modal dialogs and message

@@ -68,16 +68,44 @@ std::optional<QColor> QtDesktop::chooseColor(QWidget* parent, const QColor& init
 
 MessageAnswer QtDesktop::showMessage(QWidget* parent, const MessageRequest& request)
 {
-    QMessageBox box(request.icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning, request.title,
-                    request.text, QMessageBox::NoButton, parent);
-    if (request.buttons == MessageButtons::OkCancel) {
+    const QMessageBox::Icon icon = request.icon == MessageIcon::Question ? QMessageBox::Question
+        : request.icon == MessageIcon::Information                       ? QMessageBox::Information
+                                                                         : QMessageBox::Warning;
+    QMessageBox box(icon, request.title, request.text, QMessageBox::NoButton, parent);
+    switch (request.buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    case MessageButtons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
-    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Save:
+        return MessageAnswer::Save;
+    case QMessageBox::Discard:
+        return MessageAnswer::Discard;
+    default:
+        return MessageAnswer::Cancel;
+    }
 }
 
 bool QtDesktop::openDocument(const QString& path)

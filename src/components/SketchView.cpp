@@ -1,6 +1,8 @@
 #include "SketchView.h"
 
 #include <QAccessibleWidget>
+#include <QCursor>
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,6 +39,27 @@ QPolygonF polygon(const sketch::Shape& shape)
     return points;
 }
 
+QFont textFont(const QFont& base, const sketch::Shape& shape)
+{
+    QFont font = base;
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(shape.h))));
+    return font;
+}
+
+// What the shape paints, in the scene: a text as its font draws it (which may
+// pass the width the scene gives it, and goes below its baseline), a stroke
+// with its width.
+QRectF paintedBounds(const sketch::Shape& shape, const QFont& font)
+{
+    if (shape.kind == sketch::ShapeKind::Text) {
+        const QFontMetricsF metrics(textFont(font, shape));
+        const QRectF drawn = metrics.boundingRect(QString::fromStdString(shape.text));
+        return drawn.translated(shape.x, shape.y).united(bounds(shape));
+    }
+    const double half = sketch::isStroked(shape) ? sketch::kStrokeWidth / 2 : 0;
+    return bounds(shape).adjusted(-half, -half, half, half);
+}
+
 void drawShape(QPainter& painter, const sketch::Shape& shape, const QBrush& brush)
 {
     using sketch::ShapeKind;
@@ -67,8 +90,7 @@ void drawShape(QPainter& painter, const sketch::Shape& shape, const QBrush& brus
                         static_cast<int>(shape.spanAngle * 16));
         break;
     case ShapeKind::Text: {
-        QFont font = painter.font();
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(shape.h))));
+        const QFont font = textFont(painter.font(), shape);
         painter.setFont(font);
         painter.setPen(QPen(brush, 1));
         painter.drawText(QPointF(shape.x, shape.y), QString::fromStdString(shape.text));
@@ -218,6 +240,7 @@ void SketchView::setScene(const sketch::Scene& scene)
     m_scene = &scene;
     m_hovered = -1;
     m_focusShape = -1;
+    m_reported = -1;
     update();
 }
 
@@ -328,15 +351,17 @@ void SketchView::paintEvent(QPaintEvent*)
         painter.setPen(QPen(Qt::black, 2 * pixel));
         painter.drawRect(around);
     }
-    // A dashed black-and-white outline shows on any colour.
+    // A dashed black-and-white outline shows on any colour. It stands a pixel
+    // clear of all the shape paints (a text's descenders and overhang included),
+    // so it never covers what it outlines.
     for (const sketch::Shape& shape : m_scene->shapes) {
         if (shape.element != m_outlined) {
             continue;
         }
-        const QRectF around = bounds(shape).adjusted(-2 * pixel, -2 * pixel, 2 * pixel, 2 * pixel);
-        painter.setPen(QPen(Qt::white, 2 * pixel));
+        const QRectF around = paintedBounds(shape, font).adjusted(-2 * pixel, -2 * pixel, 2 * pixel, 2 * pixel);
+        painter.setPen(QPen(Qt::white, pixel));
         painter.drawRect(around);
-        QPen dashes(Qt::black, 2 * pixel, Qt::DashLine);
+        QPen dashes(Qt::black, pixel, Qt::DashLine);
         painter.setPen(dashes);
         painter.drawRect(around);
     }
@@ -348,27 +373,32 @@ void SketchView::mouseMoveEvent(QMouseEvent* event)
     const int shape = sketch::shapeAt(*m_scene, inScene.x(), inScene.y());
     if (shape != m_hovered) {
         m_hovered = shape;
-        emit hovered(shape);
+        report(shape >= 0 || !hasFocus() ? shape : m_focusShape);
     }
     QWidget::mouseMoveEvent(event);
 }
 
 void SketchView::leaveEvent(QEvent* event)
 {
-    if (m_hovered >= 0) {
-        m_hovered = -1;
-        emit hovered(-1);
-    }
+    m_hovered = -1;
+    report(hasFocus() ? m_focusShape : -1);
     QWidget::leaveEvent(event);
+}
+
+void SketchView::report(int shape)
+{
+    if (shape != m_reported) {
+        m_reported = shape;
+        emit hovered(shape);
+    }
 }
 
 void SketchView::focusShape(int shape)
 {
     const int last = static_cast<int>(m_scene->shapes.size()) - 1;
     m_focusShape = std::clamp(shape, 0, last);
-    m_hovered = m_focusShape;
     update();
-    emit hovered(m_focusShape);
+    report(m_focusShape);
     QAccessibleEvent focused(this, QAccessible::Focus);
     focused.setChild(m_focusShape);
     QAccessible::updateAccessibility(&focused);
@@ -390,12 +420,23 @@ void SketchView::focusInEvent(QFocusEvent* event)
         focusShape(start);
     } else {
         focusShape(std::max(m_focusShape, 0));
+        // Back from a dialog or another window: the pointer, if it is on a shape, names it.
+        const QPoint pointer = mapFromGlobal(QCursor::pos());
+        m_hovered = rect().contains(pointer) ? shapeAt(pointer) : -1;
+        if (m_hovered >= 0) {
+            report(m_hovered);
+        }
     }
     QWidget::focusInEvent(event);
 }
 
+// The keys gone to another control: the line names what the pointer is on, if anything.
+// (A menu or another window taking them for a while leaves the line as it is.)
 void SketchView::focusOutEvent(QFocusEvent* event)
 {
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) {
+        report(m_hovered);
+    }
     update();
     QWidget::focusOutEvent(event);
 }

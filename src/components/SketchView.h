@@ -48,7 +48,9 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // The pointer or the keyboard moved onto another shape (-1: onto none).
+    // The shape to name changed: the one the pointer or the keyboard moved
+    // onto last; the keyboard's while the pointer is on none; -1 where neither
+    // is on a shape (the keys gone to another control, the pointer away).
     void hovered(int shape);
     void clicked(const QString& element);
     void doubleClicked(const QString& element);
@@ -67,6 +69,7 @@ protected:
 
 private:
     void focusShape(int shape);
+    void report(int shape);
     QTransform sceneToWidget() const;
     // The index of the shape painting the point of the widget, or -1.
     int shapeAt(const QPoint& point) const;
@@ -76,8 +79,9 @@ private:
     const sketch::Scene* m_scene;
     sketch::ElementColors m_colors;
     std::string m_outlined;
-    int m_hovered = -1;
+    int m_hovered = -1; // under the pointer
     int m_focusShape = -1;
+    int m_reported = -1; // last told by hovered()
     std::function<QString(const sketch::Shape&)> m_describe;
 };
 

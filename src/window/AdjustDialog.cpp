@@ -42,6 +42,9 @@ AdjustDialog::AdjustDialog(QWidget* parent, std::vector<std::string> elements)
     m_invert->setObjectName(QStringLiteral("invertLightness"));
     m_only->setObjectName(QStringLiteral("only"));
     m_only->setPlaceholderText(text(texts::kAdjustOnlyHint));
+    // Wide enough for the whole hint, at any font and scale.
+    m_only->setMinimumWidth(m_only->fontMetrics().horizontalAdvance(m_only->placeholderText())
+                            + m_only->fontMetrics().averageCharWidth() * 4);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* form = new QFormLayout(this);

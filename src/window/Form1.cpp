@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "FocusReturn.h"
 #include "Form1Grid.h"
 #include "Form1Texts.h"
 #include "GraphicalButton.h"
@@ -14,6 +15,7 @@
 #include "theme/ThemeReader.h"
 #include "theme/ThemeWriter.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -32,6 +34,8 @@ using theme::ColorValue;
 
 constexpr int kNumberedRows = 99;
 constexpr int kCentreCentre = 4;
+constexpr ColorValue kGridText = 0x00808080u; // grey, the grid's text colour
+constexpr ColorValue kMadeText = 0x00C04000u; // blue, the names of made elements
 
 // Paths leave Qt as std::filesystem::path and come back through Qt's own
 // conversions, so no character is lost to a local 8-bit encoding.
@@ -120,6 +124,7 @@ void Form1::Form_Load()
 void Form1::runCommand(const char* failureHeadline, const std::filesystem::path& path,
                        const std::function<void()>& body)
 {
+    const FocusReturn focus(*this);
     try {
         body();
     } catch (const DialogCancelled&) {
@@ -189,6 +194,7 @@ void Form1::readChosenTheme()
     const std::optional<theme::ThemeContent> content = theme::readThemeFile(m_document.DialogPath);
     if (!content) {
         showWrongFormat();
+        offerImport(dialog->fileName());
         return;
     }
     // A file with a theme's header but no colour in it would leave nothing to edit
@@ -206,6 +212,7 @@ void Form1::showReadTheme(const theme::ThemeContent& content, const QString& tit
 {
     Label2->setPath(dialog->fileName());
     m_model.open(content, title.toStdString());
+    m_outlineFollowsGrid = false;
     listEntries();
     okopendatei->setEnabled(false);
     oksave->setEnabled(true);
@@ -217,6 +224,7 @@ void Form1::showReadTheme(const theme::ThemeContent& content, const QString& tit
     if (m_document.HasMyPrefix == 0) {
         dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
     }
+    setUnsaved(false);
 }
 
 void Form1::listEntries()
@@ -245,10 +253,15 @@ void Form1::listEntry(int number)
     Tabelle2->setCellBackColor(entry.fileColor);
     Tabelle2->setCol(NewColor);
     Tabelle2->setCellAccessibleText(text(texts::kNoNewColorSpoken));
+    // A made element's name is blue, and its tooltip says where it came from.
+    const bool made = m_madeElements.count(entry.element) > 0;
+    Tabelle2->setCol(Item);
+    Tabelle2->setCellForeColor(made ? kMadeText : kGridText);
+    QString tip = made ? text(texts::kMadeElement) : QString();
     if (const sketch::ElementInfo* info = sketch::findElement(theme::displayText(entry.item))) {
-        Tabelle2->setCol(Item);
-        Tabelle2->setCellToolTip(QString::fromStdString(sketch::describedWithCertainty(*info)));
+        tip += QString::fromStdString(sketch::describedWithCertainty(*info));
     }
+    Tabelle2->setCellToolTip(tip);
 }
 
 void Form1::oksave_Click(int /*Index*/)
@@ -269,15 +282,17 @@ void Form1::oksave_Click(int /*Index*/)
         m_model.save(m_document.DialogPath);
         okquick->setEnabled(true);
         Label2->setPath(dialog->fileName());
-        if (m_preview) {
-            m_preview->setThemeName(previewName());
-        }
+        setUnsaved(false);
+        updateEditActions();
     });
 }
 
 void Form1::okquick_Click()
 {
-    runCommand(texts::kSaveFailed, m_document.SavedPath, [this] { m_model.save(m_document.SavedPath); });
+    runCommand(texts::kSaveFailed, m_document.SavedPath, [this] {
+        m_model.save(m_document.SavedPath);
+        setUnsaved(false);
+    });
 }
 
 void Form1::Tabelle2_Click()
@@ -287,15 +302,13 @@ void Form1::Tabelle2_Click()
     }
     runCommand(texts::kColorFailed, {}, [this] {
         const int col = Tabelle2->colSel();
-        if (col != OldColor && col != NewColor) {
-            return;
-        }
+        const int row = Tabelle2->rowSel();
         if (col == OldColor) {
-            revertToOldColor(Tabelle2->rowSel());
-        } else {
-            pickNewColor(Tabelle2->rowSel()); // a cancelled dialog ends the command here
+            revertToOldColor(row);
+            edited(stepOnEntry(texts::kStepRevert, row));
+        } else if (col == NewColor && pickNewColor(row)) { // a cancelled dialog ends the command here
+            edited(stepOnEntry(texts::kStepPick, row));
         }
-        editDone();
     });
 }
 
@@ -308,18 +321,20 @@ void Form1::revertToOldColor(int row)
     showMoved(row, marked);
 }
 
-void Form1::pickNewColor(int row)
+bool Form1::pickNewColor(int row)
 {
     Tabelle2->setCol(NewColor);
     Tabelle2->setRow(row);
     dialog->setCancelError(true);
     dialog->setFlags(CommonDialog::kRgbInit);
-    if (!dialog->ShowColor()) {
-        return;
+    dialog->setColorTitle(stepOnEntry(texts::kColorForTitle, row));
+    if (!showColorDialog()) {
+        return false;
     }
     const int marked = m_model.markerRow();
     m_model.pick(row, dialog->color());
     showMoved(row, marked);
+    return true;
 }
 
 void Form1::showMoved(int row, int markedBefore)
@@ -356,12 +371,32 @@ void Form1::showEdits()
 
 void Form1::okcolor_Click()
 {
-    runCommand(texts::kColorFailed, {}, [this] { dialog->ShowColor(); });
+    runCommand(texts::kColorFailed, {}, [this] {
+        dialog->setColorTitle(text(texts::kColorTableTitle));
+        showColorDialog();
+    });
 }
 
+// Every colour dialog is titled with what it is for; the title goes with it, cancelled or not.
+bool Form1::showColorDialog()
+{
+    try {
+        const bool chosen = dialog->ShowColor();
+        dialog->setColorTitle(QString());
+        return chosen;
+    } catch (...) {
+        dialog->setColorTitle(QString());
+        throw;
+    }
+}
+
+// Exit asks every time, with the same words; closing after it asks nothing more.
 void Form1::okende_Click()
 {
-    close();
+    if (confirmExit()) {
+        m_exitConfirmed = true;
+        close();
+    }
 }
 
 bool Form1::confirmExit()
@@ -371,16 +406,53 @@ bool Form1::confirmExit()
         == MessageAnswer::Ok;
 }
 
+// Closed through its frame (or Alt+F4) the window asks only where something is
+// unsaved, offering to save it; Save is the default, so Enter loses nothing.
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (confirmExit()) {
-        if (m_preview) {
-            m_preview->close();
+    if (!m_exitConfirmed && m_unsaved) {
+        const QString name = previewName();
+        const MessageAnswer answer =
+            m_desktop.showMessage(this,
+                                  {text(texts::kCloseUnsaved).arg(name), text(texts::kCloseUnsavedTitle),
+                                   MessageIcon::Question, MessageButtons::SaveDiscardCancel});
+        if (answer == MessageAnswer::Save) {
+            okquick->isEnabled() ? okquick_Click() : oksave_Click(1);
         }
-        event->accept();
-    } else {
-        event->ignore();
+        if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Save && m_unsaved)) {
+            event->ignore();
+            return;
+        }
     }
+    if (m_preview) {
+        m_preview->close();
+    }
+    event->accept();
+}
+
+void Form1::setUnsaved(bool unsaved)
+{
+    m_unsaved = unsaved;
+    showTitles();
+}
+
+void Form1::showTitles()
+{
+    if (m_document.ThemeLoaded == 0) {
+        setWindowTitle(text(texts::kWindowTitle));
+        return;
+    }
+    setWindowTitle(text(texts::kWindowTitleWithTheme).arg(previewName()));
+    setWindowModified(m_unsaved);
+    if (m_preview) {
+        m_preview->setThemeName(previewName());
+        m_preview->setWindowModified(m_unsaved);
+    }
+}
+
+QString Form1::stepOnEntry(const char* step, int row) const
+{
+    return text(step).arg(row).arg(QString::fromStdString(theme::displayText(m_model.entry(row).item)));
 }
 
 void Form1::okhelpgerman_Click()

@@ -9,11 +9,13 @@
 #include <QMargins>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -72,8 +74,10 @@ private:
     // The entries' current colours (the new colour where one was picked), by element.
     sketch::ElementColors sketchColors() const;
     void updatePreview();
-    // Ctrl+S in `window` clicks Save Theme where it is enabled.
-    void offerSaveKey(QWidget& window);
+    // The main window's commands as actions, with their keys: they work in the
+    // preview too, whose menu (right-click, the Menu key, Shift+F10) lists them.
+    void createCommandActions();
+    void showPreviewMenu(const QPoint& at);
     void togglePreview();
     // The grid row of the first entry of `element`, or 0.
     int rowOfElement(const QString& element) const;
@@ -96,27 +100,41 @@ private:
     void changeAllOfColor();
     void adjustColors();
     void recolourFromBaseColors();
-    template<typename Dialog> void runEditDialog(Dialog& shown, const std::function<void()>& edit, bool showAtOnce);
+    template<typename Dialog>
+    void runEditDialog(Dialog& shown, const std::function<void()>& edit, bool showAtOnce, const QString& step);
 
     // The grid shows the model's state of the entry's edit: its NEW COLOR swatch and "#".
     void showEdit(int row);
     void showEdits();
-    // An edit of the model is done: the preview and the commands follow it.
-    void editDone();
+    // An edit of the model is done, named `step` for Undo: it is unsaved, and
+    // the preview and the commands follow it.
+    void edited(const QString& step);
+    // The preview and the commands follow the model.
+    void refreshAfterEdit();
     void stepThroughHistory(bool back);
+    // Whether anything is changed since the theme was read or last saved:
+    // both windows' titles mark it, and closing the window asks to save it.
+    void setUnsaved(bool unsaved);
+    void showTitles();
+    QString stepOnEntry(const char* step, int row) const;
     void readChosenTheme();
     void showReadTheme(const theme::ThemeContent& content, const QString& title);
     // Import a Live 11 or 12 theme…: where OpenTheme is, and in the grid's menu.
     void createImportAction();
     void updateImportAction();
     void importTheme();
+    void importFile(const QString& path);
+    // Reading as a Live 11 or 12 theme a file that OpenTheme refused; Yes imports it.
+    void offerImport(const QString& path);
     // Complete the theme…: the elements and factors of Live 10.1 the theme lacks, as one edit.
     void completeTheme();
     // The grid lists every entry of the model, as read or as completed.
     void listEntries();
     void listEntry(int number);
     void revertToOldColor(int row);
-    void pickNewColor(int row);
+    // False where the colour dialog was cancelled.
+    bool pickNewColor(int row);
+    bool showColorDialog();
     void openHelp(const char* fileName);
     bool confirmExit();
     void showWrongFormat();
@@ -159,6 +177,21 @@ private:
     QAction* actionRedo = nullptr;
     QAction* actionImportTheme = nullptr;
     QAction* actionComplete = nullptr;
+    QAction* actionSaveTheme = nullptr;
+    QAction* actionQuickSave = nullptr;
+    QAction* actionColorTable = nullptr;
+    QAction* actionHelpEnglish = nullptr;
+    QAction* actionHelpGerman = nullptr;
+    QAction* actionPreview = nullptr;
+    QAction* actionExit = nullptr;
+    QMenu* m_previewMenu = nullptr; // the main window's commands, in the preview
+
+    bool m_unsaved = false;
+    bool m_exitConfirmed = false; // Exit asked already: closing asks nothing more
+    bool m_outlineFollowsGrid = false; // the user moved in the grid or the sketch since the theme was read
+    QStringList m_undoSteps; // what each step of the model's history takes back, last on top
+    QStringList m_redoSteps;
+    std::set<std::string> m_madeElements; // made by Complete the theme: the grid marks their rows
 };
 
 } // namespace tintwright::ui

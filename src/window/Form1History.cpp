@@ -1,8 +1,10 @@
 #include "Form1.h"
 
 #include "AdjustDialog.h"
+#include "FocusReturn.h"
 #include "Form1Grid.h"
 #include "Form1Texts.h"
+#include "GraphicalButton.h"
 #include "RecolourDialog.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 
+#include <algorithm>
 #include <functional>
 
 // Form1's changes of many colours at once and the history that takes back
@@ -51,9 +54,24 @@ void Form1::updateEditActions()
     actionComplete->setEnabled(m_document.ThemeLoaded != 0 && lacks.elements + lacks.factors > 0);
     actionUndo->setEnabled(m_model.canUndo());
     actionRedo->setEnabled(m_model.canRedo());
+    // Each says what it takes back or brings again.
+    actionUndo->setText(m_model.canUndo() && !m_undoSteps.isEmpty() ? text(texts::kUndoStep).arg(m_undoSteps.last())
+                                                                    : text(texts::kUndoText));
+    actionRedo->setText(m_model.canRedo() && !m_redoSteps.isEmpty() ? text(texts::kRedoStep).arg(m_redoSteps.last())
+                                                                    : text(texts::kRedoText));
+    actionSaveTheme->setEnabled(oksave->isEnabled());
+    actionQuickSave->setEnabled(okquick->isEnabled());
 }
 
-void Form1::editDone()
+void Form1::edited(const QString& step)
+{
+    m_undoSteps << step;
+    m_redoSteps.clear();
+    setUnsaved(true);
+    refreshAfterEdit();
+}
+
+void Form1::refreshAfterEdit()
 {
     updatePreview();
     updateEditActions();
@@ -66,9 +84,13 @@ void Form1::stepThroughHistory(bool back)
         return;
     }
     back ? m_model.undo() : m_model.redo();
+    QStringList& from = back ? m_undoSteps : m_redoSteps;
+    if (!from.isEmpty()) {
+        (back ? m_redoSteps : m_undoSteps) << from.takeLast();
+    }
+    setUnsaved(true);
     showEdits();
-    updatePreview();
-    updateEditActions();
+    refreshAfterEdit();
 }
 
 // One colour dialog; every entry whose current colour is the current row's gets the colour picked.
@@ -81,23 +103,27 @@ void Form1::changeAllOfColor()
     runCommand(texts::kColorFailed, {}, [this, row] {
         dialog->setCancelError(true);
         dialog->setFlags(CommonDialog::kRgbInit);
-        if (!dialog->ShowColor()) {
+        dialog->setColorTitle(text(texts::kChangeAllTitle).arg(entriesOfColor(currentColor(row))));
+        if (!showColorDialog()) {
             return;
         }
         const int marked = m_model.markerRow();
-        for (const int other : m_model.changeAll(row, dialog->color())) {
+        const std::vector<int> changed = m_model.changeAll(row, dialog->color());
+        for (const int other : changed) {
             showEdit(other);
         }
         showMoved(row, marked);
-        editDone();
+        edited(text(texts::kStepChangeAll).arg(std::max<std::size_t>(changed.size(), 1)));
     });
 }
 
 // A dialog that changes many colours: `edit` (on the state before it opened)
 // shows in the grid and the preview on every `changed` of the dialog, and at
 // once where `showAtOnce`; OK keeps it as one edit, Cancel puts everything back.
-template<typename Dialog> void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool showAtOnce)
+template<typename Dialog>
+void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool showAtOnce, const QString& step)
 {
+    const FocusReturn focus(*this);
     m_model.beginTrial();
     bool accepted = false;
     try {
@@ -123,7 +149,11 @@ template<typename Dialog> void Form1::runEditDialog(Dialog& shown, const std::fu
     }
     m_model.endTrial(accepted);
     showEdits();
-    editDone();
+    if (accepted) {
+        edited(step);
+    } else {
+        refreshAfterEdit();
+    }
 }
 
 void Form1::adjustColors()
@@ -137,7 +167,7 @@ void Form1::adjustColors()
     }
     AdjustDialog adjust(this, std::move(elements));
     runEditDialog(
-        adjust, [&] { m_model.adjust(adjust.adjustment(), adjust.patterns()); }, false);
+        adjust, [&] { m_model.adjust(adjust.adjustment(), adjust.patterns()); }, false, text(texts::kStepAdjust));
 }
 
 // The theme's colours made from three base colours, starting from the theme's
@@ -155,7 +185,7 @@ void Form1::recolourFromBaseColors()
                 sketch::applyGenerated(m_model, sketch::generateTheme(*base));
             }
         },
-        true);
+        true, text(texts::kStepRecolour));
 }
 
 } // namespace tintwright::ui

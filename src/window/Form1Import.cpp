@@ -4,6 +4,7 @@
 #include "GraphicalButton.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
+#include "components/Desktop.h"
 #include "sketch/Complete.h"
 #include "sketch/Import.h"
 #include "theme/ThemeReader.h"
@@ -11,6 +12,8 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QKeySequence>
+
+#include <exception>
 
 // Themes of Live 11 and 12 come in as whole Live 10.1 themes, shown as if
 // they had been opened: what Save Theme then writes is what
@@ -52,8 +55,14 @@ void Form1::importTheme()
         if (!dialog->ShowOpen()) {
             return;
         }
-        const QString chosen = dialog->fileName();
-        m_model.setDialogPath(QFileInfo(chosen).filesystemFilePath());
+        importFile(dialog->fileName());
+    });
+}
+
+void Form1::importFile(const QString& path)
+{
+    runCommand(texts::kImportFailed, m_document.DialogPath, [this, &path] {
+        m_model.setDialogPath(QFileInfo(path).filesystemFilePath());
         if (m_document.DialogPath.empty()) {
             return;
         }
@@ -61,12 +70,30 @@ void Form1::importTheme()
             sketch::importLaterTheme(theme::readLaterTheme(theme::readTextFile(m_document.DialogPath)));
         const theme::ThemeContent content = sketch::asReadTheme(imported.records);
         // Saved under "my" and its name as a Live 10 theme: "Dracula.ask" becomes "myDracula.ask".
-        const QFileInfo file(chosen);
+        const QFileInfo file(path);
         m_model.setHasMyPrefix(file.completeBaseName().startsWith(text(texts::kSaveNamePrefix)));
         showReadTheme(content, file.completeBaseName() + QLatin1Char('.') + text(texts::kThemeExtension));
+        setUnsaved(true); // what was made of it is in no Live 10 theme yet
     });
 }
 
+// Only a file that reads as a theme of Live 11 or 12 is offered; any other stays refused as it was.
+void Form1::offerImport(const QString& path)
+{
+    try {
+        theme::readLaterTheme(theme::readTextFile(QFileInfo(path).filesystemFilePath()));
+    } catch (const std::exception&) {
+        return;
+    }
+    if (m_desktop.showMessage(
+            this,
+            {text(texts::kImportOffer), text(texts::kImportOfferTitle), MessageIcon::Question, MessageButtons::YesNo})
+        == MessageAnswer::Yes) {
+        importFile(path);
+    }
+}
+
+// The elements made are told and their rows marked; Undo takes them back as one step.
 void Form1::completeTheme()
 {
     if (m_document.ThemeLoaded == 0) {
@@ -81,9 +108,28 @@ void Form1::completeTheme()
         // Made from the colours the entries have now, picked ones included; the records as they stand.
         const sketch::Completion completion = sketch::completeColors(sketchColors());
         m_model.extend(sketch::asReadTheme(sketch::completedRecords(records, completion)));
+        int firstMade = 0;
+        for (const sketch::MadeElement& made : completion.made) {
+            m_madeElements.insert(made.name);
+            const int row = m_model.entryOf(made.name);
+            firstMade = firstMade == 0 || (row != 0 && row < firstMade) ? row : firstMade;
+        }
+        listEntries();
         showEdits();
-        updatePreview();
-        updateEditActions();
+        const int elements = static_cast<int>(completion.made.size());
+        const int factors = lacks.factors;
+        const QString madeText = text(elements == 1 ? texts::kElementsMadeOne : texts::kElementsMade).arg(elements);
+        const QString addedText = text(factors == 1 ? texts::kFactorsAddedOne : texts::kFactorsAdded).arg(factors);
+        edited(text(texts::kStepComplete).arg(madeText, addedText));
+
+        QString told = text(texts::kCompleteDone).arg(madeText, addedText);
+        if (firstMade > 0) {
+            told += QStringLiteral("\n\n") + text(texts::kCompleteWhereRows).arg(firstMade);
+        }
+        if (factors > 0) {
+            told += QStringLiteral("\n\n") + text(texts::kCompleteWhereFactors);
+        }
+        m_desktop.showMessage(this, {told, text(texts::kCompleteTitle), MessageIcon::Information, MessageButtons::Ok});
     });
 }
 

@@ -6,6 +6,7 @@
 #include "GraphicalButton.h"
 #include "PathLabel.h"
 #include "Pictures.h"
+#include "Placement.h"
 #include "PreviewWindow.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -255,9 +257,6 @@ void Form1::createControls()
     connect(okpreview, &QAbstractButton::clicked, this, &Form1::okpreview_Click);
     connect(okedit, &QAbstractButton::clicked, this,
             [this] { showEditMenu(okedit->mapToGlobal(QPoint(0, okedit->height()))); });
-    auto* previewKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    connect(previewKey, &QShortcut::activated, this, &Form1::togglePreview);
-    offerSaveKey(*this);
 
     // Changes of many colours and their history, in the grid's context menu and on keys.
     const auto makeAction = [this](const char* name, const char* caption, const QList<QKeySequence>& keys) {
@@ -273,11 +272,13 @@ void Form1::createControls()
     actionAdjust = makeAction("actionAdjust", texts::kAdjustText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
     actionRecolour =
         makeAction("actionRecolour", texts::kRecolourText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)});
-    actionComplete = makeAction("actionComplete", texts::kCompleteText, {});
+    actionComplete =
+        makeAction("actionComplete", texts::kCompleteText, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)});
     actionUndo = makeAction("actionUndo", texts::kUndoText, {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     actionRedo = makeAction("actionRedo", texts::kRedoText,
                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     createImportAction();
+    createCommandActions();
     // The grid's menu opens without waiting for it to close, under the pointer
     // or, from the keyboard (the Menu key, Shift+F10), at the current cell.
     m_editMenu = new QMenu(this);
@@ -304,8 +305,24 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_client && event->type() == QEvent::Paint) {
         paintShapes();
     }
-    if (event->type() == QEvent::ContextMenu && Tabelle2 != nullptr
-        && (watched == Tabelle2 || watched == Tabelle2->viewport())) {
+    const bool inGrid = Tabelle2 != nullptr && (watched == Tabelle2 || watched == Tabelle2->viewport());
+    // The sketch outlines the current row's element once the user has moved in the grid: a click,
+    // or a key that moves (not Ctrl or Shift on their own, nor one held for a window's key).
+    if (inGrid && m_document.ThemeLoaded != 0) {
+        const auto* key = event->type() == QEvent::KeyPress ? static_cast<const QKeyEvent*>(event) : nullptr;
+        const bool modifierAlone = key != nullptr
+            && ((key->key() >= Qt::Key_Shift && key->key() <= Qt::Key_ScrollLock) || key->key() == Qt::Key_AltGr);
+        const bool held = key != nullptr && (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+        if (!m_outlineFollowsGrid
+            && ((key != nullptr && !modifierAlone && !held) || event->type() == QEvent::MouseButtonPress)) {
+            m_outlineFollowsGrid = true;
+            const int row = currentRow(); // a click on the current row moves nothing, yet shows it
+            if (m_preview && row > 0) {
+                m_preview->setOutlined(m_model.entry(row).element);
+            }
+        }
+    }
+    if (event->type() == QEvent::ContextMenu && inGrid) {
         const auto* request = static_cast<QContextMenuEvent*>(event);
         showEditMenu(request->reason() == QContextMenuEvent::Mouse ? request->globalPos() : menuPointAtCurrentCell());
         return true;
@@ -377,7 +394,8 @@ void Form1::fitToScreen()
     }
     m_fittedFrame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const QRect area = screen()->availableGeometry();
-    const QSize room = area.size().shrunkBy(m_fittedFrame);
+    const QMargins frame = roundedUp(m_fittedFrame, devicePixelRatioF());
+    const QSize room = area.size().shrunkBy(frame);
     const QSize client = m_client->size();
     // Sizes here are Qt's device-independent pixels, the units of the screen's
     // geometry at any scale. A scroll bar shows only in the direction that needs it.
@@ -397,7 +415,7 @@ void Form1::fitToScreen()
     setMaximumSize(fitted);
     resize(fitted);
 
-    const QSize framed = fitted.grownBy(m_fittedFrame);
+    const QSize framed = fitted.grownBy(frame);
     const QPoint corner = frameGeometry().topLeft();
     move(std::clamp(corner.x(), area.left(), area.left() + area.width() - framed.width()),
          std::clamp(corner.y(), area.top(), area.top() + area.height() - framed.height()));
@@ -407,7 +425,7 @@ void Form1::fitToScreen()
 void Form1::showCurrentCell(int row, int col)
 {
     updateEditActions();
-    if (m_preview && row <= m_document.EntryCount) {
+    if (m_preview && m_outlineFollowsGrid && row <= m_document.EntryCount) {
         m_preview->setOutlined(row >= 1 ? m_model.entry(row).element : std::string());
     }
     const QRect cell = Tabelle2->cellRect(row, col);

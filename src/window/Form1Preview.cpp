@@ -9,6 +9,7 @@
 #include "components/CommonDialog.h"
 #include "theme/DisplayText.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QMenu>
@@ -30,9 +31,13 @@ void Form1::okpreview_Click()
     if (!m_preview) {
         m_preview = new PreviewWindow(this);
         m_preview->setAttribute(Qt::WA_DeleteOnClose);
-        m_preview->setThemeName(previewName());
+        showTitles();
         connect(m_preview, &PreviewWindow::elementClicked, this, &Form1::findEntryOf);
         connect(m_preview, &PreviewWindow::elementDoubleClicked, this, &Form1::pickForElement);
+        connect(m_preview, &PreviewWindow::menuRequested, this, &Form1::showPreviewMenu);
+        // Escape puts the preview away, as F5 does.
+        auto* away = new QShortcut(QKeySequence(Qt::Key_Escape), m_preview);
+        connect(away, &QShortcut::activated, this, &Form1::togglePreview);
         updatePreview();
         const QModelIndex current = Tabelle2->currentIndex();
         if (current.isValid()) {
@@ -45,20 +50,59 @@ void Form1::okpreview_Click()
     m_preview->activateWindow();
 }
 
-void Form1::offerSaveKey(QWidget& window)
+void Form1::createCommandActions()
 {
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &window);
-    connect(save, &QShortcut::activated, this, [this] {
-        if (oksave->isEnabled()) {
-            oksave->animateClick();
-        }
-    });
+    const auto makeCommand = [this](const char* name, const char* caption, const QKeySequence& key,
+                                    const std::function<void()>& command) {
+        auto* action = new QAction(text(caption), this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        addAction(action);
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    // A button's command runs as its click does, where the button is enabled.
+    const auto clickOf = [](GraphicalButton* button) {
+        return [button] {
+            if (button->isEnabled()) {
+                button->click();
+            }
+        };
+    };
+    actionSaveTheme =
+        makeCommand("actionSaveTheme", texts::kSaveThemeCaption, QKeySequence(Qt::CTRL | Qt::Key_S), clickOf(oksave));
+    actionQuickSave = makeCommand("actionQuickSave", texts::kQuickSaveCaption,
+                                  QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), clickOf(okquick));
+    actionColorTable = makeCommand("actionColorTable", texts::kColorTableCaption, {}, clickOf(okcolor));
+    actionHelpEnglish =
+        makeCommand("actionHelpEnglish", texts::kEnglishHelpText, QKeySequence(Qt::Key_F1), clickOf(okhelpenglish));
+    actionHelpGerman = makeCommand("actionHelpGerman", texts::kGermanHelpText, {}, clickOf(okhelpgerman));
+    actionPreview =
+        makeCommand("actionPreview", texts::kHidePreviewText, QKeySequence(Qt::Key_F5), [this] { togglePreview(); });
+    actionExit = makeCommand("actionExit", texts::kExitCaption, {}, clickOf(okende));
+
+    m_previewMenu = new QMenu(this);
+    m_previewMenu->setObjectName(QStringLiteral("previewMenu"));
+    m_previewMenu->setAccessibleName(text(texts::kPreviewMenuName));
+    m_previewMenu->addActions({actionSaveTheme, actionQuickSave, actionColorTable});
+    m_previewMenu->addSeparator();
+    m_previewMenu->addActions({actionChangeAll, actionAdjust, actionRecolour, actionComplete, actionUndo, actionRedo});
+    m_previewMenu->addSeparator();
+    m_previewMenu->addActions({actionHelpEnglish, actionHelpGerman});
+    m_previewMenu->addSeparator();
+    m_previewMenu->addActions({actionPreview, actionExit});
+}
+
+void Form1::showPreviewMenu(const QPoint& at)
+{
+    updateEditActions();
+    m_previewMenu->popup(at);
 }
 
 // F5: in the main window it opens the preview or brings it up; in the preview,
 // which stays above the main window as a tool window does, it puts the preview
-// away, and the main window is in view. (The main window's keys, Ctrl+S and
-// the grid's menu among them, work in the preview as they do in the main window.)
+// away (as Escape does there), and the main window is in view. (The main
+// window's keys work in the preview as they do in the main window.)
 void Form1::togglePreview()
 {
     if (m_preview && m_preview->isVisible() && m_preview->isActiveWindow()) {
@@ -100,6 +144,7 @@ void Form1::findEntryOf(const QString& element)
     if (row == 0) {
         return;
     }
+    m_outlineFollowsGrid = true;
     Tabelle2->setCurrentCell(row, NewColor);
     Tabelle2->setFocus();
 }
@@ -115,11 +160,8 @@ void Form1::pickForElement(const QString& element)
     // The keys go back where the pick started (the sketch), whether it was picked or cancelled.
     QPointer<QWidget> startedIn = QApplication::focusWidget();
     findEntryOf(element);
-    dialog->setColorTitle(
-        text(texts::kColorForTitle).arg(row).arg(QString::fromStdString(theme::displayText(m_model.entry(row).item))));
     dialog->setColor(currentColor(row)); // the dialog starts from the entry's own colour
     Tabelle2->clickCellAt(row, NewColor);
-    dialog->setColorTitle(QString());
     if (startedIn) {
         startedIn->activateWindow();
         startedIn->setFocus(Qt::OtherFocusReason);
@@ -135,7 +177,13 @@ void Form1::keepPreviewInView(QWidget& shown) const
     const QSize framed = shown.size().grownBy(frameOf(shown, *this));
     const QRect main = frameGeometry();
     const QPoint overMain(main.center().x() - framed.width() / 2, main.center().y() - framed.height() / 2);
-    shown.move(leastCovering(framed, screen()->availableGeometry(), m_preview->frameGeometry(), overMain));
+    // Beside the preview where the screen has room; where the preview fills it, off the sketch as far as it can.
+    const QRect area = screen()->availableGeometry();
+    QPoint at = leastCovering(framed, area, m_preview->frameGeometry(), overMain);
+    if (overlap(QRect(at, framed), m_preview->frameGeometry()) > 0) {
+        at = leastCovering(framed, area, m_preview->sketchOnScreen(), overMain);
+    }
+    shown.move(at);
     m_preview->raise();
 }
 

@@ -9,6 +9,8 @@
 namespace tintwright::ui::texts {
 
 inline constexpr char kWindowTitle[] = "Tintwright";
+// The theme's file name follows; "[*]" becomes the mark of unsaved changes.
+inline constexpr char kWindowTitleWithTheme[] = "Tintwright – %1[*]";
 inline constexpr char kTitleLine[] = "- Ableton Live 10 / Tintwright -";
 
 inline constexpr char kOpenThemeCaption[] = "OpenTheme";
@@ -69,9 +71,15 @@ inline constexpr char kNoNewColorSpoken[] = "no new colour";
 inline constexpr char kMarkerSpoken[] = "changed";
 
 inline constexpr char kPreviewCaption[] = "Preview";
+inline constexpr char kHidePreviewText[] = "Put the preview away";
+inline constexpr char kEnglishHelpText[] = "English help document";
+inline constexpr char kGermanHelpText[] = "German help document";
+inline constexpr char kPreviewMenuName[] = "Commands"; // for screen readers
 inline constexpr char kPreviewTip[] = "Show a sketch of Live's window in this theme's colours";
-inline constexpr char kPreviewTitle[] = "Preview – "; // followed by the theme's file name
+inline constexpr char kPreviewTitle[] = "Preview – %1[*]"; // the theme's file name, the mark of unsaved changes
 inline constexpr char kColorForTitle[] = "Colour for %1 %2"; // entry number, ITEM text
+inline constexpr char kColorTableTitle[] = "Custom colours for the picks to come";
+inline constexpr char kChangeAllTitle[] = "Colour for every entry of this colour (%1)";
 inline constexpr char kPreviewName[] = "Preview of the theme"; // for screen readers
 inline constexpr char kSketchName[] = "Sketch of Live's window";
 inline constexpr char kHoverHint[] = "Point at an area to see which entry paints it; click to find its row, "
@@ -104,6 +112,14 @@ inline constexpr char kChangeAllText[] = "Change every entry of this colour (%1)
 inline constexpr char kAdjustText[] = "Adjust colours…";
 inline constexpr char kUndoText[] = "Undo";
 inline constexpr char kRedoText[] = "Redo";
+inline constexpr char kUndoStep[] = "Undo %1"; // what the step takes back, as below
+inline constexpr char kRedoStep[] = "Redo %1";
+inline constexpr char kStepPick[] = "the colour picked for %1 %2"; // entry number, ITEM text
+inline constexpr char kStepRevert[] = "the old colour given back to %1 %2";
+inline constexpr char kStepChangeAll[] = "the new colour of %1 entries";
+inline constexpr char kStepAdjust[] = "the adjustment of colours";
+inline constexpr char kStepRecolour[] = "the recolouring from base colours";
+inline constexpr char kStepComplete[] = "the completion (%1, %2)";
 inline constexpr char kAdjustTitle[] = "Adjust colours";
 inline constexpr char kAdjustHue[] = "Turn the hue by";
 inline constexpr char kAdjustChroma[] = "Multiply the chroma by";
@@ -121,6 +137,24 @@ inline constexpr char kImportFilter[] = "Themes of Live 11 and 12 (*.ask)|*.ask|
 
 inline constexpr char kCompleteText[] = "Complete the theme…";
 inline constexpr char kCompleteFailed[] = "The theme could not be completed.";
+inline constexpr char kCompleteTitle[] = "Complete the theme";
+inline constexpr char kElementsMadeOne[] = "%1 element made";
+inline constexpr char kElementsMade[] = "%1 elements made";
+inline constexpr char kFactorsAddedOne[] = "%1 blend factor or alpha added";
+inline constexpr char kFactorsAdded[] = "%1 blend factors and alphas added";
+// The two counts above, then where the made elements are.
+inline constexpr char kCompleteDone[] = "%1 and %2, as Live 10.1 has them.";
+inline constexpr char kCompleteWhereRows[] =
+    "The made elements are the rows whose names are blue, the first of them row %1; the preview (F5) shows where "
+    "Live paints them. Undo takes the completion back as a whole.";
+inline constexpr char kCompleteWhereFactors[] =
+    "Blend factors and alphas are no colours: no row shows them, and Save Theme writes them with the theme.";
+// The ITEM tooltip of a made element begins with this.
+inline constexpr char kMadeElement[] = "Made by Complete the theme, not read from the file. ";
+inline constexpr char kImportOffer[] = "This is a theme of Live 11 or 12: import it?";
+inline constexpr char kImportOfferTitle[] = "Import a Live 11 or 12 theme";
+inline constexpr char kCloseUnsaved[] = "The changes to %1 are not saved. Save them before closing?";
+inline constexpr char kCloseUnsavedTitle[] = "Close Tintwright";
 inline constexpr char kRecolourText[] = "Recolour from base colours…";
 inline constexpr char kRecolourTitle[] = "Recolour from base colours";
 inline constexpr char kRecolourIntro[] =

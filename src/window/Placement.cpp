@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <limits>
 
@@ -45,8 +46,18 @@ QMargins frameOf(const QWidget& window, const QWidget& owner)
     const QWidget& framed = window.isVisible() ? window : owner;
     const QRect outer = framed.frameGeometry();
     const QRect inner = framed.geometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                    outer.bottom() - inner.bottom());
+    return roundedUp(QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                              outer.bottom() - inner.bottom()),
+                     framed.devicePixelRatioF());
+}
+
+QMargins roundedUp(const QMargins& frame, qreal devicePixelRatio)
+{
+    if (devicePixelRatio == std::floor(devicePixelRatio)) {
+        return frame;
+    }
+    const auto more = [](int side) { return side > 0 ? side + 1 : side; };
+    return QMargins(more(frame.left()), more(frame.top()), more(frame.right()), more(frame.bottom()));
 }
 
 } // namespace tintwright::ui

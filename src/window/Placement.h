@@ -19,6 +19,9 @@ qint64 overlap(const QRect& a, const QRect& b);
 
 // The frame the window system draws around `window`; before it is shown,
 // that of the window it belongs to, which the same window manager frames.
+// At a fractional scale each side counts a pixel more, as its size in the
+// screen's own pixels may be up to a pixel more than Qt's rounded one.
 QMargins frameOf(const QWidget& window, const QWidget& owner);
+QMargins roundedUp(const QMargins& frame, qreal devicePixelRatio);
 
 } // namespace tintwright::ui

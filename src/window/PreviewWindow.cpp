@@ -7,13 +7,16 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -89,6 +92,48 @@ PreviewWindow::PreviewWindow(QWidget* owner)
             [this](const QListWidgetItem* item) { emit elementClicked(item->data(Qt::UserRole).toString()); });
     connect(m_contrast, &QListWidget::itemActivated, this,
             [this](const QListWidgetItem* item) { emit elementClicked(item->data(Qt::UserRole).toString()); });
+    // Shift+F10 asks for the menu as the Menu key does, on whatever control has the keys.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QWidget* focused = focusWidget() ? focusWidget() : this;
+        QPoint at = focused->rect().center();
+        if (focused == m_sketch && m_sketch->focusedShape() >= 0) {
+            at = m_sketch->shapeRect(m_sketch->focusedShape()).center();
+        }
+        emit menuRequested(focused->mapToGlobal(at));
+    });
+}
+
+void PreviewWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QPoint at = event->globalPos();
+    if (event->reason() != QContextMenuEvent::Mouse && m_sketch->hasFocus() && m_sketch->focusedShape() >= 0) {
+        at = m_sketch->mapToGlobal(m_sketch->shapeRect(m_sketch->focusedShape()).center());
+    }
+    emit menuRequested(at);
+}
+
+void PreviewWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (m_framePending && isVisible() && frameGeometry() != geometry()) {
+        m_framePending = false;
+        keepFrameOnScreen();
+    }
+}
+
+void PreviewWindow::keepFrameOnScreen()
+{
+    const QRect area = screen()->availableGeometry();
+    const QMargins frame = frameOf(*this, *this);
+    if (area.contains(frameGeometry())) {
+        return;
+    }
+    resize(size().boundedTo(area.size().shrunkBy(frame)));
+    const QSize framed = size().grownBy(frame);
+    const QPoint corner = frameGeometry().topLeft();
+    move(std::clamp(corner.x(), area.left(), std::max(area.left(), area.left() + area.width() - framed.width())),
+         std::clamp(corner.y(), area.top(), std::max(area.top(), area.top() + area.height() - framed.height())));
 }
 
 void PreviewWindow::placeBeside(QWidget& owner, const QRect& keepVisible)
@@ -133,6 +178,15 @@ void PreviewWindow::placeBeside(QWidget& owner, const QRect& keepVisible)
     at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), areaEnd - framed.width())));
     at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.top() + area.height() - framed.height())));
     move(at);
+    // The frame used here was the main window's; the preview's own is known once it is shown.
+    m_framePending = true;
+}
+
+QRect PreviewWindow::sketchOnScreen() const
+{
+    const sketch::Scene& scene = m_sketch->scene();
+    const QRectF drawn(m_sketch->toWidget({0, 0}), m_sketch->toWidget({scene.width, scene.height}));
+    return QRect(m_sketch->mapToGlobal(drawn.topLeft().toPoint()), drawn.size().toSize());
 }
 
 // The contrast list shows its focus as soon as it has it: its first pair becomes current.
@@ -147,14 +201,16 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
 
 void PreviewWindow::setThemeName(const QString& fileName)
 {
-    setWindowTitle(text(texts::kPreviewTitle) + fileName);
+    setWindowTitle(text(texts::kPreviewTitle).arg(fileName));
 }
 
+// The line below the sketch names the colours as they are now.
 void PreviewWindow::setColors(sketch::ElementColors colors)
 {
     m_colors = std::move(colors);
     showColors();
     showMissing();
+    showHovered(m_shown);
 }
 
 // "8 elements are missing: Live uses its defaults", the names in the tooltip
@@ -238,6 +294,7 @@ QString PreviewWindow::describe(const sketch::Shape& shape) const
 
 void PreviewWindow::showHovered(int shape)
 {
+    m_shown = shape;
     const QString info = shape < 0 ? text(texts::kHoverHint) : m_sketch->describe(shape);
     m_hoverInfo->setText(info);
     m_sketch->setToolTip(shape < 0 ? QString() : info);

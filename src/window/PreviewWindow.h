@@ -32,13 +32,19 @@ public:
     // room), else where it covers as little of `keepVisible` (in global
     // coordinates) as it can; never past the screen's edges.
     void placeBeside(QWidget& owner, const QRect& keepVisible);
+    // Where the sketch of Live's window is drawn, in global coordinates.
+    QRect sketchOnScreen() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 signals:
     void elementClicked(const QString& element);
     void elementDoubleClicked(const QString& element);
+    // The user asked for the window's menu (right-click, the Menu key, Shift+F10), to stand at `at`.
+    void menuRequested(const QPoint& at);
 
 private:
     // The line below the sketch: the entry, element and colour of the shape
@@ -50,6 +56,9 @@ private:
     // The sketch in the colours as seen with the chosen colour vision, and the
     // pairs below their contrast minimum in those colours.
     void showColors();
+    // Once the window system has framed the window, the frame, title bar
+    // included, is brought inside the screen's free area.
+    void keepFrameOnScreen();
 
     sketch::ElementColors m_colors; // the theme's current colours
     SketchView* m_sketch;
@@ -59,6 +68,8 @@ private:
     QLabel* m_missing;
     QLabel* m_contrastHeading;
     QListWidget* m_contrast;
+    int m_shown = -1; // the shape the line below the sketch names, or -1
+    bool m_framePending = false; // placed, but not yet seen with its frame
 };
 
 } // namespace tintwright::ui

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -126,8 +127,14 @@ void RecolourDialog::updateSwatches()
 {
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const auto rgb = colorOf(*m_fields[i]);
+        // Framed in the button's text colour, so a colour near the button's own still shows.
         QPixmap swatch(14, 14);
-        swatch.fill(rgb ? toQColor(*rgb) : QColor(Qt::transparent));
+        swatch.fill(Qt::transparent);
+        QPainter painter(&swatch);
+        painter.setPen(m_buttons[i]->palette().color(QPalette::ButtonText));
+        painter.setBrush(rgb ? toQColor(*rgb) : QColor(Qt::transparent));
+        painter.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
+        painter.end();
         m_buttons[i]->setIcon(QIcon(swatch));
     }
     m_ok->setEnabled(baseColors().has_value());

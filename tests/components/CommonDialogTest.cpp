@@ -79,6 +79,14 @@ void CommonDialogTest::files_keepTheirNameFolderAndExtension()
 
     QVERIFY(dialog.ShowSave()); // a name ending in a dot keeps it: the user wrote no extension on purpose
     QCOMPARE(dialog.fileName(), themes.filePath(QStringLiteral("Two.")));
+
+    // A full path given without a dialog (a theme named on the command line) counts as chosen there.
+    const QDir other(themes.filePath(QStringLiteral("Themes")));
+    dialog.setFileName(other.filePath(QStringLiteral("Paper.ask")));
+    dialog.setFileName(QStringLiteral("myPaper.ask"));
+    desktop.files = {std::nullopt};
+    QVERIFY(!dialog.ShowSave());
+    QCOMPARE(desktop.fileRequests[3].proposedPath, other.filePath(QStringLiteral("myPaper.ask")));
 }
 
 void CommonDialogTest::color_startsFromItsColourOnlyWhenAskedAndCancelsAsSet()

@@ -60,7 +60,7 @@ public:
 
     void revert(int row) const { clickCell(row, 5); }
 
-    void saveAs(const QString& path)
+    void saveAs(const std::optional<QString>& path)
     {
         desktop.answerSave(path);
         click("oksave");

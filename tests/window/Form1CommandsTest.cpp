@@ -1,8 +1,10 @@
 #include "support/FormDriver.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 using namespace tintwright::ui;
 using namespace tintwright::ui::testing;
@@ -35,8 +37,8 @@ private slots:
     void exit_withCancel_keepsThemeAndEdits();
     void exit_withOk_closesWithoutWritingAFile();
     void exit_beforeAnyTheme_asksTheSameQuestion();
-    void frameClose_asksAndCancelKeepsTheWindow();
-    void frameClose_withOk_closes();
+    void frameClose_asksOnlyWhileSomethingIsUnsaved();
+    void frameClose_discardClosesWithoutWriting();
     void helpButtons_openTheirDocumentsBesideTheProgram_data();
     void helpButtons_openTheirDocumentsBesideTheProgram();
 };
@@ -125,26 +127,59 @@ void Form1CommandsTest::exit_beforeAnyTheme_asksTheSameQuestion()
     QVERIFY(driver.form->isVisible());
 }
 
-void Form1CommandsTest::frameClose_asksAndCancelKeepsTheWindow()
+// Closing through the frame asks only while something is unsaved, and the
+// title marks it; Save is offered first, so Enter loses nothing.
+void Form1CommandsTest::frameClose_asksOnlyWhileSomethingIsUnsaved()
 {
+    {
+        FormDriver unopened;
+        QVERIFY(unopened.form->close());
+        QCOMPARE(unopened.desktop.messages.size(), 0);
+    }
+    QTemporaryDir folder;
+    const QString saved = folder.filePath("Mine.ask");
     FormDriver driver;
+    const auto title = [&] { return driver.form->windowHandle()->title(); };
     driver.openTheme(kMidnight);
+    QCOMPARE(title(), QStringLiteral("Tintwright – Midnight.ask"));
     driver.pick(3, QColor(7, 7, 7));
+    QCOMPARE(title(), QStringLiteral("Tintwright – Midnight.ask*"));
     driver.desktop.answerMessage(MessageAnswer::Cancel);
     QVERIFY(!driver.form->close());
-
     QCOMPARE(driver.desktop.messages.size(), 1);
-    verifyExitQuestion(driver.desktop.messages.first());
+    const MessageRequest asked = driver.desktop.messages.first();
+    QCOMPARE(asked.text, QStringLiteral("The changes to Midnight.ask are not saved. Save them before closing?"));
+    QCOMPARE(asked.buttons, MessageButtons::SaveDiscardCancel);
     QVERIFY(driver.form->isVisible());
-    QCOMPARE(driver.document().ColorTable[3][tintwright::theme::Changed], 1);
+
+    driver.saveAs(saved);
+    QCOMPARE(title(), QStringLiteral("Tintwright – Mine.ask"));
+    driver.pick(4, QColor(8, 8, 8));
+    driver.click("okquick");
+    QCOMPARE(title(), QStringLiteral("Tintwright – Mine.ask"));
+    // Undo after the save is a change again; Save there is Quick Save, and then the window closes.
+    driver.form->findChild<QAction*>(QStringLiteral("actionUndo"))->trigger();
+    QCOMPARE(title(), QStringLiteral("Tintwright – Mine.ask*"));
+    const QByteArray beforeUndoSaved = fileBytes(saved);
+    driver.desktop.answerMessage(MessageAnswer::Save);
+    QVERIFY(driver.form->close());
+    QVERIFY(fileBytes(saved) != beforeUndoSaved);
+    QCOMPARE(driver.desktop.messages.size(), 2);
 }
 
-void Form1CommandsTest::frameClose_withOk_closes()
+void Form1CommandsTest::frameClose_discardClosesWithoutWriting()
 {
+    QTemporaryDir folder;
+    const QString theme = folder.filePath("Theme.ask");
+    writeFile(theme, fileBytes(kMidnight));
     FormDriver driver;
-    driver.desktop.answerMessage(MessageAnswer::Ok);
+    driver.openTheme(theme);
+    driver.pick(2, QColor(9, 9, 9));
+    driver.desktop.answerMessage(MessageAnswer::Discard);
     QVERIFY(driver.form->close());
-    QVERIFY(!driver.form->isVisible());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             QStringList {"Theme.ask"});
+    QCOMPARE(driver.desktop.saveRequests.size(), 0);
 }
 
 void Form1CommandsTest::helpButtons_openTheirDocumentsBesideTheProgram_data()

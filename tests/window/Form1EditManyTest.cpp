@@ -265,6 +265,32 @@ void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
     action("actionComplete")->trigger();
     QCOMPARE(int(driver.form->document().EntryCount), entries + 32);
     QCOMPARE(driver.grid()->rows(), entries + 33);
+    // It says what it made and where; the made rows' names are blue, the file's own stay grey.
+    const MessageRequest told = driver.desktop.messages.last();
+    QCOMPARE(told.icon, MessageIcon::Information);
+    QVERIFY2(told.text.startsWith(QStringLiteral("32 elements made and 7 blend factors and alphas added")),
+             qPrintable(told.text));
+    const int firstMade =
+        told.text.section(QStringLiteral("the first of them row "), 1).section(QLatin1Char(';'), 0, 0).toInt();
+    int blue = 0;
+    for (int row = 1; row < driver.grid()->rows(); ++row) {
+        const bool made = driver.grid()->foreColorAt(row, 1) != driver.grid()->foreColorAt(1, 1);
+        blue += made ? 1 : 0;
+        QCOMPARE(driver.grid()
+                     ->model()
+                     ->index(row - 1, 0)
+                     .data(Qt::AccessibleDescriptionRole)
+                     .toString()
+                     .startsWith(QStringLiteral("Made by Complete the theme")),
+                 made);
+        QVERIFY(!made || firstMade <= row);
+    }
+    QCOMPARE(blue, 32);
+    QVERIFY(driver.grid()->foreColorAt(firstMade, 1) != driver.grid()->foreColorAt(1, 1));
+    QVERIFY(
+        action("actionUndo")
+            ->text()
+            .startsWith(QStringLiteral("Undo the completion (32 elements made, 7 blend factors and alphas added)")));
     const int row = rowOf(item);
     QVERIFY(row > 0);
     QCOMPARE(toQColor(driver.grid()->backColorAt(row, 6)), QColor(10, 20, 30));
@@ -279,6 +305,8 @@ void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
     action("actionUndo")->trigger();
     QCOMPARE(int(driver.form->document().EntryCount), entries);
     QCOMPARE(driver.grid()->rows(), entries + 1);
+    QCOMPARE(driver.grid()->foreColorAt(firstMade, 1), driver.grid()->foreColorAt(1, 1));
+    QCOMPARE(action("actionUndo")->text(), QStringLiteral("Undo the colour picked for 4 %1").arg(item));
     QCOMPARE(driver.grid()->textAt(4, 7), QStringLiteral("#"));
     QCOMPARE(saved(), picked);
     action("actionRedo")->trigger();

@@ -32,6 +32,8 @@ class Form1ImportTest : public QObject {
 private slots:
     void import_showsTheThemeAsOpenedAndSavesWhatTheCliWrites();
     void import_ofALive10Theme_isRefusedAndNothingChanges();
+    void openTheme_ofALaterTheme_offersTheImport_data();
+    void openTheme_ofALaterTheme_offersTheImport();
 };
 
 void Form1ImportTest::import_showsTheThemeAsOpenedAndSavesWhatTheCliWrites()
@@ -76,6 +78,40 @@ void Form1ImportTest::import_ofALive10Theme_isRefusedAndNothingChanges()
     QCOMPARE(driver.document().ThemeLoaded, 0);
     QVERIFY(driver.button("okopendatei")->isEnabled());
     QVERIFY(import->isEnabled());
+}
+
+void Form1ImportTest::openTheme_ofALaterTheme_offersTheImport_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("offered");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Live 11 theme, Yes imports") << kLater << true << true;
+    QTest::newRow("Live 11 theme, No leaves it") << kLater << true << false;
+    QTest::newRow("no theme at all: no offer") << QStringLiteral(TINTWRIGHT_SAMPLES "/../README.md") << false << false;
+}
+
+// The wrong-format message stays; a theme of Live 11 or 12 is then offered for import.
+void Form1ImportTest::openTheme_ofALaterTheme_offersTheImport()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, offered);
+    QFETCH(bool, yes);
+    FormDriver driver;
+    if (offered) {
+        driver.desktop.answerMessage(yes ? MessageAnswer::Yes : MessageAnswer::No);
+    }
+    driver.openTheme(file);
+    QCOMPARE(driver.desktop.messages.size(), offered ? 2 : 1);
+    QCOMPARE(driver.desktop.messages[0].text, QStringLiteral(" Wrong file format, this is not an Live 10 Theme Skin!"));
+    if (offered) {
+        QCOMPARE(driver.desktop.messages[1].text, QStringLiteral("This is a theme of Live 11 or 12: import it?"));
+        QCOMPARE(driver.desktop.messages[1].buttons, MessageButtons::YesNo);
+    }
+    const bool imported = offered && yes;
+    QCOMPARE(driver.document().EntryCount, imported ? 162 : 0);
+    QCOMPARE(driver.button("okopendatei")->isEnabled(), !imported);
+    // An import is unsaved until it is saved.
+    QCOMPARE(driver.form->isWindowModified(), imported);
 }
 
 QTEST_MAIN(Form1ImportTest)

@@ -1,5 +1,6 @@
 #include "support/FormDriver.h"
 #include "theme/ColorValue.h"
+#include "window/PathLabel.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -67,6 +68,8 @@ private slots:
 
     void openTheme_listsEveryEntryExactly();
     void openThemeFile_asGivenOnTheCommandLine_readsItAsTheDialogWould();
+    void pathLabel_showsAPathWholeWhereASmallerFontHoldsIt_data();
+    void pathLabel_showsAPathWholeWhereASmallerFontHoldsIt();
     void openTheme_switchesButtonsAndShowsPath();
     void openTheme_asksWithTitleAndFilter();
     void openTheme_proposesSaveName_data();
@@ -350,6 +353,10 @@ void Form1OpenThemeTest::openThemeFile_asGivenOnTheCommandLine_readsItAsTheDialo
     QVERIFY(driver.button("oksave")->isEnabled());
     QCOMPARE(driver.label("Label2")->text(), QFileInfo(kMidnight).absoluteFilePath());
     QVERIFY(driver.desktop.openRequests.isEmpty());
+    // Save Theme starts in the theme's folder, wherever the program was started.
+    driver.saveAs(std::nullopt);
+    QCOMPARE(driver.desktop.saveRequests.at(0).proposedPath,
+             QFileInfo(kMidnight).absoluteDir().filePath(QStringLiteral("myMidnight.ask")));
 
     FormDriver refused;
     refused.form->openThemeFile(QStringLiteral(TINTWRIGHT_SAMPLES "/../README.md"));
@@ -357,6 +364,35 @@ void Form1OpenThemeTest::openThemeFile_asGivenOnTheCommandLine_readsItAsTheDialo
     QCOMPARE(refused.desktop.messages[0].text,
              QStringLiteral(" Wrong file format, this is not an Live 10 Theme Skin!"));
     QVERIFY(refused.button("okopendatei")->isEnabled());
+}
+
+void Form1OpenThemeTest::pathLabel_showsAPathWholeWhereASmallerFontHoldsIt_data()
+{
+    QTest::addColumn<qreal>("length"); // the path's width at the label's font, in label widths
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<bool>("smaller");
+    QTest::newRow("fits") << 0.9 << true << false;
+    QTest::newRow("a little too long: whole, smaller") << 1.1 << true << true;
+    QTest::newRow("far too long: its start goes") << 2.0 << false << true;
+}
+
+void Form1OpenThemeTest::pathLabel_showsAPathWholeWhereASmallerFontHoldsIt()
+{
+    QFETCH(qreal, length);
+    QFETCH(bool, whole);
+    QFETCH(bool, smaller);
+    FormDriver driver;
+    auto* label = driver.form->findChild<tintwright::ui::PathLabel*>(QStringLiteral("Label2"));
+    QVERIFY(label);
+    const QFontMetrics metrics(label->font());
+    QString path = QStringLiteral("/Midnight.ask");
+    while (metrics.horizontalAdvance(QStringLiteral("/Themes") + path) <= label->contentsRect().width() * length) {
+        path.prepend(QStringLiteral("/Themes"));
+    }
+    label->setPath(path);
+    QCOMPARE(label->shownText() == path, whole);
+    QVERIFY(label->shownText().endsWith(QStringLiteral("/Midnight.ask")));
+    QCOMPARE(label->shownFont().pointSizeF() < label->font().pointSizeF(), smaller);
 }
 
 QTEST_MAIN(Form1OpenThemeTest)
