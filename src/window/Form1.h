@@ -110,6 +110,8 @@ private:
     void createImportAction();
     void updateImportAction();
     void importTheme();
+    // Export for Live 12… and Export for Live 11…: what `tintwright-cli export` writes for the current colours.
+    void exportForLive(bool live12);
     // Complete the theme…: the elements and factors of Live 10.1 the theme lacks, as one edit.
     void completeTheme();
     // The grid lists every entry of the model, as read or as completed.
@@ -158,6 +160,8 @@ private:
     QAction* actionUndo = nullptr;
     QAction* actionRedo = nullptr;
     QAction* actionImportTheme = nullptr;
+    QAction* actionExportLive12 = nullptr;
+    QAction* actionExportLive11 = nullptr;
     QAction* actionComplete = nullptr;
 };
 
