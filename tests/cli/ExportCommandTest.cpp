@@ -38,6 +38,20 @@ TEST_F(ThemeFolderTest, exportWritesTheCoresThemeAndCountsWhatItKeptMadeAndLeftO
     }
 }
 
+// check names which Live a file is for: export's input and import's; its exit codes stay.
+TEST_F(ThemeFolderTest, checkNamesWhichLiveAFileIsFor)
+{
+    writeBytes(m_folder.file("Later.ask"),
+               "<?xml version=\"1.0\"?>\n<Ableton MajorVersion=\"5\">\n<Theme>\n"
+               "<ControlForeground Value=\"#b2b2b2\" />\n</Theme>\n</Ableton>\n");
+    const Outcome checked = run({"check", samplePath("Paper.ask").u8string(), path("Theme.ask"), path("Later.ask")});
+    EXPECT_EQ(checked.code, 1);
+    EXPECT_NE(checked.out.find("Paper.ask: ok, 993 lines, 162 colour entries, a Live 10.1 theme\n"), std::string::npos)
+        << checked.out;
+    EXPECT_NE(checked.out.find("Theme.ask: ok, 24 lines, 3 colour entries, a Live 10 theme\n"), std::string::npos);
+    EXPECT_NE(checked.out.find("; a Live 11 or 12 theme: tintwright-cli import reads it\n"), std::string::npos);
+}
+
 struct Refusal {
     const char* name;
     std::vector<std::string> arguments; // THEME stands for the theme to export
