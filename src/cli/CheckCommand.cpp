@@ -23,7 +23,7 @@ std::string liveVersionNote(const theme::ThemeContent& theme)
     for (const sketch::ElementInfo& info : sketch::elementTable()) {
         const bool has = colors.find(info.name) != colors.end();
         known += has ? 1 : 0;
-        added += info.since101 ? 1 : 0;
+        added += info.since101 ? 1U : 0U;
         if (info.since101 && !has) {
             lacking.emplace_back(info.name);
         }
@@ -35,6 +35,20 @@ std::string liveVersionNote(const theme::ThemeContent& theme)
     }
     return "made for Live 10.0: it lacks " + std::to_string(lacking.size())
         + " elements of Live 10.1, which Live then paints in its default colours (" + joined(lacking) + ")";
+}
+
+// Which Live 10 a theme is for, where the note on Live 10.0 does not say it: Live 10.1 when it has every
+// element Live 10.1 added, else Live 10.
+std::string liveVersionOf(const theme::ThemeContent& theme)
+{
+    const sketch::ElementColors colors = sketch::elementColors(theme);
+    std::size_t added = 0;
+    std::size_t has = 0;
+    for (const sketch::ElementInfo& info : sketch::elementTable()) {
+        added += info.since101 ? 1U : 0U;
+        has += info.since101 && colors.find(info.name) != colors.end() ? 1U : 0U;
+    }
+    return has == added ? "a Live 10.1 theme" : "a Live 10 theme";
 }
 
 // check: one line per file, saying whether it is a theme.
@@ -80,15 +94,19 @@ private:
             const std::string note = liveVersionNote(theme);
             context.out << escaped(file) << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
                         << counted(theme.entries.size(), "colour entry", "colour entries")
-                        << (note.empty() ? "" : "; " + note) << '\n';
+                        << (note.empty() ? ", " + liveVersionOf(theme) : "; " + note) << '\n';
             return kNothingFound;
         } catch (const CliError& error) {
             if (error.unreadable()) {
                 context.err << "tintwright-cli: " << escaped(file) << ": " << escaped(error.problem()) << '\n';
                 return kTrouble;
             }
+            // A later Live's theme is named as such, with the command that reads it.
             context.out << escaped(file) << ": " << escaped(error.problem())
-                        << (error.detail().empty() ? "" : "; " + escaped(error.detail())) << '\n';
+                        << (error.detail().empty() ? ""
+                                                   : "; " + escaped(error.detail())
+                                    + "; a Live 11 or 12 theme: tintwright-cli import reads it")
+                        << '\n';
             return kFound;
         }
     }

@@ -98,7 +98,7 @@ std::vector<std::unique_ptr<Command>> commandTable()
     std::vector<std::unique_ptr<Command>> commands;
     for (auto make : {listCommand, setCommand, replaceCommand, adjustCommand, paletteCommand, diffCommand, checkCommand,
                       previewCommand, explainCommand, contrastCommand, rolesCommand, generateCommand, completeCommand,
-                      importCommand}) {
+                      importCommand, exportCommand}) {
         commands.push_back(make());
     }
     return commands;

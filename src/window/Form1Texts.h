@@ -135,6 +135,12 @@ inline constexpr char kImportDialogTitle[] = "Select a Live 11 or 12 Theme to Im
 inline constexpr char kImportFailed[] = "The theme could not be imported.";
 inline constexpr char kImportFilter[] = "Themes of Live 11 and 12 (*.ask)|*.ask|All files (*)|*";
 
+inline constexpr char kExportLive12Text[] = "Export for Live 12…";
+inline constexpr char kExportLive11Text[] = "Export for Live 11…";
+inline constexpr char kExportDialogTitle[] = "Save the theme for %1"; // "Live 12"
+inline constexpr char kExportFilter[] = "Themes of %1 (*.ask)|*.ask";
+inline constexpr char kExportFailed[] = "The theme could not be exported.";
+
 inline constexpr char kCompleteText[] = "Complete the theme…";
 inline constexpr char kCompleteFailed[] = "The theme could not be completed.";
 inline constexpr char kCompleteTitle[] = "Complete the theme";

@@ -159,7 +159,7 @@ TEST_F(CliTest, checkTellsEachFileAndExitsOneForOneThatIsNoTheme)
     const Outcome mixed = run({"check", good, path("notes.txt")});
     EXPECT_EQ(mixed.code, 1);
     EXPECT_EQ(mixed.out,
-              good + ": ok, 12 lines, 1 colour entry\n" + path("notes.txt")
+              good + ": ok, 12 lines, 1 colour entry, a Live 10 theme\n" + path("notes.txt")
                   + ": Wrong file format, this is not an Live 10 Theme Skin!\n");
 }
 

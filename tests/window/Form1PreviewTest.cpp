@@ -413,7 +413,7 @@ void Form1PreviewTest::editMenu_opensFromKeysAndButton()
     }
     QCOMPARE(names,
              QStringList({"actionChangeAll", "actionAdjust", "actionRecolour", "actionComplete", "actionUndo",
-                          "actionRedo", "actionImportTheme"}));
+                          "actionRedo", "actionImportTheme", "actionExportLive12", "actionExportLive11"}));
 
     QApplication::setActiveWindow(driver.form.get());
     driver.grid()->setFocus();
