@@ -131,7 +131,8 @@ void Form1PreviewTest::preview_menuAndKeysReachTheCommandsAndTheKeysComeBack()
         names << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
     }
     QCOMPARE(names.join(QLatin1Char(' ')),
-             QStringLiteral("actionSaveTheme actionQuickSave actionColorTable | actionChangeAll actionAdjust "
+             QStringLiteral("actionSaveTheme actionQuickSave actionColorTable | actionImportTheme actionExportLive12 "
+                            "actionExportLive11 | actionChangeAll actionAdjust "
                             "actionRecolour actionComplete actionUndo actionRedo | actionHelpEnglish "
                             "actionHelpGerman | actionPreview actionExit"));
     menu->close();
