@@ -3,6 +3,7 @@
 
 #include "ThemeTemplate.h"
 #include "sketch/Generate.h"
+#include "sketch/Transfer.h"
 #include "theme/Misreadings.h"
 #include "theme/ThemeReader.h"
 
@@ -30,7 +31,10 @@ public:
         command->add_option("--accent", m_accent, "the colour of what is on, chosen or selected, #rrggbb")
             ->type_name("COLOR")
             ->required();
-        command->add_option("--from", m_from, "recolour THEME instead of a new theme; its other lines stay")
+        command
+            ->add_option("--from", m_from,
+                         "recolour THEME instead, keeping its design: each colour keeps its place relative to "
+                         "THEME's own ground, text and accent; its other lines stay")
             ->type_name("THEME");
         command
             ->add_option("-o,--output", m_output,
@@ -62,8 +66,11 @@ public:
             return kFound;
         }
         model::ThemeModel theme;
+        sketch::GeneratedTheme generated;
         if (m_from.empty()) {
             theme.load(*theme::readThemeText(themeTemplate()));
+            generated = sketch::generateTheme(base);
+            sketch::applyGenerated(theme, generated);
         } else {
             const theme::ThemeContent from = loadTheme(m_from, context.input);
             // What cannot be seen cannot be recoloured: the rest of a cut-off theme is lost.
@@ -73,9 +80,8 @@ public:
                                "recoloured from it would be too; nothing was written");
             }
             theme.load(from);
+            generated = sketch::recolourTheme(theme, base);
         }
-        const sketch::GeneratedTheme generated = sketch::generateTheme(base);
-        sketch::applyGenerated(theme, generated);
         writeResult(m_output, theme.savedBytes(), context.out);
         // Only pairs of elements the written theme holds are named.
         std::set<std::string, std::less<>> held;

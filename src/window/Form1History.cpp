@@ -8,6 +8,7 @@
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
 #include "sketch/Complete.h"
+#include "sketch/Transfer.h"
 
 #include <QAction>
 
@@ -152,7 +153,7 @@ void Form1::recolourFromBaseColors()
         recolour,
         [&] {
             if (const auto base = recolour.baseColors()) {
-                sketch::applyGenerated(m_model, sketch::generateTheme(*base));
+                sketch::recolourTheme(m_model, *base);
             }
         },
         true);

@@ -197,6 +197,13 @@ TEST_F(CliTest, generateWritesAWholeReadableThemeAndRecoloursOneWithoutTouchingI
     const std::string recoloured = readBytes(m_folder.file("Recoloured.ask"));
     EXPECT_EQ(linesBesideColours(recoloured), linesBesideColours(readBytes(midnight)));
     EXPECT_NE(recoloured, readBytes(midnight));
+
+    // A theme recoloured to its own three colours keeps every colour.
+    const Outcome own = run({"generate", "--from", paper.u8string(), "--background", "#dadde0", "--foreground",
+                             "#1d1f21", "--accent", "#f0a030", "-o", path("Own.ask")});
+    ASSERT_EQ(own.code, 0) << own.err;
+    EXPECT_EQ(own.err, "");
+    EXPECT_EQ(run({"list", path("Own.ask")}).out, run({"list", paper.u8string()}).out);
 }
 
 // Where explain says an element is drawn is where the drawing has it: its
