@@ -1,8 +1,9 @@
 #include "Cli.h"
 #include "Commands.h"
 
-#include "ThemeTemplate.h"
+#include "sketch/Complete.h"
 #include "sketch/Generate.h"
+#include "sketch/Reference.h"
 #include "sketch/Transfer.h"
 #include "theme/Misreadings.h"
 #include "theme/ThemeReader.h"
@@ -68,9 +69,8 @@ public:
         model::ThemeModel theme;
         sketch::GeneratedTheme generated;
         if (m_from.empty()) {
-            theme.load(*theme::readThemeText(themeTemplate()));
             generated = sketch::generateTheme(base);
-            sketch::applyGenerated(theme, generated);
+            theme.load(sketch::asReadTheme(sketch::themeRecords(generated.colors, "Tintwright")));
         } else {
             const theme::ThemeContent from = loadTheme(m_from, context.input);
             // What cannot be seen cannot be recoloured: the rest of a cut-off theme is lost.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <string_view>
 #include <tuple>
@@ -50,7 +51,10 @@ double hueTurn(double from, double to)
 // accent's and both have some colour, or where it is nearly the accent itself.
 constexpr double kFamilyHue = 25;
 constexpr double kFamilyChroma = 0.03;
-constexpr double kNearAccent = 0.06;
+constexpr double kNearAccent = 0.03;
+// A signal and the accent stand at least this far apart (OKLab), as Key Map
+// orange and MIDI Map blue do beside the accents of careful themes.
+constexpr double kApart = 0.12;
 // Below this chroma a colour reads as a grey of the ground or the text, and its tint follows theirs.
 constexpr double kGreyish = 0.05;
 // Layers of surface are told from black only from this lightness up, and from
@@ -61,9 +65,9 @@ constexpr double kDeepestLayer = 0.1;
 // A colour computed this near its old one is its old one.
 constexpr double kSame = 1e-7;
 
-bool isSignal(std::string_view name)
+bool same(const theme::RgbTriple& a, const theme::RgbTriple& b)
 {
-    return nameHas(name, {"Record", "Arm", "Alert", "Play", "Listen", "Learn", "Alternative", "Freeze"});
+    return a.R == b.R && a.G == b.G && a.B == b.B;
 }
 
 // The ground, the text and the accent of a theme in OKLCH, and which way text lies from the ground.
@@ -143,14 +147,52 @@ double farDepthOf(const ElementColors& theme, const Frame& from)
 }
 
 // The colour the transfer gives one element, before contrast is looked at.
+// Colours that stand for themselves (a clip, a signal, a lit state, a device's
+// colour) keep their lightness wherever the ground goes; the window's greys
+// and its structure follow the ground and the text.
+bool keepsItsLightness(std::string_view name, const Oklch& own)
+{
+    switch (roleOf(name)) {
+    case RoleKind::Clips:
+    case RoleKind::Accents:
+    case RoleKind::Marks:
+    case RoleKind::Selection:
+    case RoleKind::Automation:
+    case RoleKind::Displays:
+        return own.C >= kGreyish;
+    default:
+        return false;
+    }
+}
+
+// A signal keeps its own hue, but never becomes the accent: where the new
+// accent comes near a signal the theme kept apart from its own, the signal
+// turns away from it.
+Oklch keptApart(Oklch signal, const Oklch& was, const Frame& from, const Frame& to)
+{
+    const auto apart = [](const Oklch& x, const Oklch& y) { return distance(labOf(x), labOf(y)) >= kApart; };
+    if (!apart(was, from.accent) || apart(signal, to.accent)) {
+        return signal;
+    }
+    const double away = hueTurn(to.accent.h, signal.h) < 0 ? -1 : 1;
+    const double start = signal.h;
+    for (int step = 1; step <= 24 && !apart(signal, to.accent); ++step) {
+        signal.h = std::fmod(start + away * 5 * step + 360.0, 360.0);
+    }
+    return signal;
+}
+
+// The colour the transfer gives one element, before contrast is looked at.
 Oklch carried(std::string_view name, const theme::RgbTriple& rgb, const Frame& from, const Frame& to,
               const LightnessMap& lightness, const BaseColors& fromBase)
 {
     const Oklch own = color::toOklch(rgb);
     Lab lab = labOf(own);
-    lab.L = lightness(own.L);
     if (inAccentFamily(name, rgb, fromBase.accent)) {
-        lab.L = std::clamp(lab.L + to.accent.L - lightness(from.accent.L), 0.0, 1.0);
+        // The accent itself takes the new lightness; the rest of its family half
+        // the step, so that its tints and shades keep their levels.
+        const double step = to.accent.L - from.accent.L;
+        lab.L = std::clamp(own.L + (same(rgb, fromBase.accent) ? step : step / 2), 0.0, 1.0);
         if (from.accent.C >= kFamilyChroma) {
             Oklch turned = lchOf(lab);
             turned.h = std::fmod(own.h + hueTurn(from.accent.h, to.accent.h) + 360.0, 360.0);
@@ -163,6 +205,12 @@ Oklch carried(std::string_view name, const theme::RgbTriple& rgb, const Frame& f
         lab.b += toAccent.b - fromAccent.b;
         return lchOf(lab);
     }
+    if (keepsItsLightness(name, own)) {
+        // Record, arm and alert stay red whatever the accent; the other signals make way for it.
+        const bool red = nameHas(name, {"Record", "Arm", "Alert"});
+        return isSignal(name) && !red ? keptApart(own, own, from, to) : own;
+    }
+    lab.L = lightness(own.L);
     const bool groundTint =
         from.ground.C >= 0.015 && std::abs(hueTurn(from.ground.h, own.h)) <= 30 && own.C <= 2.5 * from.ground.C;
     if (own.C < kGreyish || groundTint) {
@@ -176,11 +224,6 @@ Oklch carried(std::string_view name, const theme::RgbTriple& rgb, const Frame& f
         lab.b += (1 - towardText) * (toGround.b - fromGround.b) + towardText * (toText.b - fromText.b);
     }
     return lchOf(lab);
-}
-
-bool same(const theme::RgbTriple& a, const theme::RgbTriple& b)
-{
-    return a.R == b.R && a.G == b.G && a.B == b.B;
 }
 
 struct Node {
@@ -211,18 +254,22 @@ double spareFor(const Link& link)
 }
 
 // The lightness of an element's own hue and chroma nearest the one it wants at
-// which it stands at least at its target from what it stands on and from the
-// base colours standing on it (that much must hold), and, where one does, from
-// everything else standing on it too (which could move instead). Where nothing
-// meets the first, the one whose worst such pair comes nearest.
+// which it stands at least at its target from every colour it meets in a pair.
+// Where none does, the base colours come first (they never move), and among
+// the lightnesses that meet them the one whose worst other pair comes nearest;
+// the others then move in their turn.
 struct Fit {
     bool found = false;
     theme::RgbTriple rgb;
 };
 
-Fit fitted(std::size_t node, const std::vector<Node>& nodes, const std::vector<const Link*>& links)
+// Which pairs of an element must hold at the lightness chosen for it.
+using Binding = std::function<bool(const Link&)>;
+
+Fit fitted(std::size_t node, const std::vector<Node>& nodes, const std::vector<const Link*>& links,
+           const Binding& binding = {})
 {
-    constexpr int kSteps = 400; // a quarter of a percent of lightness each
+    constexpr int kSteps = 1000; // a tenth of a percent of lightness each
     const Oklch& wanted = nodes[node].wanted;
     Fit best;
     std::tuple<bool, bool, double> bestKey {false, false, -10};
@@ -230,21 +277,21 @@ Fit fitted(std::size_t node, const std::vector<Node>& nodes, const std::vector<c
         const double lightness = static_cast<double>(step) / kSteps;
         const theme::RgbTriple rgb = color::fromOklch({lightness, wanted.C, wanted.h});
         double worstHard = 4;
-        bool hard = true;
-        bool soft = true;
+        double worstSoft = 4;
         for (const Link* link : links) {
             const std::size_t other = link->foreground == node ? link->background : link->foreground;
-            const double margin = ratioOf(rgb, nodes[other].rgb) / link->target;
-            const bool meets = margin >= spareFor(*link);
-            if (link->foreground == node || nodes[other].fixed) {
-                worstHard = std::min(worstHard, margin);
-                hard = hard && meets;
-            } else {
-                soft = soft && meets;
-            }
+            const double margin = ratioOf(rgb, nodes[other].rgb) / link->target / spareFor(*link);
+            const bool binds = binding ? binding(*link) : link->foreground == node || nodes[other].fixed;
+            double& worst = binds ? worstHard : worstSoft;
+            worst = std::min(worst, margin);
         }
+        // Where what stands on it cannot all be met, the worst of them comes nearest.
+        const bool hard = worstHard >= 1;
+        const bool soft = worstSoft >= 1;
         const std::tuple<bool, bool, double> key {hard, hard && soft,
-                                                  hard ? -std::abs(lightness - wanted.L) : worstHard};
+                                                  !hard      ? worstHard
+                                                      : soft ? -std::abs(lightness - wanted.L)
+                                                             : worstSoft};
         if (key > bestKey) {
             bestKey = key;
             best = {hard, rgb};
@@ -258,7 +305,56 @@ bool holds(const Link& link, const std::vector<Node>& nodes)
     return ratioOf(nodes[link.foreground].rgb, nodes[link.background].rgb) >= link.target;
 }
 
+// Where an element cannot meet every pair it is in (text standing on a lit
+// colour that had to be dark, and on others that are light), it takes the
+// lightness the failing pair and the base colours need, and every other
+// colour it then falls short of moves with it, each meeting its own pairs or
+// moving what it falls short of in turn (three steps deep at most). Nothing
+// moves unless all of them find such a lightness.
+bool movedTogether(std::size_t mover, const Link& failing, std::vector<Node>& nodes,
+                   const std::vector<std::vector<const Link*>>& linksOf, int depth = 0)
+{
+    constexpr int kDeepest = 3;
+    const Fit lead = fitted(mover, nodes, linksOf[mover], [&](const Link& link) {
+        const std::size_t other = link.foreground == mover ? link.background : link.foreground;
+        return &link == &failing || nodes[other].fixed;
+    });
+    if (!lead.found) {
+        return false;
+    }
+    std::vector<Node> trial = nodes;
+    trial[mover].rgb = lead.rgb;
+    trial[mover].fixed = true; // what follows moves round it
+    for (const Link* link : linksOf[mover]) {
+        const std::size_t other = link->foreground == mover ? link->background : link->foreground;
+        if (holds(*link, trial)) {
+            continue;
+        }
+        if (trial[other].fixed) {
+            return false;
+        }
+        const Fit follower = fitted(other, trial, linksOf[other]);
+        if (follower.found && holds(*link, [&] {
+                std::vector<Node> next = trial;
+                next[other].rgb = follower.rgb;
+                return next;
+            }())) {
+            trial[other].rgb = follower.rgb;
+        } else if (depth + 1 >= kDeepest || !movedTogether(other, *link, trial, linksOf, depth + 1)) {
+            return false;
+        }
+    }
+    trial[mover].fixed = nodes[mover].fixed;
+    nodes = std::move(trial);
+    return true;
+}
+
 } // namespace
+
+bool isSignal(std::string_view name)
+{
+    return nameHas(name, {"Record", "Arm", "Alert", "Play", "Listen", "Learn", "Alternative", "Freeze"});
+}
 
 bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const theme::RgbTriple& accent)
 {
@@ -277,7 +373,7 @@ bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const th
     return lead.C >= kFamilyChroma && own.C >= kFamilyChroma && std::abs(hueTurn(lead.h, own.h)) <= kFamilyHue;
 }
 
-GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to)
+GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to, bool toMinimums)
 {
     const BaseColors fromBase = baseColorsOf(theme);
     const Frame from = frameOf(fromBase);
@@ -333,7 +429,7 @@ GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to)
     for (const ContrastPair& pair : contrastPairs(theme)) {
         if (pair.foreground != pair.background) {
             links.push_back({place.at(pair.foreground), place.at(pair.background), pair.minimum,
-                             std::min(pair.minimum, pair.ratio)});
+                             toMinimums ? pair.minimum : std::min(pair.minimum, pair.ratio)});
         }
     }
     std::vector<std::vector<const Link*>> linksOf(nodes.size());
@@ -359,13 +455,23 @@ GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to)
             if (nodes[mover].fixed) {
                 continue;
             }
+            // A lightness found counts where it lifts the failing pair too.
+            const auto lifts = [&](std::size_t node, const Fit& candidate) {
+                const std::size_t other = node == link.foreground ? link.background : link.foreground;
+                return candidate.found && ratioOf(candidate.rgb, nodes[other].rgb) >= link.target;
+            };
             Fit fit = fitted(mover, nodes, linksOf[mover]);
+            fit.found = lifts(mover, fit);
             if (!fit.found && mover == link.foreground && !nodes[link.background].fixed) {
-                const Fit ground = fitted(link.background, nodes, linksOf[link.background]);
-                if (ground.found) {
+                Fit ground = fitted(link.background, nodes, linksOf[link.background]);
+                if (lifts(link.background, ground)) {
                     mover = link.background;
                     fit = ground;
                 }
+            }
+            if (!fit.found && movedTogether(mover, link, nodes, linksOf)) {
+                moved = true;
+                continue;
             }
             if (!same(nodes[mover].rgb, fit.rgb)) {
                 nodes[mover].rgb = fit.rgb;

@@ -11,6 +11,11 @@
 // accent) and placed the same way relative to the new one.
 namespace tintwright::sketch {
 
+// Whether the element is a signal a musician reads by its hue: record, arm,
+// alert, play, listen, solo, freeze and the map modes. A signal keeps its hue
+// but turns away from a new accent that would crowd it.
+bool isSignal(std::string_view name);
+
 // Whether the element belongs to the accent's family in a theme whose accent is
 // `accent`: the chosen state and what shares its hue, but never a clip colour
 // nor a signal (record, arm, alert, play, listen, solo, the map modes).
@@ -24,8 +29,9 @@ bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const th
 // it again and none below it gets worse, lightness moving only as far as that
 // needs; the theme's ground and text stay exactly as given. The theme's own
 // base gives back every colour unchanged. The colours are in the element
-// table's order, then any other element of the theme.
-GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to);
+// table's order, then any other element of the theme. With `toMinimums`
+// every pair is held to its minimum, whatever the theme had.
+GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to, bool toMinimums = false);
 
 // The theme's current colours carried over to `to` and given to its entries
 // (every entry of an element, the first entry's colour carried); what moved for contrast.

@@ -186,8 +186,18 @@ TEST_F(CliTest, generateWritesAWholeReadableThemeAndRecoloursOneWithoutTouchingI
     const Outcome made = run(arguments);
     ASSERT_EQ(made.code, 0) << made.err;
     EXPECT_EQ(run(arguments).out, made.out); // the same colours, the same bytes
+    // Every element and blend factor of Live 10.1 in Live's order, as the Paper sample has them.
     const fs::path paper = TINTWRIGHT_SAMPLES "/Paper.ask";
-    EXPECT_EQ(linesBesideColours(made.out), linesBesideColours(readBytes(paper)));
+    const auto records = [](const std::string& bytes) {
+        std::vector<std::string> names;
+        for (const std::string& line : linesBesideColours(bytes)) {
+            if (line.rfind("<Alpha ", 0) != 0 && line.rfind("<Ableton ", 0) != 0) {
+                names.push_back(line);
+            }
+        }
+        return names;
+    };
+    EXPECT_EQ(records(made.out), records(readBytes(paper)));
     writeBytes(m_folder.file("Made.ask"), made.out);
     EXPECT_EQ(run({"contrast", path("Made.ask")}).code, 0);
 
