@@ -321,9 +321,13 @@ const ElementColors& designColors(Design design)
         const GeneratedTheme met = transferTheme(raw, baseColorsOf(raw), true);
         return elementColors({met.colors.begin(), met.colors.end()});
     };
-    static const ElementColors dark = build(Design::Dark);
+    // Each design is made the first time it is asked for, and only then.
+    if (design == Design::Dark) {
+        static const ElementColors dark = build(Design::Dark);
+        return dark;
+    }
     static const ElementColors light = build(Design::Light);
-    return design == Design::Dark ? dark : light;
+    return light;
 }
 
 BaseColors designBase(Design design)

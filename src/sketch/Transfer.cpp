@@ -9,6 +9,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string_view>
 #include <tuple>
 
@@ -231,6 +232,8 @@ struct Node {
     Oklch wanted;
     theme::RgbTriple rgb;
     bool fixed = false; // the ground and the text, as given
+    mutable std::shared_ptr<std::vector<theme::RgbTriple>>
+        ladder; // the wanted hue and chroma at every lightness, once asked for
 };
 
 struct Link {
@@ -271,11 +274,18 @@ Fit fitted(std::size_t node, const std::vector<Node>& nodes, const std::vector<c
 {
     constexpr int kSteps = 1000; // a tenth of a percent of lightness each
     const Oklch& wanted = nodes[node].wanted;
+    if (!nodes[node].ladder) {
+        auto ladder = std::make_shared<std::vector<theme::RgbTriple>>();
+        for (int step = 0; step <= kSteps; ++step) {
+            ladder->push_back(color::fromOklch({static_cast<double>(step) / kSteps, wanted.C, wanted.h}));
+        }
+        nodes[node].ladder = ladder;
+    }
     Fit best;
     std::tuple<bool, bool, double> bestKey {false, false, -10};
     for (int step = 0; step <= kSteps; ++step) {
         const double lightness = static_cast<double>(step) / kSteps;
-        const theme::RgbTriple rgb = color::fromOklch({lightness, wanted.C, wanted.h});
+        const theme::RgbTriple& rgb = (*nodes[node].ladder)[static_cast<std::size_t>(step)];
         double worstHard = 4;
         double worstSoft = 4;
         for (const Link* link : links) {
@@ -388,7 +398,7 @@ GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to, b
             return;
         }
         place[name] = nodes.size();
-        Node node {name, color::toOklch(rgb), rgb, false};
+        Node node {name, color::toOklch(rgb), rgb, false, nullptr};
         const Oklch moved = carried(name, rgb, from, onto, lightness, fromBase);
         const Lab was = labOf(node.wanted);
         const Lab now = labOf(moved);
