@@ -377,10 +377,13 @@ bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const th
     }
     const Oklch own = color::toOklch(rgb);
     const Oklch lead = color::toOklch(accent);
-    if (distance(labOf(own), labOf(lead)) < kNearAccent) {
-        return true;
+    const bool near = distance(labOf(own), labOf(lead)) < kNearAccent;
+    if (lead.C < kFamilyChroma) {
+        // A grey accent's family is what is on, chosen or selected in its grey, not every grey text or line of it.
+        const RoleKind role = roleOf(name);
+        return near && (role == RoleKind::Accents || role == RoleKind::Selection);
     }
-    return lead.C >= kFamilyChroma && own.C >= kFamilyChroma && std::abs(hueTurn(lead.h, own.h)) <= kFamilyHue;
+    return near || (own.C >= kFamilyChroma && std::abs(hueTurn(lead.h, own.h)) <= kFamilyHue);
 }
 
 GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to, bool toMinimums)

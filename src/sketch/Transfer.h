@@ -17,8 +17,8 @@ namespace tintwright::sketch {
 bool isSignal(std::string_view name);
 
 // Whether the element belongs to the accent's family in a theme whose accent is
-// `accent`: the chosen state and what shares its hue, but never a clip colour
-// nor a signal (record, arm, alert, play, listen, solo, the map modes).
+// `accent`: the chosen state and what shares its hue (of a grey accent, what
+// is on or selected in its grey), but never a clip colour nor a signal.
 bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const theme::RgbTriple& accent);
 
 // Each colour of `theme` re-anchored from the theme's own base (baseColorsOf)
