@@ -139,6 +139,10 @@ TEST(GenerateTest, keepsWhatCarefulThemesKeepForAnyBaseSet)
             EXPECT_GE(apart(c, "LearnMidi", "ChosenDefault"), 0.075);
             EXPECT_GE(apart(c, "LearnKey", "ChosenDefault"), 0.075);
             // No white selection in a dark theme: a white clip stays apart from the selected slot.
+            // The gaps between panels darker than the panels in light themes.
+            if (!dark) {
+                EXPECT_LT(lightness(c, "Desktop"), lightness(c, "SurfaceBackground"));
+            }
             if (dark) {
                 EXPECT_LE(lightness(c, "StandbySelectionBackground"), 0.88);
                 EXPECT_GE(apart(c, "StandbySelectionBackground", "Clip15"), 0.05);
