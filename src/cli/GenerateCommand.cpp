@@ -42,10 +42,13 @@ public:
                          "save the theme to OUT; - (the default) writes it to standard "
                          "output")
             ->type_name("OUT");
-        command->footer("The background becomes SurfaceBackground and the foreground ControlForeground, as given; "
-                        "the accent leads the chosen state. Every text and mark the sketch shows on a ground meets "
-                        "its contrast minimum (4.5 for text, 3 for graphics); the pairs whose lightness had to move "
-                        "are named on standard error.\nExample:\n  tintwright-cli generate --background '"
+        command->footer("Our own dark or light design carried over to the three colours: the background becomes "
+                        "SurfaceBackground and the foreground ControlForeground, as given; the accent becomes the "
+                        "chosen state. Every text and mark the sketch shows on a ground meets its contrast minimum "
+                        "(4.5 for text, 3 for graphics) where the foreground stands 7:1 from the background; the "
+                        "pairs whose lightness had to move are named on standard error. With --from, each colour of "
+                        "THEME keeps its place relative to THEME's own ground, text and accent.\nExample:\n  "
+                        "tintwright-cli generate --background '"
                         + color::hexColor(sketch::kExampleBase.background) + "' --foreground '"
                         + color::hexColor(sketch::kExampleBase.foreground) + "' --accent '"
                         + color::hexColor(sketch::kExampleBase.accent) + "' -o Ember.ask");
