@@ -56,6 +56,9 @@ public:
         for (const sketch::MovedPair& pair : completion.shortfalls) {
             report += "still below its minimum: " + describe(pair) + '\n';
         }
+        for (const sketch::MovedPair& pair : completion.noRoom) {
+            report += "below its minimum, the theme's own colours leaving no room: " + describe(pair) + '\n';
+        }
         // A whole theme stays as it is, bytes and all; -o still writes the file asked for.
         if (lacks.elements + lacks.factors > 0 || !m_inPlace) {
             writeResult(m_inPlace ? m_theme : m_output, savedTheme(sketch::completedRecords(theme.records, completion)),

@@ -53,6 +53,10 @@ public:
             report += "still below its minimum: <" + pair.foreground + "> on <" + pair.background + "> "
                 + twoDecimals(color::shownRatio(pair.after)) + '\n';
         }
+        for (const sketch::MovedPair& pair : imported.noRoom) {
+            report += "below its minimum, the theme's own colours leaving no room: <" + pair.foreground + "> on <"
+                + pair.background + "> " + twoDecimals(color::shownRatio(pair.after)) + '\n';
+        }
         context.err << report << std::flush;
         return imported.shortfalls.empty() ? kNothingFound : kFound;
     }

@@ -164,8 +164,8 @@ inline constexpr char kCloseUnsavedTitle[] = "Close Tintwright";
 inline constexpr char kRecolourText[] = "Recolour from base colours…";
 inline constexpr char kRecolourTitle[] = "Recolour from base colours";
 inline constexpr char kRecolourIntro[] =
-    "Every colour of the theme follows from these three by its role; text and marks keep at least the contrast "
-    "they need (4.5:1 for text, 3:1 for marks).";
+    "The theme keeps its design: every colour keeps its place relative to these three, which start as the "
+    "theme's own; text and marks keep at least the contrast they need (4.5:1 for text, 3:1 for marks).";
 inline constexpr char kRecolourBackground[] = "Background";
 inline constexpr char kRecolourForeground[] = "Foreground";
 inline constexpr char kRecolourAccent[] = "Accent";
