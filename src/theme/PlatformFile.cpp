@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <thread>
 #include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -74,7 +76,26 @@ std::error_code syncFile(int descriptor)
 
 #endif
 
+// How long a waiting lock sleeps between its tries.
+constexpr std::chrono::milliseconds kLockRetry {5};
+
 } // namespace
+
+FileLock::FileLock(FileLock&& other) noexcept
+    : m_native(other.m_native)
+{
+    other.m_native = kNone;
+}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept
+{
+    if (this != &other) {
+        FileLock released(std::move(*this));
+        m_native = other.m_native;
+        other.m_native = kNone;
+    }
+    return *this;
+}
 
 #ifdef _WIN32
 
@@ -143,6 +164,73 @@ std::error_code writeThrough(const std::filesystem::path& path, std::string_view
         error = lastError();
     }
     return error;
+}
+
+FileLock::~FileLock()
+{
+    if (held()) {
+        CloseHandle(reinterpret_cast<HANDLE>(m_native)); // closing the handle releases its lock
+    }
+}
+
+namespace {
+
+// Whether two handles are of the same file.
+bool sameFile(HANDLE a, HANDLE b)
+{
+    BY_HANDLE_FILE_INFORMATION first {};
+    BY_HANDLE_FILE_INFORMATION second {};
+    return GetFileInformationByHandle(a, &first) && GetFileInformationByHandle(b, &second)
+        && first.dwVolumeSerialNumber == second.dwVolumeSerialNumber && first.nFileIndexHigh == second.nFileIndexHigh
+        && first.nFileIndexLow == second.nFileIndexLow;
+}
+
+HANDLE openShared(const std::filesystem::path& path, DWORD access)
+{
+    // Shared for everything, deleting included, so the file can still be read and replaced.
+    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+} // namespace
+
+std::error_code lockFile(const std::filesystem::path& path, std::chrono::milliseconds patience, FileLock& lock)
+{
+    lock = FileLock();
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        FileLock candidate;
+        const HANDLE file = openShared(path, GENERIC_READ);
+        if (file == INVALID_HANDLE_VALUE) {
+            return lastError();
+        }
+        candidate.m_native = reinterpret_cast<std::intptr_t>(file);
+        // A byte far past the end of any theme: Windows' locks keep others from
+        // the bytes they cover, and the file's own bytes stay free to read.
+        OVERLAPPED beyondEnd {};
+        beyondEnd.Offset = 0xFFFFFFFEu;
+        beyondEnd.OffsetHigh = 0x7FFFFFFFu;
+        while (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &beyondEnd)) {
+            if (GetLastError() != ERROR_LOCK_VIOLATION && GetLastError() != ERROR_IO_PENDING) {
+                return lastError();
+            }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return errorCode(EAGAIN);
+            }
+            std::this_thread::sleep_for(kLockRetry);
+        }
+        const HANDLE named = openShared(path, 0);
+        if (named == INVALID_HANDLE_VALUE) {
+            return lastError();
+        }
+        const bool same = sameFile(file, named);
+        CloseHandle(named);
+        if (same) {
+            lock = std::move(candidate);
+            return {};
+        }
+        // The holder before replaced the file: the one at `path` now is to be locked.
+    }
 }
 
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
@@ -268,6 +356,49 @@ std::error_code replaceFile(const std::filesystem::path& from, const std::filesy
         ::close(folder);
     }
     return {};
+}
+
+FileLock::~FileLock()
+{
+    if (held()) {
+        ::close(static_cast<int>(m_native)); // closing the descriptor releases its lock
+    }
+}
+
+std::error_code lockFile(const std::filesystem::path& path, std::chrono::milliseconds patience, FileLock& lock)
+{
+    lock = FileLock();
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        FileLock candidate;
+        // Never blocks on opening, whatever the file is.
+        const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (file < 0) {
+            return lastError();
+        }
+        candidate.m_native = file;
+        // flock, not fcntl: its lock is the descriptor's, which closing another
+        // descriptor of the same file (reading it) does not release.
+        while (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                return lastError();
+            }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return errorCode(EAGAIN);
+            }
+            std::this_thread::sleep_for(kLockRetry);
+        }
+        struct stat held { };
+        struct stat named { };
+        if (::fstat(file, &held) != 0 || ::stat(path.c_str(), &named) != 0) {
+            return lastError();
+        }
+        if (held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+            lock = std::move(candidate);
+            return {};
+        }
+        // The holder before replaced the file: the one at `path` now is to be locked.
+    }
 }
 
 #endif
