@@ -32,6 +32,7 @@ public:
             ->required();
         command->add_option("--from", m_from, "recolour THEME instead of a new theme; its other lines stay")
             ->type_name("THEME");
+        addAsReadFlag(*command, m_asRead);
         command
             ->add_option("-o,--output", m_output,
                          "save the theme to OUT; - (the default) writes it to standard "
@@ -65,14 +66,14 @@ public:
         if (m_from.empty()) {
             theme.load(*theme::readThemeText(themeTemplate()));
         } else {
-            const theme::ThemeContent from = loadTheme(m_from, context.input);
+            ReadTheme from = readTheme(m_from, context.input);
             // What cannot be seen cannot be recoloured: the rest of a cut-off theme is lost.
-            if (!theme::endsWhole(from)) {
+            if (!theme::endsWhole(from.content)) {
                 throw CliError(m_from,
                                "the theme ends before its closing </Ableton>: it is cut off, and a theme "
                                "recoloured from it would be too; nothing was written");
             }
-            theme.load(from);
+            theme.load(loadThemeToWrite(m_from, std::move(from), context, m_asRead));
         }
         const sketch::GeneratedTheme generated = sketch::generateTheme(base);
         sketch::applyGenerated(theme, generated);
@@ -118,6 +119,7 @@ private:
     std::string m_foreground;
     std::string m_accent;
     std::string m_from;
+    bool m_asRead = false;
     std::string m_output = "-";
 };
 
