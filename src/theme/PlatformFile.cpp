@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -58,6 +60,9 @@ std::error_code lastError()
 
 #else
 
+// How long a waiting lock sleeps between its tries.
+constexpr std::chrono::milliseconds kLockRetry {5};
+
 std::error_code lastError()
 {
     return errorCode(errno);
@@ -75,9 +80,6 @@ std::error_code syncFile(int descriptor)
 }
 
 #endif
-
-// How long a waiting lock sleeps between its tries.
-constexpr std::chrono::milliseconds kLockRetry {5};
 
 } // namespace
 
@@ -169,68 +171,55 @@ std::error_code writeThrough(const std::filesystem::path& path, std::string_view
 FileLock::~FileLock()
 {
     if (held()) {
-        CloseHandle(reinterpret_cast<HANDLE>(m_native)); // closing the handle releases its lock
+        const HANDLE semaphore = reinterpret_cast<HANDLE>(m_native);
+        ReleaseSemaphore(semaphore, 1, nullptr);
+        CloseHandle(semaphore);
     }
 }
 
-namespace {
-
-// Whether two handles are of the same file.
-bool sameFile(HANDLE a, HANDLE b)
-{
-    BY_HANDLE_FILE_INFORMATION first {};
-    BY_HANDLE_FILE_INFORMATION second {};
-    return GetFileInformationByHandle(a, &first) && GetFileInformationByHandle(b, &second)
-        && first.dwVolumeSerialNumber == second.dwVolumeSerialNumber && first.nFileIndexHigh == second.nFileIndexHigh
-        && first.nFileIndexLow == second.nFileIndexLow;
-}
-
-HANDLE openShared(const std::filesystem::path& path, DWORD access)
-{
-    // Shared for everything, deleting included, so the file can still be read and replaced.
-    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-} // namespace
-
+// Windows cannot put a file in the place of one that any handle holds open,
+// not even one that allows deleting, so the lock is no handle on the theme:
+// it is a semaphore of one, named by the theme's own path as the system
+// spells it (links followed), which stays the same when the file is replaced.
+// A semaphore, not a mutex: a mutex is its thread's, and a second lock in the
+// same thread would be granted at once.
 std::error_code lockFile(const std::filesystem::path& path, std::chrono::milliseconds patience, FileLock& lock)
 {
     lock = FileLock();
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    for (;;) {
-        FileLock candidate;
-        const HANDLE file = openShared(path, GENERIC_READ);
-        if (file == INVALID_HANDLE_VALUE) {
-            return lastError();
-        }
-        candidate.m_native = reinterpret_cast<std::intptr_t>(file);
-        // A byte far past the end of any theme: Windows' locks keep others from
-        // the bytes they cover, and the file's own bytes stay free to read.
-        OVERLAPPED beyondEnd {};
-        beyondEnd.Offset = 0xFFFFFFFEu;
-        beyondEnd.OffsetHigh = 0x7FFFFFFFu;
-        while (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &beyondEnd)) {
-            if (GetLastError() != ERROR_LOCK_VIOLATION && GetLastError() != ERROR_IO_PENDING) {
-                return lastError();
-            }
-            if (std::chrono::steady_clock::now() >= deadline) {
-                return errorCode(EAGAIN);
-            }
-            std::this_thread::sleep_for(kLockRetry);
-        }
-        const HANDLE named = openShared(path, 0);
-        if (named == INVALID_HANDLE_VALUE) {
-            return lastError();
-        }
-        const bool same = sameFile(file, named);
-        CloseHandle(named);
-        if (same) {
-            lock = std::move(candidate);
-            return {};
-        }
-        // The holder before replaced the file: the one at `path` now is to be locked.
+    const HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return lastError();
     }
+    std::wstring name(32768, L'\0');
+    const DWORD length =
+        GetFinalPathNameByHandleW(file, name.data(), static_cast<DWORD>(name.size()), FILE_NAME_NORMALIZED);
+    const std::error_code unnamed = length == 0 || length >= name.size() ? lastError() : std::error_code();
+    CloseHandle(file);
+    if (unnamed) {
+        return unnamed;
+    }
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (DWORD i = 0; i < length; ++i) {
+        hash = (hash ^ static_cast<std::uint64_t>(name[i])) * 1099511628211ull;
+    }
+    std::wstring semaphoreName = L"Local\\tintwright-theme-";
+    for (int digit = 15; digit >= 0; --digit) {
+        semaphoreName += L"0123456789abcdef"[(hash >> (digit * 4)) & 0xFu];
+    }
+    const HANDLE semaphore = CreateSemaphoreW(nullptr, 1, 1, semaphoreName.c_str());
+    if (semaphore == nullptr) {
+        return lastError();
+    }
+    const auto wait = static_cast<DWORD>(std::min<std::chrono::milliseconds::rep>(patience.count(), 0x7FFFFFFF));
+    const DWORD waited = WaitForSingleObject(semaphore, wait);
+    if (waited == WAIT_OBJECT_0) {
+        lock.m_native = reinterpret_cast<std::intptr_t>(semaphore);
+        return {};
+    }
+    const std::error_code error = waited == WAIT_TIMEOUT ? errorCode(EAGAIN) : lastError();
+    CloseHandle(semaphore);
+    return error;
 }
 
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)

@@ -63,13 +63,14 @@ public:
 private:
     friend std::error_code lockFile(const std::filesystem::path&, std::chrono::milliseconds, FileLock&);
     static constexpr std::intptr_t kNone = -1;
-    std::intptr_t m_native = kNone; // the descriptor or handle that holds it
+    std::intptr_t m_native = kNone; // the descriptor (POSIX) or semaphore (Windows) that holds it
 };
 
-// Locks the file at `path` (a link is followed), waiting up to `patience` for
+// Locks the theme at `path` (a link is followed), waiting up to `patience` for
 // another holder to let go; then resource_unavailable_try_again. The lock is
-// on the file that is at `path` when it is taken, also where the holder before
-// replaced the file meanwhile, so a read-change-replace under it loses no edit.
+// on the theme that is at `path` when it is taken, also where the holder
+// before replaced the file meanwhile, so a read-change-replace under it loses
+// no edit.
 std::error_code lockFile(const std::filesystem::path& path, std::chrono::milliseconds patience, FileLock& lock);
 
 } // namespace tintwright::theme::platform
