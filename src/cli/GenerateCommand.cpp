@@ -37,6 +37,7 @@ public:
                          "recolour THEME instead, keeping its design: each colour keeps its place relative to "
                          "THEME's own ground, text and accent; its other lines stay")
             ->type_name("THEME");
+        addAsReadFlag(*command, m_asRead);
         command
             ->add_option("-o,--output", m_output,
                          "save the theme to OUT; - (the default) writes it to standard "
@@ -75,14 +76,14 @@ public:
             generated = sketch::generateTheme(base);
             theme.load(sketch::asReadTheme(sketch::themeRecords(generated.colors, "Tintwright")));
         } else {
-            const theme::ThemeContent from = loadTheme(m_from, context.input);
+            ReadTheme from = readTheme(m_from, context.input);
             // What cannot be seen cannot be recoloured: the rest of a cut-off theme is lost.
-            if (!theme::endsWhole(from)) {
+            if (!theme::endsWhole(from.content)) {
                 throw CliError(m_from,
                                "the theme ends before its closing </Ableton>: it is cut off, and a theme "
                                "recoloured from it would be too; nothing was written");
             }
-            theme.load(from);
+            theme.load(loadThemeToWrite(m_from, std::move(from), context, m_asRead));
             generated = sketch::recolourTheme(theme, base);
         }
         writeResult(m_output, theme.savedBytes(), context.out);
@@ -127,6 +128,7 @@ private:
     std::string m_foreground;
     std::string m_accent;
     std::string m_from;
+    bool m_asRead = false;
     std::string m_output = "-";
 };
 

@@ -490,6 +490,9 @@ Lacking lacking(const std::vector<std::string>& records)
     for (const LiveRecord& live : live101Records()) {
         if (at.count(live.name) == 0) {
             (live.factor.empty() ? result.elements : result.factors) += 1;
+            if (live.factor.empty()) {
+                result.elementNames.emplace_back(live.name);
+            }
         }
     }
     return result;

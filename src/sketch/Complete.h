@@ -69,6 +69,7 @@ theme::ThemeContent asReadTheme(const std::vector<std::string>& records);
 struct Lacking {
     int elements = 0;
     int factors = 0;
+    std::vector<std::string> elementNames; // the elements, in Live's order
 };
 Lacking lacking(const std::vector<std::string>& records);
 
