@@ -25,6 +25,7 @@ public:
         command
             ->add_option("-o,--output", m_output, "save the theme to OUT; - (the default) writes it to standard output")
             ->type_name("OUT");
+        addAsReadFlag(*command, m_asRead);
         command->footer("Colours and alphas of the elements both Lives know are kept; what Live 10.1 has and the "
                         "theme lacks is made from its colours, as complete makes it; an element the later Live "
                         "added takes the colour of the element that plays its part; elements the later Live does "
@@ -37,7 +38,7 @@ public:
     {
         theme::ThemeContent theme;
         try {
-            theme = loadTheme(m_theme, context.input);
+            theme = loadThemeToWrite(m_theme, context, m_asRead);
         } catch (CliError& error) {
             if (!error.detail().empty()) {
                 error.setDetail(error.detail() + "; it needs no export: tintwright-cli import brings it into Live 10");
@@ -87,6 +88,7 @@ private:
     std::string m_theme;
     std::string m_live;
     std::string m_output = "-";
+    bool m_asRead = false;
 };
 
 } // namespace

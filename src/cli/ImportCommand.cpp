@@ -32,17 +32,12 @@ public:
     {
         const std::string text = boundedText(m_theme, context.input);
         theme::LaterTheme later;
+        sketch::Imported imported;
         try {
             later = theme::readLaterTheme(text);
+            imported = sketch::importLaterTheme(later);
         } catch (const theme::ThemeError& error) {
             throw CliError(m_theme, "not imported: " + error.message());
-        }
-        const sketch::Imported imported = sketch::importLaterTheme(later);
-        // A theme of which nothing is kept would be made of nothing of its own.
-        if (imported.kept == 0) {
-            throw CliError(m_theme,
-                           "not imported: none of its elements is one Live 10 knows with a colour "
-                           "#rrggbb or #rrggbbaa, so nothing of it would be kept");
         }
         writeResult(m_output, savedTheme(imported.records), context.out);
         std::string report = counted(static_cast<std::size_t>(imported.kept), "element", "elements") + " kept, "

@@ -1,6 +1,7 @@
 #include "Import.h"
 
 #include "ElementTable.h"
+#include "theme/ThemeError.h"
 
 #include <map>
 
@@ -48,6 +49,12 @@ Imported importLaterTheme(const theme::LaterTheme& later)
             result.records.insert(result.records.end(), block.begin(), block.end());
             present[name] = {{c.r, c.g, c.b}, 0};
         }
+    }
+    // A theme of which nothing is kept would be made of nothing of its own.
+    if (colors.empty()) {
+        throw theme::ThemeError(theme::ErrorNumber::TypeMismatch,
+                                "none of its elements is one Live 10 knows with a colour #rrggbb or #rrggbbaa, "
+                                "so nothing of it would be kept");
     }
     result.records.insert(result.records.end(), {"</SkinManager>", "</Ableton>"});
     result.kept = static_cast<int>(colors.size());

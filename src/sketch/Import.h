@@ -25,6 +25,7 @@ struct Imported {
 // the theme's value; what the theme lacks is made as `complete` makes it; the
 // theme's Creator stays. Live 11 and 12 keep the meaning of the names they
 // share with Live 10 (none was found renamed or reused), so none is mapped.
+// Throws ThemeError for a theme of which no element would be kept.
 Imported importLaterTheme(const theme::LaterTheme& theme);
 
 } // namespace tintwright::sketch

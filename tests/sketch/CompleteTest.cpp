@@ -141,10 +141,20 @@ INSTANTIATE_TEST_SUITE_P(
                     1, 161, 2, 0, 0, "<B Value=\"36\" />"},
         ImportCase {"givenTwiceTheFirstKept", "<Desktop Value=\"#010203\" />\n<Desktop Value=\"#ffffff\" />\n", 1, 161,
                     0, 0, 1, "<G Value=\"2\" />"},
-        ImportCase {"noColourMadeInstead", "<Clip1 Value=\"$clip1\" />\n", 0, 162, 0, 1, 0, ""},
-        ImportCase {"factorsKept", "<ClipBlendFactor Value=\"0.7580000162\" />\n", 0, 162, 0, 0, 0,
-                    "<ClipBlendFactor Value=\"0.7580000162\" />"}),
+        ImportCase {"noColourMadeInstead", "<Desktop Value=\"#101010\" />\n<Clip1 Value=\"$clip1\" />\n", 1, 161, 0, 1,
+                    0, ""},
+        ImportCase {"factorsKept", "<Desktop Value=\"#101010\" />\n<ClipBlendFactor Value=\"0.7580000162\" />\n", 1,
+                    161, 0, 0, 0, "<ClipBlendFactor Value=\"0.7580000162\" />"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A theme of which no element would be kept is refused, whatever else it holds.
+TEST(ImportRefusalTest, keepsNothingIsRefused)
+{
+    for (const char* theme : {"<Clip1 Value=\"$clip1\" />\n", "<ClipBlendFactor Value=\"0.75\" />\n",
+                              "<ScaleAwareness Value=\"#c4a7e7\" />\n"}) {
+        EXPECT_THROW(importLaterTheme(theme::readLaterTheme(later(theme))), theme::ThemeError) << theme;
+    }
+}
 
 // What a theme lacks is made from its own palette: a made colour takes one of
 // the theme's own hues, and a template's $clipN placeholders become sixteen

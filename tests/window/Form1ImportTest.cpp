@@ -2,6 +2,7 @@
 #include "support/FormDriver.h"
 
 #include <QAction>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,7 +32,8 @@ class Form1ImportTest : public QObject {
 
 private slots:
     void import_showsTheThemeAsOpenedAndSavesWhatTheCliWrites();
-    void import_ofALive10Theme_isRefusedAndNothingChanges();
+    void import_ofWhatItCannotKeep_isRefusedAndNothingChanges_data();
+    void import_ofWhatItCannotKeep_isRefusedAndNothingChanges();
     void openTheme_ofALaterTheme_offersTheImport_data();
     void openTheme_ofALaterTheme_offersTheImport();
 };
@@ -65,16 +67,34 @@ void Form1ImportTest::import_showsTheThemeAsOpenedAndSavesWhatTheCliWrites()
     QCOMPARE(driver.desktop.messages.size(), 0);
 }
 
-void Form1ImportTest::import_ofALive10Theme_isRefusedAndNothingChanges()
+void Form1ImportTest::import_ofWhatItCannotKeep_isRefusedAndNothingChanges_data()
 {
+    QTest::addColumn<QByteArray>("theme");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a Live 10 theme") << fileBytes(QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask"))
+                                     << QStringLiteral("is a theme of Live 10 (its colours are R, G and B lines)");
+    QTest::newRow("a later theme of which nothing would be kept")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Ableton MajorVersion=\"5\" "
+                      "MinorVersion=\"11.0_432\">\n<Theme>\n<Unknown Value=\"#123456\" />\n</Theme>\n</Ableton>\n")
+        << QStringLiteral("nothing of it would be kept");
+}
+
+void Form1ImportTest::import_ofWhatItCannotKeep_isRefusedAndNothingChanges()
+{
+    QFETCH(QByteArray, theme);
+    QFETCH(QString, why);
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Refused.ask"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(theme) == theme.size());
+    out.close();
     FormDriver driver;
     auto* import = driver.form->findChild<QAction*>(QStringLiteral("actionImportTheme"));
-    driver.desktop.answerOpen(QStringLiteral(TINTWRIGHT_SAMPLES "/Midnight.ask"));
+    driver.desktop.answerOpen(file);
     import->trigger();
     QCOMPARE(driver.desktop.messages.size(), 1);
     QVERIFY(driver.desktop.messages.first().text.startsWith(QStringLiteral("The theme could not be imported.")));
-    QVERIFY(driver.desktop.messages.first().text.contains(
-        QStringLiteral("is a theme of Live 10 (its colours are R, G and B lines)")));
+    QVERIFY2(driver.desktop.messages.first().text.contains(why), qPrintable(driver.desktop.messages.first().text));
     QCOMPARE(driver.document().ThemeLoaded, 0);
     QVERIFY(driver.button("okopendatei")->isEnabled());
     QVERIFY(import->isEnabled());
