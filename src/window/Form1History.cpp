@@ -6,6 +6,7 @@
 #include "Form1Texts.h"
 #include "GraphicalButton.h"
 #include "RecolourDialog.h"
+#include "ThemeTable.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
@@ -73,6 +74,7 @@ void Form1::edited(const QString& step)
 
 void Form1::refreshAfterEdit()
 {
+    m_table->refresh();
     updatePreview();
     updateEditActions();
 }
@@ -89,7 +91,6 @@ void Form1::stepThroughHistory(bool back)
         (back ? m_redoSteps : m_undoSteps) << from.takeLast();
     }
     setUnsaved(true);
-    showEdits();
     refreshAfterEdit();
 }
 
@@ -107,12 +108,7 @@ void Form1::changeAllOfColor()
         if (!showColorDialog()) {
             return;
         }
-        const int marked = m_model.markerRow();
         const std::vector<int> changed = m_model.changeAll(row, dialog->color());
-        for (const int other : changed) {
-            showEdit(other);
-        }
-        showMoved(row, marked);
         edited(text(texts::kStepChangeAll).arg(std::max<std::size_t>(changed.size(), 1)));
     });
 }
@@ -129,7 +125,7 @@ void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool
     try {
         const auto showResult = [&] {
             m_model.tryEdit(edit);
-            showEdits();
+            m_table->refresh();
             updatePreview();
         };
         connect(&shown, &Dialog::changed, this, showResult);
@@ -143,12 +139,11 @@ void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool
         }
     } catch (...) {
         m_model.endTrial(false); // a failed try puts everything back
-        showEdits();
+        m_table->refresh();
         updatePreview();
         throw;
     }
     m_model.endTrial(accepted);
-    showEdits();
     if (accepted) {
         edited(step);
     } else {

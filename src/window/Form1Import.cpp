@@ -2,6 +2,7 @@
 
 #include "Form1Texts.h"
 #include "GraphicalButton.h"
+#include "ThemeTable.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
@@ -110,12 +111,10 @@ void Form1::completeTheme()
         m_model.extend(sketch::asReadTheme(sketch::completedRecords(records, completion)));
         int firstMade = 0;
         for (const sketch::MadeElement& made : completion.made) {
-            m_madeElements.insert(made.name);
+            m_table->markMade(made.name);
             const int row = m_model.entryOf(made.name);
             firstMade = firstMade == 0 || (row != 0 && row < firstMade) ? row : firstMade;
         }
-        listEntries();
-        showEdits();
         const int elements = static_cast<int>(completion.made.size());
         const int factors = lacks.factors;
         const QString madeText = text(elements == 1 ? texts::kElementsMadeOne : texts::kElementsMade).arg(elements);

@@ -8,6 +8,7 @@
 #include "Pictures.h"
 #include "Placement.h"
 #include "PreviewWindow.h"
+#include "ThemeTable.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
@@ -214,14 +215,14 @@ void Form1::createControls()
     okhelpgerman->setAccessibleName(text(texts::kGermanHelpTip).simplified());
     okhelpenglish->setAccessibleName(text(texts::kEnglishHelpTip).simplified());
 
+    m_table = new ThemeTable(m_model, this);
     Tabelle2 = new CellGrid(m_client);
     Tabelle2->setObjectName(QStringLiteral("Tabelle2"));
     Tabelle2->setAccessibleName(text(texts::kGridName));
     Tabelle2->setFrameShape(QFrame::NoFrame); // the window draws its frame, Shape1
     Tabelle2->setGeometry(twips(600, 1080, 9255, 10425));
     Tabelle2->setFont(sansSerif(8.25, false));
-    Tabelle2->setCols(kGridCols);
-    Tabelle2->setRows(kGridRows);
+    Tabelle2->setSource(m_table);
     Tabelle2->setBackColor(theme::kMenuBackground);
     Tabelle2->setForeColor(kGrey);
     Tabelle2->setBackColorFixed(kLightGrey);
