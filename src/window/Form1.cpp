@@ -208,7 +208,7 @@ void Form1::oksave_Click(int /*Index*/)
         if (m_document.DialogPath.empty()) {
             return;
         }
-        m_model.save(m_document.DialogPath);
+        m_model.saveAs(m_document.DialogPath);
         okquick->setEnabled(true);
         Label2->setPath(dialog->fileName());
         setUnsaved(false);
@@ -218,8 +218,8 @@ void Form1::oksave_Click(int /*Index*/)
 
 void Form1::okquick_Click()
 {
-    runCommand(texts::kSaveFailed, m_document.SavedPath, [this] {
-        m_model.save(m_document.SavedPath);
+    runCommand(texts::kSaveFailed, m_model.savedPath(), [this] {
+        m_model.saveAgain();
         setUnsaved(false);
     });
 }

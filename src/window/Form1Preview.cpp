@@ -189,8 +189,8 @@ void Form1::keepPreviewInView(QWidget& shown) const
 
 QString Form1::previewName() const
 {
-    return m_document.SavedPath.empty() ? QString::fromStdString(m_document.ThemeTitle)
-                                        : QFileInfo(m_document.SavedPath).fileName();
+    return m_model.savedPath().empty() ? QString::fromStdString(m_document.ThemeTitle)
+                                       : QFileInfo(m_model.savedPath()).fileName();
 }
 
 } // namespace tintwright::ui
