@@ -134,7 +134,7 @@ void Form1::okopendatei_Click()
 
 void Form1::openThemeFile(const QString& path)
 {
-    if (m_document.ThemeLoaded != 0) {
+    if (m_document.ThemeLoaded) {
         return; // a theme is read once per run
     }
     runCommand(texts::kOpenFailed, m_document.DialogPath, [this, &path] {
@@ -187,7 +187,7 @@ void Form1::showReadTheme(const theme::ThemeContent& content, const QString& tit
     updateEditActions();
     Tabelle2->setFocus(); // not to the next button, which would take Space and Enter
     updateImportAction();
-    if (m_document.HasMyPrefix == 0) {
+    if (!m_document.HasMyPrefix) {
         dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
     }
     setUnsaved(false);
@@ -226,16 +226,16 @@ void Form1::okquick_Click()
 
 void Form1::Tabelle2_Click()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     runCommand(texts::kColorFailed, {}, [this] {
         const int col = Tabelle2->colSel();
         const int row = Tabelle2->rowSel();
-        if (col == OldColor) {
+        if (col == column(Column::OldColor)) {
             revertToOldColor(row);
             edited(stepOnEntry(texts::kStepRevert, row));
-        } else if (col == NewColor && pickNewColor(row)) { // a cancelled dialog ends the command here
+        } else if (col == column(Column::NewColor) && pickNewColor(row)) { // a cancelled dialog ends the command here
             edited(stepOnEntry(texts::kStepPick, row));
         }
     });
@@ -329,7 +329,7 @@ void Form1::setUnsaved(bool unsaved)
 
 void Form1::showTitles()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         setWindowTitle(text(texts::kWindowTitle));
         return;
     }

@@ -68,6 +68,12 @@ private slots:
 
 private:
     void createControls();
+    void createClientArea();
+    void createLabels();
+    void createButtons();
+    void createGrid();
+    void connectControls(); // the keyboard's order and the buttons' and the grid's handlers
+    void createEditActions();
     void paintShapes();
     void fitToScreen();
     void showCurrentCell(int row, int col);

@@ -47,12 +47,12 @@ int Form1::entriesOfColor(ColorValue color) const
 void Form1::updateEditActions()
 {
     const int row = currentRow();
-    actionChangeAll->setEnabled(m_document.ThemeLoaded != 0 && row > 0);
+    actionChangeAll->setEnabled(m_document.ThemeLoaded && row > 0);
     actionChangeAll->setText(text(texts::kChangeAllText).arg(row > 0 ? entriesOfColor(currentColor(row)) : 0));
-    actionAdjust->setEnabled(m_document.ThemeLoaded != 0);
-    actionRecolour->setEnabled(m_document.ThemeLoaded != 0);
+    actionAdjust->setEnabled(m_document.ThemeLoaded);
+    actionRecolour->setEnabled(m_document.ThemeLoaded);
     const sketch::Lacking lacks = sketch::lacking(m_model.records());
-    actionComplete->setEnabled(m_document.ThemeLoaded != 0 && lacks.elements + lacks.factors > 0);
+    actionComplete->setEnabled(m_document.ThemeLoaded && lacks.elements + lacks.factors > 0);
     actionUndo->setEnabled(m_model.canUndo());
     actionRedo->setEnabled(m_model.canRedo());
     // Each says what it takes back or brings again.
@@ -98,7 +98,7 @@ void Form1::stepThroughHistory(bool back)
 void Form1::changeAllOfColor()
 {
     const int row = currentRow();
-    if (m_document.ThemeLoaded == 0 || row == 0) {
+    if (!m_document.ThemeLoaded || row == 0) {
         return;
     }
     runCommand(texts::kColorFailed, {}, [this, row] {
@@ -153,7 +153,7 @@ void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool
 
 void Form1::adjustColors()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     std::vector<std::string> elements;
@@ -169,7 +169,7 @@ void Form1::adjustColors()
 // own ground, text and chosen colour; what OK would keep shows from the start.
 void Form1::recolourFromBaseColors()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     RecolourDialog recolour(this, m_desktop, sketch::baseColorsOf(sketchColors()));

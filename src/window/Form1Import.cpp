@@ -39,12 +39,12 @@ void Form1::createImportAction()
 
 void Form1::updateImportAction()
 {
-    actionImportTheme->setEnabled(m_document.ThemeLoaded == 0); // a theme is read once per run
+    actionImportTheme->setEnabled(!m_document.ThemeLoaded); // a theme is read once per run
 }
 
 void Form1::importTheme()
 {
-    if (m_document.ThemeLoaded != 0) {
+    if (m_document.ThemeLoaded) {
         return;
     }
     runCommand(texts::kImportFailed, m_document.DialogPath, [this] {
@@ -97,7 +97,7 @@ void Form1::offerImport(const QString& path)
 // The elements made are told and their rows marked; Undo takes them back as one step.
 void Form1::completeTheme()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     runCommand(texts::kCompleteFailed, {}, [this] {

@@ -25,7 +25,7 @@ using namespace grid;
 
 void Form1::okpreview_Click()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     if (!m_preview) {
@@ -145,7 +145,7 @@ void Form1::findEntryOf(const QString& element)
         return;
     }
     m_outlineFollowsGrid = true;
-    Tabelle2->setCurrentCell(row, NewColor);
+    Tabelle2->setCurrentCell(row, column(Column::NewColor));
     Tabelle2->setFocus();
 }
 
@@ -161,7 +161,7 @@ void Form1::pickForElement(const QString& element)
     QPointer<QWidget> startedIn = QApplication::focusWidget();
     findEntryOf(element);
     dialog->setColor(currentColor(row)); // the dialog starts from the entry's own colour
-    Tabelle2->clickCellAt(row, NewColor);
+    Tabelle2->clickCellAt(row, column(Column::NewColor));
     if (startedIn) {
         startedIn->activateWindow();
         startedIn->setFocus(Qt::OtherFocusReason);

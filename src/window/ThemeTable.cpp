@@ -38,7 +38,7 @@ ThemeTable::ThemeTable(const model::ThemeModel& model, QObject* parent)
 
 int ThemeTable::shownRows() const
 {
-    return m_model.document().ThemeLoaded != 0 ? m_model.entryCount() + 1 : kGridRows;
+    return m_model.document().ThemeLoaded ? m_model.entryCount() + 1 : kGridRows;
 }
 
 int ThemeTable::rowCount(const QModelIndex& parent) const
@@ -81,11 +81,12 @@ QVariant ThemeTable::data(const QModelIndex& index, int role) const
     if (row == 0) {
         return headerData(col, role);
     }
-    if (m_model.document().ThemeLoaded != 0 && row <= m_model.entryCount()) {
+    if (m_model.document().ThemeLoaded && row <= m_model.entryCount()) {
         return entryData(row, col, role);
     }
-    return col == Number && role == Qt::DisplayRole && row <= kNumberedRows ? QVariant(QString::number(row))
-                                                                            : QVariant();
+    return col == column(Column::Number) && role == Qt::DisplayRole && row <= kNumberedRows
+        ? QVariant(QString::number(row))
+        : QVariant();
 }
 
 QVariant ThemeTable::headerData(int col, int role) const
@@ -100,7 +101,8 @@ QVariant ThemeTable::headerData(int col, int role) const
     case CellGrid::ForeColorRole:
         return headerColors[col] != 0 ? colorValue(headerColors[col]) : QVariant();
     case Qt::AccessibleTextRole:
-        return col == Marker ? text(texts::kMarkerHeaderSpoken) : QString(); // the column has no header text
+        return col == column(Column::Marker) ? text(texts::kMarkerHeaderSpoken)
+                                             : QString(); // the column has no header text
     default:
         return {};
     }
@@ -109,10 +111,10 @@ QVariant ThemeTable::headerData(int col, int role) const
 QVariant ThemeTable::entryData(int row, int col, int role) const
 {
     const model::Entry& entry = m_model.entry(row);
-    switch (col) {
-    case Number:
+    switch (static_cast<Column>(col)) {
+    case Column::Number:
         return role == Qt::DisplayRole ? QVariant(QString::number(row)) : QVariant();
-    case Item: {
+    case Column::Item: {
         // A made element's name is blue, and its tooltip says where it came from.
         const bool made = m_madeElements.count(entry.element) > 0;
         if (role == Qt::DisplayRole) {
@@ -130,21 +132,22 @@ QVariant ThemeTable::entryData(int row, int col, int role) const
         }
         return {};
     }
-    case Red:
-    case Green:
-    case Blue:
-        return role == Qt::DisplayRole ? QVariant(fromRecord(entry.valueTexts[static_cast<std::size_t>(col - Red)]))
-                                       : QVariant();
-    case OldColor:
+    case Column::Red:
+    case Column::Green:
+    case Column::Blue:
+        return role == Qt::DisplayRole
+            ? QVariant(fromRecord(entry.valueTexts[static_cast<std::size_t>(col - column(Column::Red))]))
+            : QVariant();
+    case Column::OldColor:
         return role == CellGrid::BackColorRole ? colorValue(entry.fileColor) : QVariant();
-    case NewColor: {
+    case Column::NewColor: {
         const std::optional<ColorValue> color = m_model.newColor(row);
         if (role == CellGrid::BackColorRole) {
             return colorValue(color.value_or(theme::kMenuBackground));
         }
         return role == Qt::AccessibleTextRole && !color ? QVariant(text(texts::kNoNewColorSpoken)) : QVariant();
     }
-    case Marker: {
+    case Column::Marker: {
         const bool marked = m_model.markerRow() == row;
         if (role == Qt::DisplayRole) {
             return marked ? text(texts::kMarker) : QString();
