@@ -3,8 +3,11 @@
 // - cutting records does not depend on where the reads split the text;
 // - a theme saved without edits is exactly its records, each ended by CR LF,
 //   and reading that back gives the same records and entries;
-// - rewriting changed entries keeps the line count and writes the writer's form.
+// - rewriting changed entries keeps the line count and writes the writer's form;
+// - a later Live's theme that is read gives attribute values that stay
+//   well-formed between double quotes on a line of their own.
 
+#include "theme/LaterTheme.h"
 #include "theme/ThemeDocument.h"
 #include "theme/ThemeError.h"
 #include "theme/ThemeReader.h"
@@ -125,6 +128,33 @@ void checkRewrite(const theme::ThemeContent& content, const std::uint8_t* data, 
     }
 }
 
+// No quote, line end or "<" of its own, and every "&" begins a reference.
+bool writableBetweenDoubleQuotes(const std::string& value)
+{
+    if (value.find_first_of("\"\r\n<") != std::string::npos) {
+        return false;
+    }
+    for (std::size_t at = value.find('&'); at != std::string::npos; at = value.find('&', at + 1)) {
+        const std::size_t end = value.find(';', at);
+        if (end == std::string::npos || end == at + 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void checkLaterTheme(std::string_view text)
+{
+    try {
+        const theme::LaterTheme later = theme::readLaterTheme(text);
+        check(writableBetweenDoubleQuotes(later.creator), "a later theme's Creator is written well-formed");
+        for (const theme::LaterRecord& record : later.records) {
+            check(writableBetweenDoubleQuotes(record.value), "a later theme's values are written well-formed");
+        }
+    } catch (const theme::ThemeError&) {
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -133,6 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::size_t chunk = size > 0 ? 1 + data[0] % 97 : 1;
     check(cutInChunks(text, chunk) == cutInChunks(text, text.size() + 1), "cutting does not depend on chunks");
+
+    checkLaterTheme(text);
 
     std::optional<theme::ThemeContent> content;
     try {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building and testing Tintwright
-# need, where they are missing: as root, or through sudo where it is there.
-# Without either it names the missing packages and the command to install
-# them as root, and fails.
+# need, where they are missing: as root, or through sudo where it is there
+# (which may ask for the user's password). Without either, or where sudo
+# refuses, it names the missing packages and the command to install them as
+# root, and fails.
 # Usage: scripts/setup.sh [extra packages...]
 set -euo pipefail
 
@@ -17,14 +18,15 @@ for package in "${packages[@]}"; do
 done
 ((${#missing[@]} > 0)) || exit 0
 
+name_packages() {
+    echo "Tintwright needs these packages, which are not installed: ${missing[*]}" >&2
+    echo "Install them as root, then run this again:" >&2
+    echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+}
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
-    if ! command -v sudo >/dev/null 2>&1; then
-        echo "Tintwright needs these packages, which are not installed: ${missing[*]}" >&2
-        echo "Install them as root, then run this again:" >&2
-        echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
-        exit 1
-    fi
+    command -v sudo >/dev/null 2>&1 || name_packages
     as_root=(sudo)
 fi
 # One line here; apt's and dpkg's own lines go to a log, one section per
@@ -37,8 +39,15 @@ echo "== $(date -u '+%Y-%m-%d %H:%M:%S UTC'): installing ${missing[*]}" >>"$log"
 fail() {
     tail -n +"$start" "$log" >&2
     echo "Installing ${missing[*]} failed; the lines above are from $log." >&2
+    # sudo refused (a user it does not allow, or no password given): root can still install them.
+    if ((${#as_root[@]} > 0)) && ! sudo -n true 2>/dev/null; then
+        name_packages
+    fi
     exit 1
 }
+if ((${#as_root[@]} > 0)) && ! sudo -n true 2>/dev/null; then
+    echo "Installing ${missing[*]} needs root: sudo asks for your password." >&2
+fi
 "${as_root[@]}" apt-get update >>"$log" 2>&1 || fail
 plan=$("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends --simulate \
     "${missing[@]}" 2>>"$log") || fail

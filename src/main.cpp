@@ -9,6 +9,9 @@ int main(int argc, char* argv[])
     if (const std::optional<int> answered = tintwright::ui::answerCommandLine(argc, argv)) {
         return *answered;
     }
+    if (const std::optional<int> refused = tintwright::ui::refuseUnreachableDisplay(argc, argv)) {
+        return *refused;
+    }
     QApplication application(argc, argv);
     tintwright::ui::prepareApplication();
 

@@ -1,6 +1,7 @@
 #include "Cli.h"
 #include "Commands.h"
 
+#include "sketch/Complete.h"
 #include "sketch/ElementTable.h"
 #include "sketch/Sketch.h"
 #include "theme/Misreadings.h"
@@ -17,24 +18,36 @@ namespace {
 std::string liveVersionNote(const theme::ThemeContent& theme)
 {
     const sketch::ElementColors colors = sketch::elementColors(theme);
-    std::vector<std::string> lacking;
     std::size_t known = 0;
-    std::size_t added = 0;
+    bool lacksAdded = true;
     for (const sketch::ElementInfo& info : sketch::elementTable()) {
         const bool has = colors.find(info.name) != colors.end();
         known += has ? 1 : 0;
-        added += info.since101 ? 1 : 0;
-        if (info.since101 && !has) {
-            lacking.emplace_back(info.name);
-        }
+        lacksAdded = lacksAdded && (!info.since101 || !has);
     }
     // A Live 10 theme by its elements, without one of those 10.1 added.
     constexpr std::size_t kMostOfLive10 = 100;
-    if (lacking.size() != added || known < kMostOfLive10) {
+    if (!lacksAdded || known < kMostOfLive10) {
         return {};
     }
-    return "made for Live 10.0: it lacks " + std::to_string(lacking.size())
-        + " elements of Live 10.1, which Live then paints in its default colours (" + joined(lacking) + ")";
+    // Counted as complete counts what it makes, so the two always agree.
+    const sketch::Lacking lacking = sketch::lacking(theme.records);
+    return "made for Live 10.0: it lacks " + counted(lacking.elementNames.size(), "element", "elements")
+        + " of Live 10.1, which Live then paints in its default colours (" + joined(lacking.elementNames) + ")";
+}
+
+// Which Live 10 a theme is for, where the note on Live 10.0 does not say it: Live 10.1 when it has every
+// element Live 10.1 added, else Live 10.
+std::string liveVersionOf(const theme::ThemeContent& theme)
+{
+    const sketch::ElementColors colors = sketch::elementColors(theme);
+    std::size_t added = 0;
+    std::size_t has = 0;
+    for (const sketch::ElementInfo& info : sketch::elementTable()) {
+        added += info.since101 ? 1U : 0U;
+        has += info.since101 && colors.find(info.name) != colors.end() ? 1U : 0U;
+    }
+    return has == added ? "a Live 10.1 theme" : "a Live 10 theme";
 }
 
 // check: one line per file, saying whether it is a theme.
@@ -67,28 +80,29 @@ private:
     static int check(const std::string& file, Context& context)
     {
         try {
-            const theme::ThemeContent theme = loadTheme(file, context.input);
+            const ReadTheme read = readTheme(file, context.input);
+            const theme::ThemeContent& theme = read.content;
             // A record the reader takes otherwise than it is written is told, with what is read.
-            const std::vector<theme::Misreading> misread = theme::misreadings(theme);
-            for (const theme::Misreading& misreading : misread) {
-                context.out << escaped(file) << ": line " << misreading.line << ": " << escaped(misreading.text)
-                            << '\n';
-            }
-            if (!misread.empty()) {
+            tellMisreadings(file, read.misread, context.out);
+            if (!read.misread.empty()) {
                 return kFound;
             }
             const std::string note = liveVersionNote(theme);
             context.out << escaped(file) << ": ok, " << counted(theme.records.size(), "line", "lines") << ", "
                         << counted(theme.entries.size(), "colour entry", "colour entries")
-                        << (note.empty() ? "" : "; " + note) << '\n';
+                        << (note.empty() ? ", " + liveVersionOf(theme) : "; " + note) << '\n';
             return kNothingFound;
         } catch (const CliError& error) {
             if (error.unreadable()) {
                 context.err << "tintwright-cli: " << escaped(file) << ": " << escaped(error.problem()) << '\n';
                 return kTrouble;
             }
+            // A later Live's theme is named as such, with the command that reads it.
             context.out << escaped(file) << ": " << escaped(error.problem())
-                        << (error.detail().empty() ? "" : "; " + escaped(error.detail())) << '\n';
+                        << (error.detail().empty() ? ""
+                                                   : "; " + escaped(error.detail())
+                                    + "; a Live 11 or 12 theme: tintwright-cli import reads it")
+                        << '\n';
             return kFound;
         }
     }

@@ -98,7 +98,7 @@ std::vector<std::unique_ptr<Command>> commandTable()
     std::vector<std::unique_ptr<Command>> commands;
     for (auto make : {listCommand, setCommand, replaceCommand, adjustCommand, paletteCommand, diffCommand, checkCommand,
                       previewCommand, explainCommand, contrastCommand, rolesCommand, generateCommand, completeCommand,
-                      importCommand}) {
+                      importCommand, exportCommand}) {
         commands.push_back(make());
     }
     return commands;
@@ -173,9 +173,14 @@ int runCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     }
 
     StandardInput input(in);
-    Context context {input, out, err};
+    // What a command tells on the way is told once it ends, and only when it
+    // does not fail: a failing command prints its error alone.
+    std::ostringstream told;
+    Context context {input, out, told};
     try {
-        return parsed->second->run(context);
+        const int code = parsed->second->run(context);
+        err << told.str();
+        return code;
     } catch (const CliError& error) {
         // Every error is one line: a detail follows the problem on it.
         const std::string where = error.file().empty() ? "" : escaped(error.file()) + ": ";

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -40,6 +41,10 @@ void refuseUnreplaceable(const std::string& file)
     }
 }
 
+// How long an edit in place waits for another that holds the theme: edits
+// take milliseconds, so a theme held longer is held by something else.
+constexpr std::chrono::milliseconds kInPlacePatience {5000};
+
 } // namespace
 
 const std::string& StandardInput::read(bool stopAtNoTheme)
@@ -61,6 +66,9 @@ const std::string& StandardInput::read(bool stopAtNoTheme)
                 break;
             }
             bytes.append(chunk.data(), got);
+            if (!stopAtNoTheme && bytes.size() == got && theme::looksLikeUtf16(bytes)) {
+                throw CliError("-", theme::kUtf16Reason);
+            }
             if (!stopAtNoTheme) {
                 cutter.feed(std::string_view(chunk.data(), got));
             } else if (!theme::feedTheme(cutter, std::string_view(chunk.data(), got))) {
@@ -110,44 +118,91 @@ bool looksLikeLaterLiveTheme(std::string_view head)
     }
     return false;
 }
-theme::ThemeContent loadTheme(const std::string& file, StandardInput& input)
+ReadTheme readTheme(const std::string& file, StandardInput& input)
 {
+    ReadTheme read;
     std::optional<theme::ThemeContent> content;
     try {
-        content = file == "-" ? theme::readThemeText(input.bytes()) : theme::readThemeFile(pathFromArgument(file));
+        read.bytes = file == "-" ? input.bytes() : theme::readThemeBytes(pathFromArgument(file));
+        content = theme::readThemeText(read.bytes);
     } catch (const theme::ThemeError& error) {
         throw CliError(file, error.message(), error.number() == theme::ErrorNumber::FileNotFound);
     }
     if (!content) {
         CliError error(file, theme::kWrongFormatMessage);
-        std::string head;
-        if (file == "-") {
-            head = input.bytes();
-        } else {
-            std::ifstream stream(pathFromArgument(file), std::ios::binary);
-            head.resize(64 * 1024);
-            stream.read(head.data(), static_cast<std::streamsize>(head.size()));
-            head.resize(static_cast<std::size_t>(stream.gcount()));
-        }
-        if (looksLikeLaterLiveTheme(head)) {
+        if (theme::looksLikeUtf16(read.bytes)) {
+            error.setDetail(theme::kUtf16Reason);
+        } else if (looksLikeLaterLiveTheme(read.bytes)) {
             error.setDetail("it looks like a theme of Live 11 or 12, which gives each colour as one "
                             "Value=\"#rrggbb\" or \"#rrggbbaa\"; a Live 10 theme gives R, G and B lines");
         }
         throw error;
     }
-    return std::move(*content);
+    read.content = std::move(*content);
+    read.misread = theme::misreadings(read.content);
+    return read;
 }
-std::string fileBytes(const std::string& file, StandardInput& input)
+
+void tellMisreadings(const std::string& file, const std::vector<theme::Misreading>& misread, std::ostream& out)
+{
+    for (const theme::Misreading& misreading : misread) {
+        out << escaped(file) << ": line " << misreading.line << ": " << escaped(misreading.text) << '\n';
+    }
+}
+
+theme::ThemeContent loadTheme(const std::string& file, Context& context)
+{
+    ReadTheme read = readTheme(file, context.input);
+    tellMisreadings(file, read.misread, context.err);
+    return std::move(read.content);
+}
+
+theme::ThemeContent loadThemeToWrite(const std::string& file, Context& context, bool asRead)
+{
+    return loadThemeToWrite(file, readTheme(file, context.input), context, asRead);
+}
+
+theme::ThemeContent loadThemeToWrite(const std::string& file, ReadTheme read, Context& context, bool asRead)
+{
+    if (!read.misread.empty() && !asRead) {
+        const theme::Misreading& first = read.misread.front();
+        const std::size_t more = read.misread.size() - 1;
+        CliError error(file,
+                       "line " + std::to_string(first.line) + ": " + first.text
+                           + (more == 0 ? std::string()
+                                        : " (and " + counted(more, "more record", "more records")
+                                      + " read otherwise than written; tintwright-cli check lists them)"));
+        error.setDetail("nothing was written; --as-read writes a theme built on what is read");
+        throw error;
+    }
+    tellMisreadings(file, read.misread, context.err);
+    return std::move(read.content);
+}
+
+void addAsReadFlag(CLI::App& command, bool& asRead)
+{
+    command.add_flag("--as-read", asRead,
+                     "write the result also where THEME is read otherwise than written (tintwright-cli check "
+                     "tells where), building on what is read");
+}
+
+theme::platform::FileLock lockInPlace(const std::string& file)
 {
     if (file == "-") {
-        return input.bytes();
+        throw CliError("", "--in-place needs a theme file; standard input cannot be replaced");
     }
-    std::ifstream stream(pathFromArgument(file), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-    if (stream.bad()) {
-        throw CliError(file, "the file cannot be read", true);
+    refuseUnreplaceable(file);
+    theme::platform::FileLock lock;
+    const std::error_code error = theme::platform::lockFile(pathFromArgument(file), kInPlacePatience, lock);
+    if (error == std::errc::resource_unavailable_try_again) {
+        throw CliError(file,
+                       "another program is changing this theme in place (it is locked); nothing was written, "
+                       "try again");
     }
-    return bytes;
+    if (error) {
+        throw CliError(file, "the file cannot be opened: " + error.message() + ".", true);
+    }
+    return lock;
 }
 
 std::string boundedText(const std::string& file, StandardInput& input)
@@ -207,10 +262,17 @@ CLI::App* EditCommand::defineEdit(CLI::App& program, const char* name, const cha
 
 void EditCommand::addOutputOptions(CLI::App& command)
 {
-    CLI::Option* output =
-        command.add_option("-o,--output", m_output, "save the result to OUT; - writes it to standard output");
-    output->type_name("OUT");
-    command.add_flag("--in-place", m_inPlace, "replace THEME with the result")->excludes(output);
+    cli::addOutputOptions(command, m_output, m_inPlace);
+    addAsReadFlag(command, m_asRead);
+}
+
+void addOutputOptions(CLI::App& command, std::string& output, bool& inPlace)
+{
+    CLI::Option* option =
+        command.add_option("-o,--output", output,
+                           "save the result to OUT; - writes it to standard output (this or --in-place is REQUIRED)");
+    option->type_name("OUT");
+    command.add_flag("--in-place", inPlace, "replace THEME with the result (this or -o is REQUIRED)")->excludes(option);
 }
 
 int EditCommand::run(Context& context)
@@ -219,14 +281,10 @@ int EditCommand::run(Context& context)
     if (m_output.empty() && !m_inPlace) {
         throw CliError("", m_name + " needs -o OUT, -o - or --in-place");
     }
-    if (m_inPlace && m_theme == "-") {
-        throw CliError("", "--in-place needs a theme file; standard input cannot be replaced");
-    }
-    if (m_inPlace) {
-        refuseUnreplaceable(m_theme);
-    }
+    // Held from before the read until after the replacement, so no other edit in place comes between.
+    const theme::platform::FileLock lock = m_inPlace ? lockInPlace(m_theme) : theme::platform::FileLock();
     model::ThemeModel theme;
-    theme.load(loadTheme(m_theme, context.input));
+    theme.load(loadThemeToWrite(m_theme, context, m_asRead));
     const int changed = change(theme, m_theme);
     // A theme that would not change stays as it is, bytes and all; -o still writes the file asked for.
     if (changed > 0 || !m_inPlace) {

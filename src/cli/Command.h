@@ -3,6 +3,8 @@
 #include "Arguments.h"
 #include "Output.h"
 #include "model/ThemeModel.h"
+#include "theme/Misreadings.h"
+#include "theme/PlatformFile.h"
 #include "theme/ThemeReader.h"
 
 #include <istream>
@@ -45,17 +47,42 @@ struct Context {
     std::ostream& err; // messages and summaries
 };
 
-// Reads a theme as the window does ("-" is standard input). Throws CliError
-// with the window's words for a file it would refuse, and a detail for a
-// theme of a later Live.
-theme::ThemeContent loadTheme(const std::string& file, StandardInput& input);
+// A theme as read from its file, which is read once.
+struct ReadTheme {
+    theme::ThemeContent content;
+    std::string bytes; // the file's bytes
+    std::vector<theme::Misreading> misread; // the records the reader takes otherwise than written
+};
+
+// Reads a theme as the window does ("-" is standard input), reading the file
+// once. Throws CliError with the window's words for a file it would refuse,
+// and a detail for a theme of a later Live or in UTF-16.
+ReadTheme readTheme(const std::string& file, StandardInput& input);
+
+// "FILE: line N: what is read", one line per record the reader takes otherwise than written.
+void tellMisreadings(const std::string& file, const std::vector<theme::Misreading>& misread, std::ostream& out);
+
+// readTheme, telling on standard error every record read otherwise than written.
+theme::ThemeContent loadTheme(const std::string& file, Context& context);
+
+// loadTheme for a command that writes a theme built on what it reads: a theme
+// read otherwise than written is refused, unless `asRead` (--as-read) says to
+// build on what is read. Throws CliError.
+theme::ThemeContent loadThemeToWrite(const std::string& file, Context& context, bool asRead);
+// The same for a theme read already.
+theme::ThemeContent loadThemeToWrite(const std::string& file, ReadTheme read, Context& context, bool asRead);
+
+// --as-read, into `asRead`.
+void addAsReadFlag(CLI::App& command, bool& asRead);
+
+// Checks that `file` can be replaced in place (a regular file, not standard
+// input) and locks it for the read, the change and the replacement, waiting
+// briefly for another program that holds it. Throws CliError.
+theme::platform::FileLock lockInPlace(const std::string& file);
 
 // Whether the beginning of a text that is not a Live 10 theme is one of Live
 // 11 or 12, whose colours are single Value="#rrggbb" attributes.
 bool looksLikeLaterLiveTheme(std::string_view head);
-
-// The bytes of a file given on the command line ("-" is standard input). Throws CliError.
-std::string fileBytes(const std::string& file, StandardInput& input);
 
 // The whole text of a file ("-" is standard input) read with the limits of a
 // theme (1200 lines of at most 64 KiB), whatever it holds. Throws CliError.
@@ -81,6 +108,9 @@ public:
     virtual std::string_view exitOne() const { return {}; }
 };
 
+// -o OUT and --in-place, one of which a command that changes a theme needs.
+void addOutputOptions(CLI::App& command, std::string& output, bool& inPlace);
+
 // --format text|csv|json, into `format`.
 void addFormatOption(CLI::App& command, std::string& format, const char* description);
 ListFormat listFormat(const std::string& format);
@@ -95,18 +125,20 @@ public:
 protected:
     // The command with THEME; then come the caller's options, then addOutputOptions.
     CLI::App* defineEdit(CLI::App& program, const char* name, const char* description);
-    // -o OUT and --in-place.
+    // -o OUT, --in-place and --as-read.
     void addOutputOptions(CLI::App& command);
-    // Reads the options before THEME is read. Throws CliError.
+    // Reads the options and arguments before THEME is read. Throws CliError.
     virtual void checkOptions() { }
     // Edits the model: how many entries changed. Throws CliError.
     virtual int change(model::ThemeModel& theme, const std::string& file) = 0;
+    const std::string& themeFile() const { return m_theme; }
 
 private:
     std::string m_name;
     std::string m_theme;
     std::string m_output;
     bool m_inPlace = false;
+    bool m_asRead = false;
 };
 
 } // namespace tintwright::cli

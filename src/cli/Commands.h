@@ -22,6 +22,7 @@ std::unique_ptr<Command> rolesCommand();
 std::unique_ptr<Command> generateCommand();
 std::unique_ptr<Command> completeCommand();
 std::unique_ptr<Command> importCommand();
+std::unique_ptr<Command> exportCommand();
 
 // Every command, in the order --help lists them.
 std::vector<std::unique_ptr<Command>> commandTable();

@@ -25,10 +25,8 @@ public:
             "complete",
             "Add every element and blend factor of Live 10.1 that THEME lacks, coloured from its own colours");
         command->add_option("THEME", m_theme, "the theme to read")->required();
-        CLI::Option* output =
-            command->add_option("-o,--output", m_output, "save the result to OUT; - writes it to standard output");
-        output->type_name("OUT");
-        command->add_flag("--in-place", m_inPlace, "replace THEME with the result")->excludes(output);
+        addOutputOptions(*command, m_output, m_inPlace);
+        addAsReadFlag(*command, m_asRead);
         command->footer("No colour the theme has changes; every pair a made element is in meets its minimum.\n"
                         "Example:\n  tintwright-cli complete Old.ask -o Whole.ask");
         return command;
@@ -39,15 +37,15 @@ public:
         if (m_output.empty() && !m_inPlace) {
             throw CliError("", "complete needs -o OUT, -o - or --in-place");
         }
-        if (m_inPlace && m_theme == "-") {
-            throw CliError("", "--in-place needs a theme file; standard input cannot be replaced");
-        }
-        const theme::ThemeContent theme = loadTheme(m_theme, context.input);
-        if (!theme::endsWhole(theme)) {
+        // Held from before the read until after the replacement, so no other edit in place comes between.
+        const theme::platform::FileLock lock = m_inPlace ? lockInPlace(m_theme) : theme::platform::FileLock();
+        const ReadTheme read = readTheme(m_theme, context.input);
+        if (!theme::endsWhole(read.content)) {
             throw CliError(m_theme,
                            "the theme ends before its closing </Ableton>: it is cut off, and cannot be "
                            "completed; nothing was written");
         }
+        const theme::ThemeContent theme = loadThemeToWrite(m_theme, read, context, m_asRead);
         const sketch::Lacking lacks = sketch::lacking(theme.records);
         const sketch::Completion completion = sketch::completeColors(sketch::elementColors(theme));
         std::string report = counted(static_cast<std::size_t>(lacks.elements), "element", "elements") + " made, "
@@ -55,6 +53,9 @@ public:
             + " added\n";
         for (const sketch::MovedPair& pair : completion.shortfalls) {
             report += "still below its minimum: " + describe(pair) + '\n';
+        }
+        for (const sketch::MovedPair& pair : completion.noRoom) {
+            report += "below its minimum, the theme's own colours leaving no room: " + describe(pair) + '\n';
         }
         // A whole theme stays as it is, bytes and all; -o still writes the file asked for.
         if (lacks.elements + lacks.factors > 0 || !m_inPlace) {
@@ -71,6 +72,7 @@ private:
     std::string m_theme;
     std::string m_output;
     bool m_inPlace = false;
+    bool m_asRead = false;
 };
 
 } // namespace

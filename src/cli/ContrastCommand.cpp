@@ -41,7 +41,7 @@ public:
         minimums.text = m_text.empty() ? minimums.text : parseNumber("--min", m_text, kLeastRatio, kMostRatio);
         minimums.graphic =
             m_graphic.empty() ? minimums.graphic : parseNumber("--min-graphic", m_graphic, kLeastRatio, kMostRatio);
-        const theme::ThemeContent theme = loadTheme(m_theme, context.input);
+        const theme::ThemeContent theme = loadTheme(m_theme, context);
         const std::vector<sketch::ContrastPair> pairs = sketch::contrastPairs(sketch::elementColors(theme), minimums);
         const ListFormat format = listFormat(m_format);
         bool below = false;

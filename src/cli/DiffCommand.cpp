@@ -180,13 +180,20 @@ public:
 
     int run(Context& context) override
     {
-        const theme::ThemeContent first = loadTheme(m_themes[0], context.input);
-        const theme::ThemeContent second = loadTheme(m_themes[1], context.input);
-        if (diffThemes(first, m_themes[0], second, m_themes[1], context.out) > 0) {
+        if (m_themes[0] == "-" && m_themes[1] == "-") {
+            throw CliError("-", "standard input is given twice, and it can be read once: name a file for one theme");
+        }
+        // Each theme is read once: a pipe can be read only once, and a file may change between two reads.
+        const ReadTheme first = readTheme(m_themes[0], context.input);
+        const ReadTheme second = m_themes[1] == m_themes[0] ? first : readTheme(m_themes[1], context.input);
+        tellMisreadings(m_themes[0], first.misread, context.err);
+        if (m_themes[1] != m_themes[0]) {
+            tellMisreadings(m_themes[1], second.misread, context.err);
+        }
+        if (diffThemes(first.content, m_themes[0], second.content, m_themes[1], context.out) > 0) {
             return kFound;
         }
-        if (m_themes[0] != m_themes[1]
-            && fileBytes(m_themes[0], context.input) != fileBytes(m_themes[1], context.input)) {
+        if (first.bytes != second.bytes) {
             context.out << "the themes differ only in line ends or indentation\n";
         }
         return kNothingFound;

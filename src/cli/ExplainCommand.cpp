@@ -16,8 +16,9 @@ public:
     CLI::App* define(CLI::App& program) override
     {
         CLI::App* command = program.add_subcommand("explain", "Tell where Live 10 paints each ELEMENT");
-        command->add_option("ELEMENT", m_names, "element names, with or without angle brackets");
-        command->add_flag("--all", m_all, "the whole table");
+        command->add_option("ELEMENT", m_names,
+                            "element names, with or without angle brackets (these or --all are REQUIRED)");
+        command->add_flag("--all", m_all, "the whole table (this or ELEMENT is REQUIRED)");
         addFormatOption(*command, m_format, "text (the default), csv or json");
         command->footer("Example:\n  tintwright-cli explain ChosenAlternative SurfaceArea");
         return command;

@@ -1,8 +1,10 @@
 #include "Cli.h"
 #include "Commands.h"
 
-#include "ThemeTemplate.h"
+#include "sketch/Complete.h"
 #include "sketch/Generate.h"
+#include "sketch/Reference.h"
+#include "sketch/Transfer.h"
 #include "theme/Misreadings.h"
 #include "theme/ThemeReader.h"
 
@@ -30,17 +32,24 @@ public:
         command->add_option("--accent", m_accent, "the colour of what is on, chosen or selected, #rrggbb")
             ->type_name("COLOR")
             ->required();
-        command->add_option("--from", m_from, "recolour THEME instead of a new theme; its other lines stay")
+        command
+            ->add_option("--from", m_from,
+                         "recolour THEME instead, keeping its design: each colour keeps its place relative to "
+                         "THEME's own ground, text and accent; its other lines stay")
             ->type_name("THEME");
+        addAsReadFlag(*command, m_asRead);
         command
             ->add_option("-o,--output", m_output,
                          "save the theme to OUT; - (the default) writes it to standard "
                          "output")
             ->type_name("OUT");
-        command->footer("The background becomes SurfaceBackground and the foreground ControlForeground, as given; "
-                        "the accent leads the chosen state. Every text and mark the sketch shows on a ground meets "
-                        "its contrast minimum (4.5 for text, 3 for graphics); the pairs whose lightness had to move "
-                        "are named on standard error.\nExample:\n  tintwright-cli generate --background '"
+        command->footer("Our own dark or light design carried over to the three colours: the background becomes "
+                        "SurfaceBackground and the foreground ControlForeground, as given; the accent becomes the "
+                        "chosen state. Every text and mark the sketch shows on a ground meets its contrast minimum "
+                        "(4.5 for text, 3 for graphics) where the foreground stands 7:1 from the background; the "
+                        "pairs whose lightness had to move are named on standard error. With --from, each colour of "
+                        "THEME keeps its place relative to THEME's own ground, text and accent.\nExample:\n  "
+                        "tintwright-cli generate --background '"
                         + color::hexColor(sketch::kExampleBase.background) + "' --foreground '"
                         + color::hexColor(sketch::kExampleBase.foreground) + "' --accent '"
                         + color::hexColor(sketch::kExampleBase.accent) + "' -o Ember.ask");
@@ -62,20 +71,21 @@ public:
             return kFound;
         }
         model::ThemeModel theme;
+        sketch::GeneratedTheme generated;
         if (m_from.empty()) {
-            theme.load(*theme::readThemeText(themeTemplate()));
+            generated = sketch::generateTheme(base);
+            theme.load(sketch::asReadTheme(sketch::themeRecords(generated.colors, "Tintwright")));
         } else {
-            const theme::ThemeContent from = loadTheme(m_from, context.input);
+            ReadTheme from = readTheme(m_from, context.input);
             // What cannot be seen cannot be recoloured: the rest of a cut-off theme is lost.
-            if (!theme::endsWhole(from)) {
+            if (!theme::endsWhole(from.content)) {
                 throw CliError(m_from,
                                "the theme ends before its closing </Ableton>: it is cut off, and a theme "
                                "recoloured from it would be too; nothing was written");
             }
-            theme.load(from);
+            theme.load(loadThemeToWrite(m_from, std::move(from), context, m_asRead));
+            generated = sketch::recolourTheme(theme, base);
         }
-        const sketch::GeneratedTheme generated = sketch::generateTheme(base);
-        sketch::applyGenerated(theme, generated);
         writeResult(m_output, theme.savedBytes(), context.out);
         // Only pairs of elements the written theme holds are named.
         std::set<std::string, std::less<>> held;
@@ -118,6 +128,7 @@ private:
     std::string m_foreground;
     std::string m_accent;
     std::string m_from;
+    bool m_asRead = false;
     std::string m_output = "-";
 };
 

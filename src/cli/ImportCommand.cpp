@@ -6,6 +6,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+
 namespace tintwright::cli {
 
 namespace {
@@ -36,6 +38,12 @@ public:
             throw CliError(m_theme, "not imported: " + error.message());
         }
         const sketch::Imported imported = sketch::importLaterTheme(later);
+        // A theme of which nothing is kept would be made of nothing of its own.
+        if (imported.kept == 0) {
+            throw CliError(m_theme,
+                           "not imported: none of its elements is one Live 10 knows with a colour "
+                           "#rrggbb or #rrggbbaa, so nothing of it would be kept");
+        }
         writeResult(m_output, savedTheme(imported.records), context.out);
         std::string report = counted(static_cast<std::size_t>(imported.kept), "element", "elements") + " kept, "
             + std::to_string(imported.made) + " made from the theme's colours, " + std::to_string(imported.leftOut)
@@ -43,6 +51,12 @@ public:
         if (imported.unreadable > 0) {
             report += "; " + counted(static_cast<std::size_t>(imported.unreadable), "value", "values")
                 + " not a colour, made instead";
+        }
+        // The theme's own name is no element: a Live 10 theme is named by its file alone.
+        const auto named = std::count_if(later.records.begin(), later.records.end(),
+                                         [](const theme::LaterRecord& record) { return record.name == "Name"; });
+        if (named > 0) {
+            report += "; its <Name> left out, as a Live 10 theme is named by its file";
         }
         if (imported.repeated > 0) {
             report += "; " + counted(static_cast<std::size_t>(imported.repeated), "element", "elements")
@@ -52,6 +66,10 @@ public:
         for (const sketch::MovedPair& pair : imported.shortfalls) {
             report += "still below its minimum: <" + pair.foreground + "> on <" + pair.background + "> "
                 + twoDecimals(color::shownRatio(pair.after)) + '\n';
+        }
+        for (const sketch::MovedPair& pair : imported.noRoom) {
+            report += "below its minimum, the theme's own colours leaving no room: <" + pair.foreground + "> on <"
+                + pair.background + "> " + twoDecimals(color::shownRatio(pair.after)) + '\n';
         }
         context.err << report << std::flush;
         return imported.shortfalls.empty() ? kNothingFound : kFound;

@@ -25,7 +25,7 @@ public:
 
     int run(Context& context) override
     {
-        const theme::ThemeContent theme = loadTheme(m_theme, context.input);
+        const theme::ThemeContent theme = loadTheme(m_theme, context);
         const ListFormat format = listFormat(m_format);
         if (format == ListFormat::Text) {
             writeText(theme, context.out);

@@ -25,7 +25,7 @@ public:
 
     int run(Context& context) override
     {
-        const theme::ThemeContent theme = loadTheme(m_theme, context.input);
+        const theme::ThemeContent theme = loadTheme(m_theme, context);
         struct Color {
             theme::ColorValue value;
             std::vector<int> entries;

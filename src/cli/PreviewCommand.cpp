@@ -36,8 +36,10 @@ public:
             names.emplace_back(named.name);
         }
         command
-            ->add_option("--simulate", m_vision,
-                         "draw it as seen with protanopia, deuteranopia, tritanopia or achromatopsia")
+            ->add_option(
+                "--simulate", m_vision,
+                "draw it as seen with protanopia, deuteranopia, tritanopia or achromatopsia; normal (the default) "
+                "as the colours are")
             ->check(CLI::IsMember(names))
             ->type_name("VISION");
         command->footer("Missing elements are drawn hatched; they and undrawn elements are named on standard error.\n"
@@ -47,7 +49,7 @@ public:
 
     int run(Context& context) override
     {
-        const theme::ThemeContent theme = loadTheme(m_theme, context.input);
+        const theme::ThemeContent theme = loadTheme(m_theme, context);
         std::vector<const sketch::Scene*> scenes;
         for (const sketch::Scene* scene : sketch::allScenes()) {
             const bool both = m_view == "both" && (scene->id == "session" || scene->id == "arrangement");

@@ -21,9 +21,12 @@ public:
     }
 
 protected:
-    int change(model::ThemeModel& theme, const std::string& file) override
+    // Every COLOR=COLOR is read before the theme is.
+    void checkOptions() override
     {
-        std::vector<std::pair<theme::ColorValue, theme::ColorValue>> pairs;
+        const std::string& file = themeFile();
+        auto& pairs = m_pairs;
+        pairs.clear();
         for (const std::string& replacement : m_replacements) {
             try {
                 const auto [from, to] = splitAssignment(replacement, "COLOR=COLOR");
@@ -47,11 +50,16 @@ protected:
         pairs.erase(
             std::remove_if(pairs.begin(), pairs.end(), [](const auto& pair) { return pair.first == pair.second; }),
             pairs.end());
-        return static_cast<int>(theme.replaceColors(pairs).size());
+    }
+
+    int change(model::ThemeModel& theme, const std::string& /*file*/) override
+    {
+        return static_cast<int>(theme.replaceColors(m_pairs).size());
     }
 
 private:
     std::vector<std::string> m_replacements;
+    std::vector<std::pair<theme::ColorValue, theme::ColorValue>> m_pairs;
 };
 
 } // namespace

@@ -23,6 +23,21 @@ public:
     }
 
 protected:
+    // Every ENTRY=COLOR is read before the theme is.
+    void checkOptions() override
+    {
+        m_parsed.clear();
+        for (const std::string& assignment : m_assignments) {
+            try {
+                const auto [entry, color] = splitAssignment(assignment, "ENTRY=COLOR");
+                const theme::RgbTriple rgb = parseColor(color);
+                m_parsed.push_back({entry, parseEntryName(entry), rgb});
+            } catch (const std::invalid_argument& error) {
+                throw CliError(assignment, error.what()); // the argument is at fault, not the theme
+            }
+        }
+    }
+
     int change(model::ThemeModel& theme, const std::string& file) override
     {
         std::map<int, theme::RgbTriple> colors;
@@ -35,33 +50,27 @@ protected:
                                    + " is given two colours, " + hexColor(at->second) + " and " + hexColor(rgb));
             }
         };
-        for (const std::string& assignment : m_assignments) {
-            try {
-                const auto [entry, color] = splitAssignment(assignment, "ENTRY=COLOR");
-                const theme::RgbTriple rgb = parseColor(color);
-                const EntryName name = parseEntryName(entry);
-                if (name.number != 0 || name.item.empty()) {
-                    if (name.number < 1 || name.number > theme.entryCount()) {
-                        throw CliError(file,
-                                       "there is no colour entry " + entry + ": the theme has "
-                                           + counted(static_cast<std::size_t>(theme.entryCount()), "colour entry",
-                                                     "colour entries"));
-                    }
-                    give(name.number, rgb);
-                    continue;
+        for (const Assignment& assignment : m_parsed) {
+            const EntryName& name = assignment.name;
+            if (name.number != 0 || name.item.empty()) {
+                if (name.number < 1 || name.number > theme.entryCount()) {
+                    throw CliError(
+                        file,
+                        "there is no colour entry " + assignment.entry + ": the theme has "
+                            + counted(static_cast<std::size_t>(theme.entryCount()), "colour entry", "colour entries"));
                 }
-                bool found = false;
-                for (int number = 1; number <= theme.entryCount(); ++number) {
-                    if (theme::displayText(theme.entry(number).item) == name.item) {
-                        give(number, rgb);
-                        found = true;
-                    }
+                give(name.number, assignment.rgb);
+                continue;
+            }
+            bool found = false;
+            for (int number = 1; number <= theme.entryCount(); ++number) {
+                if (theme::displayText(theme.entry(number).item) == name.item) {
+                    give(number, assignment.rgb);
+                    found = true;
                 }
-                if (!found) {
-                    throw CliError(file, "no colour entry is named " + name.item);
-                }
-            } catch (const std::invalid_argument& error) {
-                throw CliError(assignment, error.what()); // the argument is at fault, not the theme
+            }
+            if (!found) {
+                throw CliError(file, "no colour entry is named " + name.item);
             }
         }
         // Only entries whose colour really changes count, and only they are rewritten.
@@ -77,7 +86,14 @@ protected:
     }
 
 private:
+    struct Assignment {
+        std::string entry; // as written
+        EntryName name;
+        theme::RgbTriple rgb;
+    };
+
     std::vector<std::string> m_assignments;
+    std::vector<Assignment> m_parsed;
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <set>
@@ -133,8 +134,9 @@ bool meets(const Candidate& choice, const std::vector<Against>& against)
 }
 
 // The candidate nearest the wanted lightness at which every pair meets its
-// minimum; where none does, one at which the text can still be read, and
-// among those the one that comes nearest for the rest.
+// minimum; where none does, the one nearest it at which the text can still be
+// read (a mark that cannot stand apart is not worth a white clip); where the
+// text cannot be read either, the one that comes nearest.
 theme::RgbTriple fitted(double wantedLightness, const std::vector<Candidate>& choices,
                         const std::vector<Against>& against)
 {
@@ -144,8 +146,8 @@ theme::RgbTriple fitted(double wantedLightness, const std::vector<Candidate>& ch
         const double worst = worstMargin(choice, against);
         const bool fits = worst >= kSpare;
         const bool readable = worstMargin(choice, against, true) >= kSpare;
-        const std::tuple<bool, bool, double> key {fits, readable,
-                                                  fits ? -std::abs(choice.lightness - wantedLightness) : worst};
+        const std::tuple<bool, bool, double> key {
+            fits, readable, fits || readable ? -std::abs(choice.lightness - wantedLightness) : worst};
         if (key > bestKey) {
             bestKey = key;
             best = choice.rgb;
@@ -305,6 +307,31 @@ Completion completeFrom(const ElementColors& present,
     for (const Missing& element : missing) {
         completion.made.push_back({element.name, colors.at(element.name).rgb});
     }
+    // A pair of a made colour with one of the theme's own that no lightness of
+    // the made colour meets, together with the rest of its pairs with the
+    // theme's own colours, is the theme's own doing.
+    const auto noRoomFor = [&](const std::string& name) {
+        const auto element =
+            std::find_if(missing.begin(), missing.end(), [&](const Missing& m) { return m.name == name; });
+        std::vector<Against> against;
+        for (const ContrastPair* pair : pairsOf[name]) {
+            const auto other = present.find(pair->foreground == name ? pair->background : pair->foreground);
+            if (other != present.end()) {
+                against.push_back({color::relativeLuminance(other->second.rgb), pair->minimum, pair->text});
+            }
+        }
+        const std::vector<Candidate> choices = candidates(color::toOklch(element->wanted));
+        return std::none_of(choices.begin(), choices.end(), [&](const Candidate& c) { return meets(c, against); });
+    };
+    std::vector<MovedPair> below;
+    for (const MovedPair& pair : completion.shortfalls) {
+        const bool foregroundMade = made.count(pair.foreground) != 0;
+        const bool backgroundMade = made.count(pair.background) != 0;
+        const bool theirs =
+            foregroundMade != backgroundMade && noRoomFor(foregroundMade ? pair.foreground : pair.background);
+        (theirs ? completion.noRoom : below).push_back(pair);
+    }
+    completion.shortfalls = std::move(below);
     return completion;
 }
 
@@ -337,13 +364,71 @@ BaseColors baseColorsOf(const ElementColors& present)
             first({"ChosenDefault", "AbletonColor", "Progress"}).value_or(kExampleBase.accent)};
 }
 
+namespace {
+
+// Chroma from which a colour counts as one of the theme's own hues.
+constexpr double kColourful = 0.05;
+// Clip names are dark: a made clip is at least this light.
+constexpr double kClipLeast = 0.7;
+
+// The colours made for what a theme lacks, drawn from the theme's own palette:
+// a made colour takes the hue and chroma of the theme's own colour nearest in
+// hue; made clips keep the design's sixteen hues at the chroma the theme's own
+// colours have, light enough for dark names.
+std::vector<std::pair<std::string, theme::RgbTriple>>
+fromOwnPalette(std::vector<std::pair<std::string, theme::RgbTriple>> made, const ElementColors& present)
+{
+    std::vector<color::Oklch> palette;
+    for (const auto& [name, color] : present) {
+        const color::Oklch own = color::toOklch(color.rgb);
+        if (own.C >= kColourful) {
+            palette.push_back(own);
+        }
+    }
+    if (palette.empty()) {
+        return made;
+    }
+    std::vector<double> chromas;
+    for (const color::Oklch& own : palette) {
+        chromas.push_back(own.C);
+    }
+    std::nth_element(chromas.begin(), chromas.begin() + static_cast<std::ptrdiff_t>(chromas.size() / 2), chromas.end());
+    const double usualChroma = chromas[chromas.size() / 2];
+    for (auto& [name, rgb] : made) {
+        if (present.count(name) != 0) {
+            continue;
+        }
+        color::Oklch wanted = color::toOklch(rgb);
+        if (roleOf(name) == RoleKind::Clips) {
+            wanted.C = wanted.C > 0 ? usualChroma : 0;
+            wanted.L = std::max(wanted.L, kClipLeast);
+        } else if (wanted.C >= kColourful) {
+            const auto turn = [&](const color::Oklch& own) {
+                return std::abs(std::fmod(own.h - wanted.h + 540.0, 360.0) - 180.0);
+            };
+            const auto nearest =
+                std::min_element(palette.begin(), palette.end(),
+                                 [&](const color::Oklch& a, const color::Oklch& b) { return turn(a) < turn(b); });
+            wanted.h = nearest->h;
+            wanted.C = nearest->C;
+        } else {
+            continue;
+        }
+        rgb = color::fromOklch(wanted);
+    }
+    return made;
+}
+
+} // namespace
+
 Completion completeColors(const ElementColors& present)
 {
     const GeneratedTheme generated = generateTheme(baseColorsOf(present));
-    Completion completion = completeFrom(present, generated.colors);
-    if (!completion.shortfalls.empty()) {
-        Completion turned = completeFrom(present, clipsTurned(generated.colors));
-        if (turned.shortfalls.size() < completion.shortfalls.size()) {
+    const std::vector<std::pair<std::string, theme::RgbTriple>> own = fromOwnPalette(generated.colors, present);
+    Completion completion = completeFrom(present, own);
+    if (!completion.shortfalls.empty() || !completion.noRoom.empty()) {
+        Completion turned = completeFrom(present, clipsTurned(own));
+        if (turned.shortfalls.size() + turned.noRoom.size() < completion.shortfalls.size() + completion.noRoom.size()) {
             completion = std::move(turned);
         }
     }
@@ -405,6 +490,9 @@ Lacking lacking(const std::vector<std::string>& records)
     for (const LiveRecord& live : live101Records()) {
         if (at.count(live.name) == 0) {
             (live.factor.empty() ? result.elements : result.factors) += 1;
+            if (live.factor.empty()) {
+                result.elementNames.emplace_back(live.name);
+            }
         }
     }
     return result;

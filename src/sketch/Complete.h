@@ -42,6 +42,9 @@ struct MadeElement {
 struct Completion {
     std::vector<MadeElement> made; // the elements the theme lacks, in Live's order
     std::vector<MovedPair> shortfalls; // pairs with a made element still below their minimum
+    // Pairs of a made element with the theme's own colours that no colour of
+    // the made element meets beside its other pairs with them: the theme's own doing.
+    std::vector<MovedPair> noRoom;
 };
 
 // Colours for the elements of Live 10.1 missing from `present`: each takes
@@ -66,6 +69,7 @@ theme::ThemeContent asReadTheme(const std::vector<std::string>& records);
 struct Lacking {
     int elements = 0;
     int factors = 0;
+    std::vector<std::string> elementNames; // the elements, in Live's order
 };
 Lacking lacking(const std::vector<std::string>& records);
 

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-// A whole theme from a few base colours: each element's colour follows from
-// its role in OKLCH, and every text and mark the sketch shows standing on
-// something then gets the lightness its contrast minimum asks for.
+// A whole theme from three base colours: the nearest of our own designs
+// carried over to them, and every text and mark the sketch shows standing on
+// something then given the lightness its contrast minimum asks for.
 namespace tintwright::sketch {
 
 struct BaseColors {
@@ -44,7 +44,9 @@ std::string readabilityProblem(const BaseColors& base);
 
 // The same base colours give the same theme. The background is the theme's
 // SurfaceBackground and the foreground its ControlForeground, unchanged; the
-// accent leads the chosen state (ChosenDefault).
+// accent is the chosen state (ChosenDefault), its lightness moved only where a
+// pair needs it. Where the text leaves no room for a mark between it and a
+// light clip, the clips turn dark under light names.
 GeneratedTheme generateTheme(const BaseColors& base);
 
 // Gives each entry of the theme whose element the generated theme names its

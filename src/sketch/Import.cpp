@@ -54,6 +54,7 @@ Imported importLaterTheme(const theme::LaterTheme& later)
     const Completion completion = completeColors(present);
     result.made = static_cast<int>(completion.made.size());
     result.shortfalls = completion.shortfalls;
+    result.noRoom = completion.noRoom;
     result.records = completedRecords(std::move(result.records), completion);
     return result;
 }

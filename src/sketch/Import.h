@@ -17,6 +17,7 @@ struct Imported {
     int unreadable = 0; // elements of Live 10.1 whose value is no #rrggbb or #rrggbbaa, made instead
     int repeated = 0; // elements given again after their first, whose first is kept
     std::vector<MovedPair> shortfalls; // pairs with a made element below their minimum
+    std::vector<MovedPair> noRoom; // pairs below it that the theme's own colours leave no room for
 };
 
 // Every element both Lives know keeps its colour and alpha exactly (an

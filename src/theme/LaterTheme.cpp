@@ -20,6 +20,76 @@ bool isNameCharacter(char c)
         || static_cast<unsigned char>(c) >= 0x80;
 }
 
+bool isNameStart(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_' || c == ':'
+        || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// Whether a character reference names a character XML allows.
+bool isXmlCharacter(unsigned long code)
+{
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF)
+        || (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+}
+
+// Why `text` (an attribute value or the text between tags) is not well-formed,
+// or nothing: a control character, a "&" that begins no reference, a
+// reference to a character XML does not allow or to an entity other than the
+// five XML itself declares (a theme declares none of its own).
+std::string malformedText(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+            return "a control character (byte " + std::to_string(c) + ")";
+        }
+        if (c != '&') {
+            continue;
+        }
+        const std::size_t end = text.find(';', at);
+        const std::string_view name =
+            end == std::string_view::npos ? std::string_view() : text.substr(at + 1, end - at - 1);
+        if (name.empty() || name.find_first_of(" \t\r\n&<\"'") != std::string_view::npos) {
+            return "a \"&\" that begins no reference (write &amp;)";
+        }
+        if (name.front() == '#') {
+            const bool hex = name.size() > 1 && name[1] == 'x';
+            const std::string_view digits = name.substr(hex ? 2 : 1);
+            unsigned long code = 0;
+            bool valid = !digits.empty() && digits.size() <= 8;
+            for (const char digit : digits) {
+                const int value = hex ? hexDigitValue(digit) : (digit >= '0' && digit <= '9' ? digit - '0' : -1);
+                valid = valid && value >= 0;
+                code = code * (hex ? 16 : 10) + static_cast<unsigned long>(value < 0 ? 0 : value);
+            }
+            if (!valid || !isXmlCharacter(code)) {
+                return "the reference &" + std::string(name) + "; to no character XML allows";
+            }
+        } else if (name != "lt" && name != "gt" && name != "amp" && name != "quot" && name != "apos") {
+            return "a reference to the entity &" + std::string(name) + ";, which a theme does not declare";
+        }
+        at = end;
+    }
+    return {};
+}
+
+// An attribute value as it may stand between double quotes in a line of its
+// own, meaning what it meant: line ends and tabs become the blanks an XML
+// reader makes of them, and a double quote becomes &quot;.
+std::string forDoubleQuotes(std::string_view value)
+{
+    std::string result;
+    for (const char c : value) {
+        if (c == '"') {
+            result += "&quot;";
+        } else {
+            result += c == '\t' || c == '\n' || c == '\r' ? ' ' : c;
+        }
+    }
+    return result;
+}
+
 struct Tag {
     std::string name;
     std::vector<std::pair<std::string, std::string>> attributes;
@@ -88,11 +158,16 @@ private:
     }
 
     // Text between tags: white space only in a theme; other text is ignored,
-    // but it may not hold a lone "<".
+    // but it must be well-formed.
     void skipText()
     {
+        const std::size_t start = m_at;
+        const int line = m_line;
         while (m_at < m_text.size() && m_text[m_at] != '<') {
             advance(1);
+        }
+        if (const std::string problem = malformedText(m_text.substr(start, m_at - start)); !problem.empty()) {
+            refuse("the text between tags holds " + problem + ".", line);
         }
     }
 
@@ -105,6 +180,9 @@ private:
 
     std::string name()
     {
+        if (m_at < m_text.size() && !isNameStart(m_text[m_at]) && isNameCharacter(m_text[m_at])) {
+            refuse(std::string("a name begins with \"") + m_text[m_at] + "\", which no XML name may.", m_line);
+        }
         const std::size_t start = m_at;
         while (m_at < m_text.size() && isNameCharacter(m_text[m_at])) {
             advance(1);
@@ -158,12 +236,20 @@ private:
             if (end == std::string_view::npos) {
                 refuse("the value of " + key + " in <" + result.name + "> is not closed.", m_line);
             }
-            std::string value(m_text.substr(m_at, end - m_at));
+            const std::string_view value = m_text.substr(m_at, end - m_at);
             if (value.find('<') != std::string::npos) {
                 refuse("the value of " + key + " in <" + result.name + "> holds a \"<\".", m_line);
             }
+            if (const std::string problem = malformedText(value); !problem.empty()) {
+                refuse("the value of " + key + " in <" + result.name + "> holds " + problem + ".", m_line);
+            }
+            for (const auto& earlier : result.attributes) {
+                if (earlier.first == key) {
+                    refuse("<" + result.name + "> gives the attribute " + key + " twice.", m_line);
+                }
+            }
             advance(end + 1 - m_at);
-            result.attributes.emplace_back(std::move(key), std::move(value));
+            result.attributes.emplace_back(std::move(key), forDoubleQuotes(value));
         }
     }
 
@@ -196,8 +282,9 @@ LaterTheme readLaterTheme(std::string_view text)
     std::vector<std::string> open; // the elements open around the next tag
     LaterTheme theme;
     bool sawRoot = false;
-    bool sawTheme = false;
-    bool sawSkinManager = false;
+    bool sawColors = false; // <Theme> or <SkinManager>, whichever holds the colours
+    bool sawRgbLines = false; // an element's colour as R, G and B children, as Live 10 writes it
+    const auto isWrapper = [](const std::string& name) { return name == "Theme" || name == "SkinManager"; };
     while (const std::optional<Tag> tag = scanner.next()) {
         if (tag->closing) {
             if (open.empty() || open.back() != tag->name) {
@@ -221,10 +308,11 @@ LaterTheme readLaterTheme(std::string_view text)
             theme.majorVersion = tag->attribute("MajorVersion");
             theme.minorVersion = tag->attribute("MinorVersion");
         } else if (open.size() == 1) {
-            sawTheme = sawTheme || tag->name == "Theme";
-            sawSkinManager = sawSkinManager || tag->name == "SkinManager";
-        } else if (open.size() == 2 && open[1] == "Theme") {
+            sawColors = sawColors || isWrapper(tag->name);
+        } else if (open.size() == 2 && isWrapper(open[1])) {
             theme.records.push_back({tag->name, tag->attribute("Value"), !tag->empty});
+        } else if (open.size() == 3 && isWrapper(open[1])) {
+            sawRgbLines = sawRgbLines || tag->name == "R" || tag->name == "G" || tag->name == "B";
         }
         if (!tag->empty) {
             open.push_back(tag->name);
@@ -236,10 +324,11 @@ LaterTheme readLaterTheme(std::string_view text)
     if (!sawRoot) {
         refuse("there is no XML element in it: this is no Live theme.");
     }
-    if (sawSkinManager) {
+    // What the colours look like decides, whatever the element around them is called.
+    if (sawRgbLines) {
         refuse("this is a theme of Live 10 (its colours are R, G and B lines): open it as it is.");
     }
-    if (!sawTheme) {
+    if (!sawColors) {
         refuse("this is XML, but not a Live theme: <Ableton> holds no <Theme>.");
     }
     return theme;

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <string>
+#include <thread>
 #include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -56,6 +60,9 @@ std::error_code lastError()
 
 #else
 
+// How long a waiting lock sleeps between its tries.
+constexpr std::chrono::milliseconds kLockRetry {5};
+
 std::error_code lastError()
 {
     return errorCode(errno);
@@ -75,6 +82,22 @@ std::error_code syncFile(int descriptor)
 #endif
 
 } // namespace
+
+FileLock::FileLock(FileLock&& other) noexcept
+    : m_native(other.m_native)
+{
+    other.m_native = kNone;
+}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept
+{
+    if (this != &other) {
+        FileLock released(std::move(*this));
+        m_native = other.m_native;
+        other.m_native = kNone;
+    }
+    return *this;
+}
 
 #ifdef _WIN32
 
@@ -142,6 +165,60 @@ std::error_code writeThrough(const std::filesystem::path& path, std::string_view
     if (!CloseHandle(file) && !error) {
         error = lastError();
     }
+    return error;
+}
+
+FileLock::~FileLock()
+{
+    if (held()) {
+        const HANDLE semaphore = reinterpret_cast<HANDLE>(m_native);
+        ReleaseSemaphore(semaphore, 1, nullptr);
+        CloseHandle(semaphore);
+    }
+}
+
+// Windows cannot put a file in the place of one that any handle holds open,
+// not even one that allows deleting, so the lock is no handle on the theme:
+// it is a semaphore of one, named by the theme's own path as the system
+// spells it (links followed), which stays the same when the file is replaced.
+// A semaphore, not a mutex: a mutex is its thread's, and a second lock in the
+// same thread would be granted at once.
+std::error_code lockFile(const std::filesystem::path& path, std::chrono::milliseconds patience, FileLock& lock)
+{
+    lock = FileLock();
+    const HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return lastError();
+    }
+    std::wstring name(32768, L'\0');
+    const DWORD length =
+        GetFinalPathNameByHandleW(file, name.data(), static_cast<DWORD>(name.size()), FILE_NAME_NORMALIZED);
+    const std::error_code unnamed = length == 0 || length >= name.size() ? lastError() : std::error_code();
+    CloseHandle(file);
+    if (unnamed) {
+        return unnamed;
+    }
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (DWORD i = 0; i < length; ++i) {
+        hash = (hash ^ static_cast<std::uint64_t>(name[i])) * 1099511628211ull;
+    }
+    std::wstring semaphoreName = L"Local\\tintwright-theme-";
+    for (int digit = 15; digit >= 0; --digit) {
+        semaphoreName += L"0123456789abcdef"[(hash >> (digit * 4)) & 0xFu];
+    }
+    const HANDLE semaphore = CreateSemaphoreW(nullptr, 1, 1, semaphoreName.c_str());
+    if (semaphore == nullptr) {
+        return lastError();
+    }
+    const auto wait = static_cast<DWORD>(std::min<std::chrono::milliseconds::rep>(patience.count(), 0x7FFFFFFF));
+    const DWORD waited = WaitForSingleObject(semaphore, wait);
+    if (waited == WAIT_OBJECT_0) {
+        lock.m_native = reinterpret_cast<std::intptr_t>(semaphore);
+        return {};
+    }
+    const std::error_code error = waited == WAIT_TIMEOUT ? errorCode(EAGAIN) : lastError();
+    CloseHandle(semaphore);
     return error;
 }
 
@@ -268,6 +345,49 @@ std::error_code replaceFile(const std::filesystem::path& from, const std::filesy
         ::close(folder);
     }
     return {};
+}
+
+FileLock::~FileLock()
+{
+    if (held()) {
+        ::close(static_cast<int>(m_native)); // closing the descriptor releases its lock
+    }
+}
+
+std::error_code lockFile(const std::filesystem::path& path, std::chrono::milliseconds patience, FileLock& lock)
+{
+    lock = FileLock();
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        FileLock candidate;
+        // Never blocks on opening, whatever the file is.
+        const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (file < 0) {
+            return lastError();
+        }
+        candidate.m_native = file;
+        // flock, not fcntl: its lock is the descriptor's, which closing another
+        // descriptor of the same file (reading it) does not release.
+        while (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                return lastError();
+            }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return errorCode(EAGAIN);
+            }
+            std::this_thread::sleep_for(kLockRetry);
+        }
+        struct stat held { };
+        struct stat named { };
+        if (::fstat(file, &held) != 0 || ::stat(path.c_str(), &named) != 0) {
+            return lastError();
+        }
+        if (held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+            lock = std::move(candidate);
+            return {};
+        }
+        // The holder before replaced the file: the one at `path` now is to be locked.
+    }
 }
 
 #endif

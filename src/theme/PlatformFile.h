@@ -1,14 +1,27 @@
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
 // The few file operations that standard C++ cannot do: open a path of any
-// characters, get bytes onto the disk, and replace a file in one step. Errors
-// are std::generic_category() codes on every system, so their words are the same.
+// characters, get bytes onto the disk, replace a file in one step, and hold it
+// against other programs meanwhile. Errors are std::generic_category() codes
+// on every system, so their words are the same.
 namespace tintwright::theme::platform {
+
+// The system the program is built for, where what it tells a person differs.
+enum class System { Windows, MacOs, Other };
+#if defined(_WIN32)
+inline constexpr System kThisSystem = System::Windows;
+#elif defined(__APPLE__)
+inline constexpr System kThisSystem = System::MacOs;
+#else
+inline constexpr System kThisSystem = System::Other;
+#endif
 
 // Opens `path` for reading bytes; null with errno set when it cannot be opened.
 std::FILE* openForReading(const std::filesystem::path& path);
@@ -33,5 +46,31 @@ std::error_code writeThrough(const std::filesystem::path& path, std::string_view
 // Puts the file `from` in the place of `to` in one step, replacing `to`, and
 // makes the change itself reach the disk.
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// A hold on a file that no other FileLock gets while it lasts, in this
+// process or another; it does not keep anyone from reading or replacing the
+// file. Released when it goes.
+class FileLock {
+public:
+    FileLock() = default;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    ~FileLock();
+    bool held() const { return m_native != kNone; }
+
+private:
+    friend std::error_code lockFile(const std::filesystem::path&, std::chrono::milliseconds, FileLock&);
+    static constexpr std::intptr_t kNone = -1;
+    std::intptr_t m_native = kNone; // the descriptor (POSIX) or semaphore (Windows) that holds it
+};
+
+// Locks the theme at `path` (a link is followed), waiting up to `patience` for
+// another holder to let go; then resource_unavailable_try_again. The lock is
+// on the theme that is at `path` when it is taken, also where the holder
+// before replaced the file meanwhile, so a read-change-replace under it loses
+// no edit.
+std::error_code lockFile(const std::filesystem::path& path, std::chrono::milliseconds patience, FileLock& lock);
 
 } // namespace tintwright::theme::platform

@@ -257,6 +257,11 @@ std::vector<ColorEntry> listEntries(const std::vector<std::string>& records)
         ColorEntry entry;
         entry.redSlot = slot;
         entry.item = slot > 1 ? records[static_cast<std::size_t>(slot - 2)] : std::string();
+        // Names are matched as whole texts; one cut by a NUL byte would be taken for another.
+        if (entry.item.find('\0') != std::string::npos) {
+            throw ThemeError(ErrorNumber::TypeMismatch, "the element name holds a NUL byte; this is not a theme text.",
+                             slot - 1);
+        }
         entry.redText = valueText(records[static_cast<std::size_t>(slot - 1)]);
         entry.greenText = valueText(records[static_cast<std::size_t>(slot)]);
         entry.blueText = valueText(records[static_cast<std::size_t>(slot + 1)]);
@@ -281,16 +286,45 @@ std::optional<ThemeContent> readThemeText(std::string_view text)
     return finishReading(cutter);
 }
 
+bool looksLikeUtf16(std::string_view head)
+{
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(head[at]); };
+    if (head.size() >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF))) {
+        return true;
+    }
+    if (head.size() < 4) {
+        return false;
+    }
+    const bool littleEndian = byte(0) != 0 && byte(1) == 0 && byte(2) != 0 && byte(3) == 0;
+    const bool bigEndian = byte(0) == 0 && byte(1) != 0 && byte(2) == 0 && byte(3) != 0;
+    return littleEndian || bigEndian;
+}
+
 std::string readTextFile(const std::filesystem::path& path)
 {
     RecordCutter cutter; // throws past the limits, so an endless file ends soon
     std::string text;
     readChunks(path, [&](std::string_view chunk) {
+        // Cut as bytes, UTF-16 would be twice its lines, every other one a NUL byte.
+        if (text.empty() && looksLikeUtf16(chunk)) {
+            throw ThemeError(ErrorNumber::TypeMismatch, kUtf16Reason);
+        }
         cutter.feed(chunk);
         text.append(chunk);
         return true;
     });
     return text;
+}
+
+std::string readThemeBytes(const std::filesystem::path& path)
+{
+    RecordCutter cutter;
+    std::string bytes;
+    readChunks(path, [&](std::string_view chunk) {
+        bytes.append(chunk);
+        return feedTheme(cutter, chunk);
+    });
+    return bytes;
 }
 
 std::optional<ThemeContent> readThemeFile(const std::filesystem::path& path)

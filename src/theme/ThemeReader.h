@@ -18,6 +18,9 @@ inline constexpr std::size_t kMaxLineLength = 64 * 1024; // longer lines are not
 // program's own long-standing words, leading blank included.
 inline constexpr char kWrongFormatMessage[] = " Wrong file format, this is not an Live 10 Theme Skin!";
 
+// Why UTF-16 text is refused, in the words a person is told.
+inline constexpr char kUtf16Reason[] = "this is UTF-16 text; a theme is read as UTF-8: save it as UTF-8.";
+
 // Cuts theme text into records: one record per line, without its line end and
 // without the spaces and tabs in front of it. A line ends at CR LF, LF or a
 // lone CR; commas and quotes are ordinary characters. Throws ThemeError for a
@@ -72,8 +75,8 @@ struct ThemeContent {
 };
 
 // Lists the colour entries among the records. Throws ThemeError for more than
-// 169 entries, an R record without its G and B records, or a value text that
-// is not a number.
+// 169 entries, an R record without its G and B records, a value text that is
+// not a number, or an element name holding a NUL byte (no theme text has one).
 std::vector<ColorEntry> listEntries(const std::vector<std::string>& records);
 
 // Reads and lists a whole theme. Empty when the text is not a theme: fewer than
@@ -81,9 +84,19 @@ std::vector<ColorEntry> listEntries(const std::vector<std::string>& records);
 std::optional<ThemeContent> readThemeFile(const std::filesystem::path& path);
 std::optional<ThemeContent> readThemeText(std::string_view text);
 
+// The bytes of a file as the reader takes them, for reading them once: all of
+// a theme, and of other text no more than shows it is no theme. Throws
+// ThemeError as readThemeFile does.
+std::string readThemeBytes(const std::filesystem::path& path);
+
+// Whether text begins as UTF-16 does: with its byte order mark, or as ASCII
+// letters each beside a NUL byte.
+bool looksLikeUtf16(std::string_view head);
+
 // The whole text of a file, read with a theme's limits (at most 1200 lines of
 // at most 64 KiB), whatever it holds: for themes of other formats. Throws
-// ThemeError for a file that cannot be read and for text beyond the limits.
+// ThemeError for a file that cannot be read, for text beyond the limits and
+// for UTF-16 text.
 std::string readTextFile(const std::filesystem::path& path);
 
 // Puts a read theme into a document at its start-up state: records into

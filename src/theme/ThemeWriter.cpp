@@ -13,15 +13,27 @@ namespace fs = std::filesystem;
 
 namespace tintwright::theme {
 
-std::string saveFailureReason(std::string_view what, const std::error_code& error, const fs::path& folder)
+std::string saveFailureReason(std::string_view what, const std::error_code& error, const fs::path& folder,
+                              platform::System system)
 {
     std::string reason = std::string(what) + ": " + error.message() + ".";
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
-        // Live keeps its own themes where an ordinary user may read but not write.
-        reason += " This user may not change the files in the folder \"" + folder.u8string()
-            + "\"; Live's own Themes folder (C:\\ProgramData\\Ableton\\Live 10 …\\Resources\\Themes) is such a "
-              "folder, which only an administrator may change. Save the theme under another name into a folder "
-              "of yours, such as Documents, and copy it there with administrator rights.";
+    if (error != std::errc::permission_denied && error != std::errc::operation_not_permitted) {
+        return reason;
+    }
+    reason += " This user may not change the files in the folder \"" + folder.u8string() + "\"";
+    // Live keeps its own themes where an ordinary user may read but not write:
+    // on Windows in ProgramData, on macOS inside the application.
+    const bool insideLive = folder.generic_u8string().find(".app/Contents/App-Resources") != std::string::npos;
+    if (system == platform::System::Windows) {
+        reason += "; Live's own Themes folder (C:\\ProgramData\\Ableton\\Live 10 …\\Resources\\Themes) is such a "
+                  "folder, which only an administrator may change. Save the theme under another name into a folder "
+                  "of yours, such as Documents, and copy it there with administrator rights.";
+    } else if (system == platform::System::MacOs && insideLive) {
+        reason += ", which lies inside Live's application, where only an administrator may change files. Save the "
+                  "theme under another name into a folder of yours, such as Documents, and copy it there in the "
+                  "Finder as an administrator.";
+    } else {
+        reason += ". Save the theme under another name into a folder of yours.";
     }
     return reason;
 }

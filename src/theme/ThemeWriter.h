@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlatformFile.h"
 #include "ThemeDocument.h"
 
 #include <filesystem>
@@ -10,8 +11,10 @@
 namespace tintwright::theme {
 
 // Why a save failed, for a person: what could not be done and the system's
-// reason; where the system denied it, also which folder and what to do.
-std::string saveFailureReason(std::string_view what, const std::error_code& error, const std::filesystem::path& folder);
+// reason; where the system denied it, also which folder and what to do there,
+// with Live's own Themes folder in mind where `system` keeps it out of reach.
+std::string saveFailureReason(std::string_view what, const std::error_code& error, const std::filesystem::path& folder,
+                              platform::System system = platform::kThisSystem);
 
 // Rebuilds, in ThemeLines, the R, G and B records of every entry whose changed
 // flag is 1, from that entry's colour table row: <R Value="N" /> and so on.

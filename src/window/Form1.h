@@ -127,6 +127,8 @@ private:
     void importFile(const QString& path);
     // Reading as a Live 11 or 12 theme a file that OpenTheme refused; Yes imports it.
     void offerImport(const QString& path);
+    // Export for Live 12… and Export for Live 11…: what `tintwright-cli export` writes for the current colours.
+    void exportForLive(bool live12);
     // Complete the theme…: the elements and factors of Live 10.1 the theme lacks, as one edit.
     void completeTheme();
     void revertToOldColor(int row);
@@ -175,6 +177,8 @@ private:
     QAction* actionUndo = nullptr;
     QAction* actionRedo = nullptr;
     QAction* actionImportTheme = nullptr;
+    QAction* actionExportLive12 = nullptr;
+    QAction* actionExportLive11 = nullptr;
     QAction* actionComplete = nullptr;
     QAction* actionSaveTheme = nullptr;
     QAction* actionQuickSave = nullptr;

@@ -11,6 +11,7 @@
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
 #include "sketch/Complete.h"
+#include "sketch/Transfer.h"
 
 #include <QAction>
 
@@ -177,7 +178,7 @@ void Form1::recolourFromBaseColors()
         recolour,
         [&] {
             if (const auto base = recolour.baseColors()) {
-                sketch::applyGenerated(m_model, sketch::generateTheme(*base));
+                sketch::recolourTheme(m_model, *base);
             }
         },
         true, text(texts::kStepRecolour));

@@ -7,10 +7,15 @@
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
 #include "sketch/Complete.h"
+#include "sketch/Export.h"
 #include "sketch/Import.h"
+#include "theme/LaterThemeWriter.h"
+#include "theme/ThemeError.h"
 #include "theme/ThemeReader.h"
+#include "theme/ThemeWriter.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
 
@@ -34,12 +39,61 @@ void Form1::createImportAction()
     okopendatei->setContextMenuPolicy(Qt::ActionsContextMenu);
     Tabelle2->addAction(actionImportTheme);
     connect(actionImportTheme, &QAction::triggered, this, &Form1::importTheme);
+    // The way back: in the grid's menu, once a theme is read.
+    actionExportLive12 = new QAction(text(texts::kExportLive12Text), this);
+    actionExportLive12->setObjectName(QStringLiteral("actionExportLive12"));
+    actionExportLive11 = new QAction(text(texts::kExportLive11Text), this);
+    actionExportLive11->setObjectName(QStringLiteral("actionExportLive11"));
+    for (QAction* action : {actionExportLive12, actionExportLive11}) {
+        addAction(action);
+        Tabelle2->addAction(action);
+        connect(action, &QAction::triggered, this, [this, action] { exportForLive(action == actionExportLive12); });
+    }
     updateImportAction();
 }
 
 void Form1::updateImportAction()
 {
     actionImportTheme->setEnabled(!m_document.ThemeLoaded); // a theme is read once per run
+    actionExportLive12->setEnabled(m_document.ThemeLoaded);
+    actionExportLive11->setEnabled(m_document.ThemeLoaded);
+}
+
+void Form1::exportForLive(bool live12)
+{
+    if (!m_document.ThemeLoaded) {
+        return;
+    }
+    const QString later = QStringLiteral("Live %1").arg(live12 ? 12 : 11);
+    std::filesystem::path target;
+    runCommand(texts::kExportFailed, target, [this, live12, &later, &target] {
+        // The theme's name with .ask, in the folder it was read from or last saved to.
+        const std::filesystem::path& known =
+            m_document.SavedPath.empty() ? m_document.DialogPath : m_document.SavedPath;
+        const QFileInfo theme =
+            known.empty() ? QFileInfo(QString::fromStdString(m_document.ThemeTitle)) : QFileInfo(known);
+        const QString name = theme.completeBaseName() + QLatin1Char('.') + text(texts::kThemeExtension);
+        FileRequest request;
+        request.title = text(texts::kExportDialogTitle).arg(later);
+        request.nameFilters = {text(texts::kExportFilter).arg(later).section(QLatin1Char('|'), 0, 0)};
+        request.proposedPath = known.empty() ? name : theme.dir().filePath(name);
+        request.confirmOverwrite = true;
+        request.defaultSuffix = text(texts::kThemeExtension);
+        const std::optional<QString> chosen = m_desktop.chooseFileToSave(this, request);
+        if (!chosen || chosen->isEmpty()) {
+            return;
+        }
+        target = QFileInfo(*chosen).filesystemFilePath();
+        // The bytes Save Theme would write, read as the CLI reads a saved theme.
+        const std::optional<theme::ThemeContent> content = theme::readThemeText(m_model.savedBytes());
+        if (!content) {
+            throw theme::ThemeError(theme::ErrorNumber::TypeMismatch, theme::kWrongFormatMessage);
+        }
+        const sketch::LaterLive live = live12 ? sketch::LaterLive::Live12 : sketch::LaterLive::Live11;
+        const sketch::Exported exported = sketch::exportTheme(*content, live);
+        theme::replaceFile(
+            target, theme::writeLaterTheme(exported.theme, std::string(sketch::laterHeader(live).schemaChangeCount)));
+    });
 }
 
 void Form1::importTheme()

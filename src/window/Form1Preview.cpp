@@ -86,6 +86,8 @@ void Form1::createCommandActions()
     m_previewMenu->setAccessibleName(text(texts::kPreviewMenuName));
     m_previewMenu->addActions({actionSaveTheme, actionQuickSave, actionColorTable});
     m_previewMenu->addSeparator();
+    m_previewMenu->addActions({actionImportTheme, actionExportLive12, actionExportLive11});
+    m_previewMenu->addSeparator();
     m_previewMenu->addActions({actionChangeAll, actionAdjust, actionRecolour, actionComplete, actionUndo, actionRedo});
     m_previewMenu->addSeparator();
     m_previewMenu->addActions({actionHelpEnglish, actionHelpGerman});

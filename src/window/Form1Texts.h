@@ -135,6 +135,12 @@ inline constexpr char kImportDialogTitle[] = "Select a Live 11 or 12 Theme to Im
 inline constexpr char kImportFailed[] = "The theme could not be imported.";
 inline constexpr char kImportFilter[] = "Themes of Live 11 and 12 (*.ask)|*.ask|All files (*)|*";
 
+inline constexpr char kExportLive12Text[] = "Export for Live 12…";
+inline constexpr char kExportLive11Text[] = "Export for Live 11…";
+inline constexpr char kExportDialogTitle[] = "Save the theme for %1"; // "Live 12"
+inline constexpr char kExportFilter[] = "Themes of %1 (*.ask)|*.ask";
+inline constexpr char kExportFailed[] = "The theme could not be exported.";
+
 inline constexpr char kCompleteText[] = "Complete the theme…";
 inline constexpr char kCompleteFailed[] = "The theme could not be completed.";
 inline constexpr char kCompleteTitle[] = "Complete the theme";
@@ -158,8 +164,8 @@ inline constexpr char kCloseUnsavedTitle[] = "Close Tintwright";
 inline constexpr char kRecolourText[] = "Recolour from base colours…";
 inline constexpr char kRecolourTitle[] = "Recolour from base colours";
 inline constexpr char kRecolourIntro[] =
-    "Every colour of the theme follows from these three by its role; text and marks keep at least the contrast "
-    "they need (4.5:1 for text, 3:1 for marks).";
+    "The theme keeps its design: every colour keeps its place relative to these three, which start as the "
+    "theme's own; text and marks keep at least the contrast they need (4.5:1 for text, 3:1 for marks).";
 inline constexpr char kRecolourBackground[] = "Background";
 inline constexpr char kRecolourForeground[] = "Foreground";
 inline constexpr char kRecolourAccent[] = "Accent";

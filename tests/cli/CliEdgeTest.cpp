@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <atomic>
+#include <chrono>
 #include <regex>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -153,6 +156,99 @@ TEST_F(CliEdgeTest, aFifoIsWrittenToAndNotReplaced)
     EXPECT_TRUE(fs::is_fifo(fifo));
     ASSERT_GT(read, 0);
     EXPECT_EQ(got.substr(0, 21), "<?xml version=\"1.0\" e");
+}
+
+// Runs tintwright-cli; should it still run after three seconds, blocked on
+// the FIFO, it is let go (a writer comes and goes) and `blocked` says so.
+Outcome runLettingGo(const std::vector<std::string>& arguments, const fs::path& fifo, bool& blocked)
+{
+    std::atomic<bool> done {false};
+    blocked = false;
+    std::thread watchdog([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while (!done && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        while (!done) {
+            blocked = true;
+            const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) {
+                ::close(writer);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    const Outcome outcome = run(arguments);
+    done = true;
+    watchdog.join();
+    return outcome;
+}
+
+TEST_F(CliEdgeTest, everyArgumentIsCheckedBeforeAPipeIsOpened)
+{
+    const fs::path fifo = m_folder.file("pipe.ask");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string pipe = fifo.u8string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::string err;
+    } cases[] = {
+        {{"complete", pipe, "--in-place"}, pipe + ": a pipe cannot be replaced in place; write the result with -o OUT"},
+        {{"set", pipe, "no-equals", "-o", path("Out.ask")}, "no-equals: \"no-equals\" is not of the form ENTRY=COLOR"},
+    };
+    for (const auto& [arguments, err] : cases) {
+        bool blocked = false;
+        const Outcome outcome = runLettingGo(arguments, fifo, blocked);
+        EXPECT_FALSE(blocked) << arguments[0];
+        EXPECT_EQ(outcome.code, 2);
+        EXPECT_EQ(outcome.err, "tintwright-cli: " + err + "\n");
+    }
+}
+
+TEST_F(CliEdgeTest, diffReadsEachThemeOnce)
+{
+    const fs::path fifo = m_folder.file("pipe.ask");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] {
+        const int file = ::open(fifo.c_str(), O_WRONLY);
+        if (file >= 0) {
+            EXPECT_EQ(::write(file, m_themeBytes.data(), m_themeBytes.size()),
+                      static_cast<ssize_t>(m_themeBytes.size()));
+            ::close(file);
+        }
+    });
+    bool blocked = false;
+    const Outcome diff = runLettingGo({"diff", fifo.u8string(), path("Theme.ask")}, fifo, blocked);
+    writer.join();
+    EXPECT_FALSE(blocked);
+    EXPECT_EQ(diff.code, 0) << diff.err;
+    EXPECT_EQ(diff.out, ""); // the very same bytes
+}
+
+// Every run that says it changed the theme in place did: none overwrites another's change.
+TEST_F(CliEdgeTest, parallelEditsInPlaceLoseNothing)
+{
+    const fs::path file = m_folder.file("Midnight.ask");
+    fs::copy_file(TINTWRIGHT_SAMPLES "/Midnight.ask", file);
+    constexpr int kRuns = 12;
+    std::vector<Outcome> outcomes(kRuns);
+    std::vector<std::thread> runs;
+    for (int i = 0; i < kRuns; ++i) {
+        runs.emplace_back([&, i] {
+            outcomes[static_cast<std::size_t>(i)] =
+                run({"set", file.u8string(), std::to_string(i + 1) + "=" + std::to_string(i) + ",1,2", "--in-place"});
+        });
+    }
+    for (std::thread& thread : runs) {
+        thread.join();
+    }
+    const nlohmann::json listed = nlohmann::json::parse(run({"list", file.u8string(), "--format", "json"}).out);
+    for (int i = 0; i < kRuns; ++i) {
+        const Outcome& outcome = outcomes[static_cast<std::size_t>(i)];
+        ASSERT_EQ(outcome.code, 0) << outcome.err;
+        EXPECT_EQ(outcome.err, "1 entry changed\n");
+        EXPECT_EQ(listed[static_cast<std::size_t>(i)]["r"], i) << "the change of run " << i << " is lost";
+    }
 }
 
 TEST_F(CliEdgeTest, inPlaceKeepsPermissionBitsAndOwner)

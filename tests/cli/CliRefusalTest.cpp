@@ -32,8 +32,11 @@ protected:
     std::vector<std::string> withPaths(std::vector<std::string> arguments) const
     {
         for (std::string& argument : arguments) {
-            if (argument == "THEME" || argument == "OUT") {
-                argument = m_folder.file(argument == "THEME" ? "Theme.ask" : "Out.ask").u8string();
+            if (argument == "THEME" || argument == "OUT" || argument == "MISSING") {
+                argument = m_folder.file(argument == "THEME"     ? "Theme.ask"
+                                             : argument == "OUT" ? "Out.ask"
+                                                                 : "No.ask")
+                               .u8string();
             }
         }
         return arguments;
@@ -138,7 +141,16 @@ INSTANTIATE_TEST_SUITE_P(
                                "the output name is empty: give -o a file, or - for standard output"},
                       Refusal {"unknownOptionBeforeTheme",
                                {"list", "-x", "THEME"},
-                               "unknown option '-x' (see tintwright-cli list --help)"}),
+                               "unknown option '-x' (see tintwright-cli list --help)"},
+                      Refusal {"standardInputTwice",
+                               {"diff", "-", "-"},
+                               "-: standard input is given twice, and it can be read once: name a file for one theme"},
+                      Refusal {"argumentBeforeTheTheme",
+                               {"set", "MISSING", "no-equals", "-o", "OUT"},
+                               "no-equals: \"no-equals\" is not of the form ENTRY=COLOR"},
+                      Refusal {"replacementBeforeTheTheme",
+                               {"replace", "MISSING", "#000000=#12", "--in-place"},
+                               "#000000=#12: \"#12\" is not a colour: write #RRGGBB or R,G,B with each part 0..255"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Accepted {
@@ -276,6 +288,15 @@ TEST_F(CliRefusalTest, checkWritesOneLinePerFileAndNamesLaterLiveThemes)
     ASSERT_EQ(std::count(checked.out.begin(), checked.out.end(), '\n'), 3) << checked.out;
     EXPECT_NE(checked.out.find("Old.ask: ok, 621 lines, 154 colour entries; made for Live 10.0"), std::string::npos)
         << checked.out;
+    // What check counts as lacking is what complete makes, every one named.
+    const Outcome completed = run({"complete", m_folder.file("Old.ask").u8string(), "-o", "-"});
+    const std::string made = completed.err.substr(0, completed.err.find(" elements made"));
+    EXPECT_NE(checked.out.find("it lacks " + made + " elements of Live 10.1"), std::string::npos)
+        << checked.out << completed.err;
+    const std::size_t open = checked.out.find("default colours (");
+    ASSERT_NE(open, std::string::npos) << checked.out;
+    const std::string names = checked.out.substr(open, checked.out.find(')', open) - open);
+    EXPECT_EQ(std::to_string(std::count(names.begin(), names.end(), ',') + 1), made) << names;
     EXPECT_NE(checked.out.find("Later.ask: Wrong file format, this is not an Live 10 Theme Skin!; it looks like a "
                                "theme of Live 11 or 12"),
               std::string::npos)
@@ -326,6 +347,129 @@ TEST_F(CliRefusalTest, checkTellsEachRecordTheReaderTakesOtherwiseAndGenerateRef
               "tintwright-cli: the foreground #ffffff on the background #808080 stands at 3.94:1, and text needs "
               "4.50:1: choose a lighter or darker one; nothing was written\n");
     EXPECT_FALSE(fs::exists(m_folder.file("Out.ask")));
+}
+
+// A record read otherwise than written is told wherever the theme is read, and
+// nothing is built on it unless asked for in so many words.
+TEST_F(CliRefusalTest, aMisreadRecordIsToldWhereverItIsReadAndBuiltOnOnlyAsRead)
+{
+    std::string misread = m_themeBytes;
+    misread.replace(misread.find("<R Value=\"1\""), 12, "<R Value=\"+255\"");
+    writeBytes(m_folder.file("Misread.ask"), misread);
+    const std::string file = path("Misread.ask");
+    const std::string told = file + ": line 5: R value \"+255\" is read as 25\n";
+    for (const std::vector<std::string>& reading : {std::vector<std::string> {"list", file},
+                                                    {"palette", file},
+                                                    {"contrast", file, "--min", "1", "--min-graphic", "1"},
+                                                    {"diff", file, file},
+                                                    {"preview", file, "--view", "session"}}) {
+        const Outcome outcome = run(reading);
+        EXPECT_EQ(outcome.code, 0) << reading[0] << outcome.err;
+        EXPECT_EQ(outcome.err.substr(0, told.size()), told) << reading[0];
+    }
+    const std::string out = path("Out.ask");
+    const std::string refusal = "tintwright-cli: " + file
+        + ": line 5: R value \"+255\" is read as 25; nothing was written; --as-read writes a theme built on what is "
+          "read\n";
+    for (const std::vector<std::string>& writing : {std::vector<std::string> {"complete", file, "-o", out},
+                                                    {"set", file, "2=#101010", "-o", out},
+                                                    {"replace", file, "#000000=#101010", "-o", out},
+                                                    {"adjust", file, "--hue", "30", "-o", out},
+                                                    {"generate", "--background", "#202020", "--foreground", "#e0e0e0",
+                                                     "--accent", "#ff9a3c", "--from", file, "-o", out}}) {
+        const Outcome refused = run(writing);
+        EXPECT_EQ(refused.code, 2) << writing[0];
+        EXPECT_EQ(refused.err, refusal) << writing[0];
+        EXPECT_FALSE(fs::exists(out)) << writing[0];
+        std::vector<std::string> asRead = writing;
+        asRead.push_back("--as-read");
+        const Outcome written = run(asRead);
+        EXPECT_LE(written.code, 1) << writing[0] << written.err;
+        EXPECT_EQ(written.err.substr(0, told.size()), told) << writing[0];
+        EXPECT_TRUE(fs::exists(out)) << writing[0];
+        fs::remove(out);
+    }
+}
+
+// A failing command prints its error alone, without what it tells on success.
+TEST_F(CliRefusalTest, aFailingCommandPrintsItsErrorAlone)
+{
+    const std::string out = path("missing/folder/Out.svg");
+    const Outcome preview = run({"preview", path("Theme.ask"), "-o", out});
+    EXPECT_EQ(preview.code, 2);
+    EXPECT_EQ(preview.err,
+              "tintwright-cli: " + out + ": the file cannot be created in its folder: No such file or directory.\n");
+}
+
+struct ImportRefusal {
+    const char* name;
+    std::string text; // standard input
+    std::string err; // a part of the one line
+};
+
+class ImportRefusalTest : public ::testing::TestWithParam<ImportRefusal> { };
+
+TEST_P(ImportRefusalTest, isOneLineAndWritesNothing)
+{
+    const Outcome outcome = run({"import", "-"}, GetParam().text);
+    EXPECT_EQ(outcome.code, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << outcome.err;
+    EXPECT_EQ(outcome.err.rfind("tintwright-cli: -: ", 0), 0u) << outcome.err;
+    EXPECT_NE(outcome.err.find(GetParam().err), std::string::npos) << outcome.err;
+}
+
+std::string utf16(const std::string& text)
+{
+    std::string wide = "\xFF\xFE";
+    for (const char c : text) {
+        wide += {c, '\0'};
+    }
+    return wide;
+}
+
+const std::string kLaterColours = "<ControlForeground Value=\"#b2b2b2\" />\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, ImportRefusalTest,
+    ::testing::Values(
+        ImportRefusal {"entityOfItsOwn",
+                       "<!DOCTYPE Ableton [<!ENTITY e \"x\">]>\n<Ableton Creator=\"&e;\">\n<Theme>\n" + kLaterColours
+                           + "</Theme>\n</Ableton>\n",
+                       "a reference to the entity &e;"},
+        ImportRefusal {"bareAmpersand",
+                       "<Ableton Creator=\"A & B\">\n<Theme>\n" + kLaterColours + "</Theme>\n</Ableton>\n",
+                       "a \"&\" that begins no reference"},
+        ImportRefusal {"repeatedAttribute",
+                       "<Ableton Creator=\"A\" Creator=\"B\">\n<Theme>\n" + kLaterColours + "</Theme>\n</Ableton>\n",
+                       "gives the attribute Creator twice"},
+        ImportRefusal {"live10InATheme",
+                       "<Ableton>\n<Theme>\n<ControlForeground>\n<R Value=\"1\" />\n</ControlForeground>\n</Theme>\n"
+                       "</Ableton>\n",
+                       "this is a theme of Live 10"},
+        ImportRefusal {"nothingKept", "<Ableton>\n<Theme>\n<Unknown Value=\"#b2b2b2\" />\n</Theme>\n</Ableton>\n",
+                       "none of its elements is one Live 10 knows"},
+        ImportRefusal {"utf16", utf16("<Ableton>\r\n<Theme>\r\n" + std::string(1300, '\n') + "</Theme></Ableton>"),
+                       "this is UTF-16 text"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// check and import agree on what a file is, whatever holds its colours.
+TEST_F(CliRefusalTest, importTakesWhatCheckCallsALaterThemeAndWritesWellFormedAttributes)
+{
+    const std::string later = "<?xml version=\"1.0\"?>\n<Ableton Creator='Say \"hi\"'>\n<SkinManager>\n<Name "
+                              "Value=\"Mine\" />\n"
+        + kLaterColours + "</SkinManager>\n</Ableton>\n";
+    const Outcome checked = run({"check", "-"}, later);
+    EXPECT_EQ(checked.code, 1);
+    EXPECT_NE(checked.out.find("it looks like a theme of Live 11 or 12"), std::string::npos) << checked.out;
+    const Outcome imported = run({"import", "-"}, later);
+    EXPECT_EQ(imported.code, 0) << imported.err;
+    EXPECT_NE(imported.out.find(" Creator=\"Say &quot;hi&quot;\" "), std::string::npos) << imported.out;
+    EXPECT_NE(imported.err.find("1 element kept, 161 made from the theme's colours, 0 that Live 10 does not know left "
+                                "out; its <Name> left out"),
+              std::string::npos)
+        << imported.err;
+    EXPECT_EQ(run({"check", "-"}, imported.out).code, 0);
 }
 
 TEST_F(CliRefusalTest, previewNamesAsHatchedOnlyWhatTheViewDraws)

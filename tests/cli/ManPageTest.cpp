@@ -64,6 +64,22 @@ TEST_F(ManPageTest, theSynopsisNamesEveryCommandWithItsOptions)
     }
 }
 
+// What a command cannot run without is marked so in --help, also where either of two will do.
+TEST_F(ManPageTest, helpMarksWhatACommandNeeds)
+{
+    for (const auto& [app, command] : m_apps) {
+        for (const CLI::Option* option : app->get_options()) {
+            const bool eitherOr = option->check_name("--in-place") || option->check_name("--all")
+                || (option->check_name("--output") && app->get_option_no_throw("--in-place") != nullptr)
+                || (option->check_name("ELEMENT"));
+            if (eitherOr) {
+                EXPECT_NE(option->get_description().find("REQUIRED"), std::string::npos)
+                    << app->get_name() << " " << option->get_name();
+            }
+        }
+    }
+}
+
 TEST_F(ManPageTest, exitStatusOneNamesExactlyTheCommandsThatUseIt)
 {
     const std::string one = between(".TP\n.B 1\n", ".TP\n.B 2\n");

@@ -1,12 +1,14 @@
 #include "sketch/Complete.h"
 #include "sketch/ElementTable.h"
 #include "sketch/Import.h"
+#include "sketch/Roles.h"
 #include "support/ThemeTestSupport.h"
 #include "theme/ThemeError.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace tintwright::sketch {
@@ -143,6 +145,42 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase {"factorsKept", "<ClipBlendFactor Value=\"0.7580000162\" />\n", 0, 162, 0, 0, 0,
                     "<ClipBlendFactor Value=\"0.7580000162\" />"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What a theme lacks is made from its own palette: a made colour takes one of
+// the theme's own hues, and a template's $clipN placeholders become sixteen
+// clips in the theme's manner, light enough for dark names.
+TEST(CompleteTest, makesWhatIsMissingFromTheThemesOwnPalette)
+{
+    const std::string own = "<ControlForeground Value=\"#ecebf2\" />\n<SurfaceBackground Value=\"#262433\" />\n"
+                            "<SurfaceArea Value=\"#1c1a28\" />\n<ChosenDefault Value=\"#d08ae8\" />\n"
+                            "<ChosenPlay Value=\"#7fe0a0\" />\n<AutomationColor Value=\"#6ed8f0\" />\n"
+                            "<ChosenRecord Value=\"#f06a6a\" />\n<ClipText Value=\"#18161f\" />\n";
+    std::string clips;
+    for (int i = 1; i <= 16; ++i) {
+        clips += "<Clip" + std::to_string(i) + " Value=\"$clip" + std::to_string(i) + "\" />\n";
+    }
+    const Imported imported = importLaterTheme(theme::readLaterTheme(later(own + clips)));
+    EXPECT_TRUE(imported.shortfalls.empty());
+    const ElementColors made = elementColors(asReadTheme(imported.records));
+    std::vector<color::Oklch> palette;
+    for (const char* name : {"ChosenDefault", "ChosenPlay", "AutomationColor", "ChosenRecord"}) {
+        palette.push_back(color::toOklch(made.at(name).rgb));
+    }
+    std::set<std::string> clipColours;
+    for (const auto& [name, colour] : made) {
+        const color::Oklch c = color::toOklch(colour.rgb);
+        if (roleOf(name) == RoleKind::Clips) {
+            EXPECT_GE(c.L, 0.68) << name;
+            clipColours.insert(color::hexColor(colour.rgb));
+        } else if (c.C >= 0.06) {
+            const bool ownHue = std::any_of(palette.begin(), palette.end(), [&](const color::Oklch& p) {
+                return std::abs(std::fmod(p.h - c.h + 540, 360) - 180) < 6;
+            });
+            EXPECT_TRUE(ownHue) << name << ' ' << color::hexColor(colour.rgb);
+        }
+    }
+    EXPECT_EQ(clipColours.size(), 16u);
+}
 
 } // namespace
 } // namespace tintwright::sketch

@@ -40,7 +40,24 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase {"live10",
                      "<Ableton><SkinManager><ControlForeground><R Value=\"1\"/></ControlForeground>"
                      "</SkinManager></Ableton>",
-                     "this is a theme of Live 10"}),
+                     "this is a theme of Live 10"},
+        RefusedCase {"live10InATheme",
+                     "<Ableton><Theme><ControlForeground><R Value=\"1\"/></ControlForeground></Theme></Ableton>",
+                     "this is a theme of Live 10"},
+        RefusedCase {"entityItDeclares",
+                     "<!DOCTYPE Ableton [<!ENTITY e \"x\">]><Ableton Creator=\"&e;\"><Theme/></Ableton>",
+                     "the value of Creator in <Ableton> holds a reference to the entity &e;"},
+        RefusedCase {"bareAmpersand", "<Ableton Creator=\"A & B\"><Theme/></Ableton>",
+                     "the value of Creator in <Ableton> holds a \"&\" that begins no reference"},
+        RefusedCase {"ampersandInText", "<Ableton><Theme>&</Theme></Ableton>", "the text between tags holds a \"&\""},
+        RefusedCase {"referenceToNoCharacter", "<Ableton Creator=\"&#0;\"><Theme/></Ableton>",
+                     "the value of Creator in <Ableton> holds the reference &#0;"},
+        RefusedCase {"controlCharacter", std::string("<Ableton Creator=\"a\x01\"><Theme/></Ableton>"),
+                     "the value of Creator in <Ableton> holds a control character"},
+        RefusedCase {"repeatedAttribute", "<Ableton Creator=\"a\" Creator=\"b\"><Theme/></Ableton>",
+                     "<Ableton> gives the attribute Creator twice"},
+        RefusedCase {"nameBeginningWithADigit", "<Ableton><Theme><1A Value=\"#000000\"/></Theme></Ableton>",
+                     "a name begins with \"1\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LaterThemeTest, readsTheChildrenOfThemeInOrder)
@@ -53,6 +70,16 @@ TEST(LaterThemeTest, readsTheChildrenOfThemeInOrder)
     EXPECT_EQ(theme.records[0].name, "Desktop");
     EXPECT_EQ(theme.records[0].value, "#010203");
     EXPECT_TRUE(theme.records[1].group);
+}
+
+// Whatever holds the colours, what they look like decides: check and import agree.
+TEST(LaterThemeTest, takesColoursHeldBySkinManagerAndKeepsValuesWritableBetweenDoubleQuotes)
+{
+    const LaterTheme theme = readLaterTheme("<Ableton Creator='Say \"hi\"\n&#233;t&#xE9;'><SkinManager>"
+                                            "<Desktop Value=\"#010203\" /></SkinManager></Ableton>");
+    EXPECT_EQ(theme.creator, "Say &quot;hi&quot; &#233;t&#xE9;");
+    ASSERT_EQ(theme.records.size(), 1u);
+    EXPECT_EQ(theme.records[0].value, "#010203");
 }
 
 TEST(LaterThemeTest, readsBothColourSpellings)

@@ -206,6 +206,41 @@ INSTANTIATE_TEST_SUITE_P(
                       ForeignCase {"manyLinesAfterWrongFourth", "a\nb\nc\nd\n" + std::string(5000, '\n')}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(ThemeReaderTest, aNulByteInAnElementNameIsNoThemeText)
+{
+    std::vector<std::string> lines = testing::themeLines({{1, 2, 3}, {4, 5, 6}});
+    for (std::string& line : lines) {
+        if (line == "\t\t<Element2>") {
+            line = std::string("<SurfaceArea\0>", 14);
+        }
+    }
+    try {
+        readThemeText(testing::joinLines(lines));
+        FAIL() << "read";
+    } catch (const ThemeError& error) {
+        EXPECT_EQ(error.message(), "Line 10: the element name holds a NUL byte; this is not a theme text.");
+    }
+}
+
+TEST(ThemeReaderTest, utf16TextIsNamedSo)
+{
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("<?xml?>\r\n<Ableton>\r\n")) {
+        utf16 += {c, '\0'};
+    }
+    EXPECT_TRUE(looksLikeUtf16(utf16));
+    EXPECT_TRUE(looksLikeUtf16(utf16.substr(2)));
+    EXPECT_FALSE(looksLikeUtf16("<?xml?>\r\n"));
+    const testing::TemporaryFolder folder;
+    testing::writeBytes(folder.file("Wide.ask"), utf16);
+    try {
+        readTextFile(folder.file("Wide.ask"));
+        FAIL() << "read";
+    } catch (const ThemeError& error) {
+        EXPECT_EQ(error.message(), kUtf16Reason);
+    }
+}
+
 TEST(ThemeReaderTest, readsSampleFile)
 {
     const auto content = readThemeFile(TINTWRIGHT_SAMPLES "/Midnight.ask");

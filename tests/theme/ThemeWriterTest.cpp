@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -338,21 +341,79 @@ TEST(ReplaceFileTest, posixOnlyCases)
 
 #endif
 
-// A save the system denies says which folder and what to do, as a musician
-// meets it in Live's own Themes folder; other failures give the system's reason alone.
-TEST(SaveFailureReasonTest, aDeniedSaveNamesTheFolderAndWhatToDo)
+// A save the system denies says which folder and what to do, with Live's own
+// Themes folder in mind where the system keeps it out of reach; other failures
+// give the system's reason alone.
+struct DeniedCase {
+    const char* name;
+    platform::System system;
+    const char* folder;
+    const char* advice; // a part of the reason
+    bool namesAdministrator;
+};
+
+class DeniedSaveTest : public ::testing::TestWithParam<DeniedCase> { };
+
+TEST_P(DeniedSaveTest, namesTheFolderAndTheAdviceOfItsSystem)
 {
-    const std::filesystem::path folder = std::filesystem::u8path("Themes");
+    const std::filesystem::path folder = std::filesystem::u8path(GetParam().folder);
     for (const std::errc denied : {std::errc::permission_denied, std::errc::operation_not_permitted}) {
-        const std::string reason =
-            saveFailureReason("the file cannot be created in its folder", std::make_error_code(denied), folder);
+        const std::string reason = saveFailureReason("the file cannot be created in its folder",
+                                                     std::make_error_code(denied), folder, GetParam().system);
         EXPECT_EQ(reason.rfind("the file cannot be created in its folder: ", 0), 0u) << reason;
-        EXPECT_NE(reason.find("the folder \"Themes\""), std::string::npos) << reason;
-        EXPECT_NE(reason.find("copy it there with administrator rights"), std::string::npos) << reason;
+        EXPECT_NE(reason.find("the folder \"" + folder.u8string() + "\""), std::string::npos) << reason;
+        EXPECT_NE(reason.find(GetParam().advice), std::string::npos) << reason;
+        EXPECT_EQ(reason.find("administrator") != std::string::npos, GetParam().namesAdministrator) << reason;
+        EXPECT_EQ(reason.find("ProgramData") != std::string::npos, GetParam().system == platform::System::Windows)
+            << reason;
     }
-    const std::string full =
-        saveFailureReason("the file cannot be written", std::make_error_code(std::errc::no_space_on_device), folder);
-    EXPECT_EQ(full.find("administrator"), std::string::npos) << full;
+    const std::string full = saveFailureReason(
+        "the file cannot be written", std::make_error_code(std::errc::no_space_on_device), folder, GetParam().system);
+    EXPECT_EQ(full.find("folder"), std::string::npos) << full;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Systems, DeniedSaveTest,
+    ::testing::Values(
+        DeniedCase {"windows", platform::System::Windows, "Themes", "copy it there with administrator rights", true},
+        DeniedCase {"macOsInsideLive", platform::System::MacOs,
+                    "/Applications/Live 10 Suite.app/Contents/App-Resources/Themes", "inside Live's application", true},
+        DeniedCase {"macOsElsewhere", platform::System::MacOs, "/Users/me/Themes", "into a folder of yours", false},
+        DeniedCase {"linux", platform::System::Other, "/usr/share/themes", "into a folder of yours", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Edits in place lock the theme: a second lock waits, then gives up; a lock
+// taken after the holder replaced the file holds the new file.
+TEST(FileLockTest, aHeldThemeIsLockedAgainOnlyOnceReleasedAndThenAsReplaced)
+{
+    const testing::TemporaryFolder folder;
+    const std::filesystem::path theme = folder.file("Theme.ask");
+    testing::writeBytes(theme, "old");
+    platform::FileLock first;
+    ASSERT_FALSE(platform::lockFile(theme, std::chrono::milliseconds(0), first));
+    EXPECT_TRUE(first.held());
+    EXPECT_EQ(testing::readBytes(theme), "old"); // held, not kept from reading
+
+    platform::FileLock second;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(platform::lockFile(theme, std::chrono::milliseconds(100), second),
+              std::errc::resource_unavailable_try_again);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    EXPECT_FALSE(second.held());
+
+    // A lock that waits while the holder replaces the file ends up on the new one.
+    std::error_code waited;
+    std::thread waiter([&] { waited = platform::lockFile(theme, std::chrono::milliseconds(5000), second); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    replaceFile(theme, "new");
+    first = platform::FileLock();
+    waiter.join();
+    ASSERT_FALSE(waited) << waited.message();
+    platform::FileLock third;
+    EXPECT_EQ(platform::lockFile(theme, std::chrono::milliseconds(0), third),
+              std::errc::resource_unavailable_try_again);
+    EXPECT_EQ(platform::lockFile(folder.file("Missing.ask"), std::chrono::milliseconds(0), third),
+              std::errc::no_such_file_or_directory);
 }
 
 } // namespace

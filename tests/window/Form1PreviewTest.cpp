@@ -131,7 +131,8 @@ void Form1PreviewTest::preview_menuAndKeysReachTheCommandsAndTheKeysComeBack()
         names << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
     }
     QCOMPARE(names.join(QLatin1Char(' ')),
-             QStringLiteral("actionSaveTheme actionQuickSave actionColorTable | actionChangeAll actionAdjust "
+             QStringLiteral("actionSaveTheme actionQuickSave actionColorTable | actionImportTheme actionExportLive12 "
+                            "actionExportLive11 | actionChangeAll actionAdjust "
                             "actionRecolour actionComplete actionUndo actionRedo | actionHelpEnglish "
                             "actionHelpGerman | actionPreview actionExit"));
     menu->close();
@@ -413,7 +414,7 @@ void Form1PreviewTest::editMenu_opensFromKeysAndButton()
     }
     QCOMPARE(names,
              QStringList({"actionChangeAll", "actionAdjust", "actionRecolour", "actionComplete", "actionUndo",
-                          "actionRedo", "actionImportTheme"}));
+                          "actionRedo", "actionImportTheme", "actionExportLive12", "actionExportLive11"}));
 
     QApplication::setActiveWindow(driver.form.get());
     driver.grid()->setFocus();

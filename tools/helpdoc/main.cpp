@@ -2,6 +2,8 @@
 // text shows by a file name ("window.png") is taken from the file of that name given.
 // Usage: helpdoc <input.md> <output.pdf> <title> [picture.png...]
 
+#include "ToolRuntime.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -59,6 +61,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    const ToolRuntimeFolder runtime;
     QGuiApplication application(argc, argv);
     const QString input = QString::fromLocal8Bit(argv[1]);
     const QString output = QString::fromLocal8Bit(argv[2]);

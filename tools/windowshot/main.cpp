@@ -9,6 +9,8 @@
 #include "window/Application.h"
 #include "window/Form1.h"
 
+#include "ToolRuntime.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -54,6 +56,20 @@ private:
     QString m_theme;
 };
 
+// The offscreen platform cannot size or raise a window for a window system,
+// and says so each time the window is shown; for a picture that is expected.
+QtMessageHandler otherMessages = nullptr;
+
+void quietExpectedOffscreenWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg
+        && (message == QLatin1String("This plugin does not support propagateSizeHints()")
+            || message == QLatin1String("This plugin does not support raise()"))) {
+        return;
+    }
+    otherMessages(type, context, message);
+}
+
 void press(QWidget* widget, Qt::Key key)
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -93,6 +109,8 @@ int main(int argc, char* argv[])
         }
     }
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen));
+    otherMessages = qInstallMessageHandler(quietExpectedOffscreenWarnings);
+    const ToolRuntimeFolder runtime;
     QApplication application(argc, argv);
     prepareApplication();
 
