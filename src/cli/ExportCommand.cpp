@@ -37,7 +37,7 @@ public:
     {
         theme::ThemeContent theme;
         try {
-            theme = loadTheme(m_theme, context.input);
+            theme = loadTheme(m_theme, context);
         } catch (CliError& error) {
             if (!error.detail().empty()) {
                 error.setDetail(error.detail() + "; it needs no export: tintwright-cli import brings it into Live 10");
