@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -117,19 +118,25 @@ public:
         }
         switch (role) {
         case Qt::DisplayRole:
-            return cell(row, col).text;
+            return text(row, col);
         case Qt::BackgroundRole:
             return toQColor(backColor(row, col));
         case Qt::ForegroundRole:
             return toQColor(foreColor(row, col));
         case Qt::TextAlignmentRole:
             return static_cast<int>(alignment(col));
-        case Qt::ToolTipRole:
-            return cell(row, col).tip.isEmpty() ? colorDescription(row, col) : QVariant(wrapped(cell(row, col).tip));
-        case Qt::AccessibleDescriptionRole:
-            return cell(row, col).tip.isEmpty() ? QVariant() : QVariant(cell(row, col).tip);
-        case Qt::AccessibleTextRole:
-            return cell(row, col).spoken.isEmpty() ? colorDescription(row, col) : QVariant(cell(row, col).spoken);
+        case Qt::ToolTipRole: {
+            const QString shown = tip(row, col);
+            return shown.isEmpty() ? colorDescription(row, col) : QVariant(wrapped(shown));
+        }
+        case Qt::AccessibleDescriptionRole: {
+            const QString shown = tip(row, col);
+            return shown.isEmpty() ? QVariant() : QVariant(shown);
+        }
+        case Qt::AccessibleTextRole: {
+            const QString shown = spoken(row, col);
+            return shown.isEmpty() ? colorDescription(row, col) : QVariant(shown);
+        }
         default:
             return {};
         }
@@ -159,26 +166,56 @@ public:
     // screen reader and as its tooltip.
     QVariant colorDescription(int row, int col) const
     {
-        const Cell& shown = cell(row, col);
-        if (isFixed(row, col) || !shown.text.isEmpty() || !shown.back || theme::isSystemColor(*shown.back)) {
+        const std::optional<theme::ColorValue> back = cellBack(row, col);
+        if (isFixed(row, col) || !text(row, col).isEmpty() || !back || theme::isSystemColor(*back)) {
             return {};
         }
-        const theme::RgbTriple rgb = theme::SplitColor(*shown.back);
+        const theme::RgbTriple rgb = theme::SplitColor(*back);
         return QStringLiteral("R %1 G %2 B %3").arg(rgb.R).arg(rgb.G).arg(rgb.B);
     }
 
-    const Cell& cell(int row, int col) const { return m_cells[static_cast<std::size_t>(row * m_cols + col)]; }
-    Cell& cell(int row, int col) { return m_cells[static_cast<std::size_t>(row * m_cols + col)]; }
+    bool hasSource() const { return m_source != nullptr; }
+
+    // A cell of the grid's own, to be written; none while a source is shown.
+    Cell& stored(int row, int col)
+    {
+        if (m_source != nullptr) {
+            throw std::logic_error("The grid shows a model: its cells are not written.");
+        }
+        return m_cells[static_cast<std::size_t>(row * m_cols + col)];
+    }
+
+    // What is shown in a cell, its own or the source's.
+    QString text(int row, int col) const
+    {
+        return m_source != nullptr ? sourceData(row, col, Qt::DisplayRole).toString() : own(row, col).text;
+    }
+    QString tip(int row, int col) const
+    {
+        return m_source != nullptr ? sourceData(row, col, Qt::ToolTipRole).toString() : own(row, col).tip;
+    }
+    QString spoken(int row, int col) const
+    {
+        return m_source != nullptr ? sourceData(row, col, Qt::AccessibleTextRole).toString() : own(row, col).spoken;
+    }
+    std::optional<theme::ColorValue> cellBack(int row, int col) const
+    {
+        return m_source != nullptr ? sourceColor(row, col, CellGrid::BackColorRole) : own(row, col).back;
+    }
+    std::optional<theme::ColorValue> cellFore(int row, int col) const
+    {
+        return m_source != nullptr ? sourceColor(row, col, CellGrid::ForeColorRole) : own(row, col).fore;
+    }
 
     bool isFixed(int row, int col) const { return row == 0 || col == 0; }
 
     theme::ColorValue backColor(int row, int col) const
     {
-        return cell(row, col).back.value_or(isFixed(row, col) ? m_look.backColorFixed : m_look.backColor);
+        return cellBack(row, col).value_or(isFixed(row, col) ? m_look.backColorFixed : m_look.backColor);
     }
     theme::ColorValue foreColor(int row, int col) const
     {
-        return cell(row, col).fore.value_or(isFixed(row, col) ? m_look.foreColorFixed : m_look.foreColor);
+        return cellFore(row, col).value_or(isFixed(row, col) ? m_look.foreColorFixed : m_look.foreColor);
     }
     Qt::Alignment alignment(int col) const
     {
@@ -226,6 +263,9 @@ public:
 
     void setRows(int rows)
     {
+        if (m_source != nullptr) {
+            throw std::logic_error("The grid shows a model: its rows are the model's.");
+        }
         if (rows < m_rows) {
             beginRemoveRows(QModelIndex(), rows - 1, m_rows - 2);
             m_cells.resize(static_cast<std::size_t>(rows * m_cols));
@@ -241,11 +281,14 @@ public:
 
     void setCols(int cols)
     {
+        if (m_source != nullptr) {
+            throw std::logic_error("The grid shows a model: its columns are the model's.");
+        }
         beginResetModel();
         std::vector<Cell> cells(static_cast<std::size_t>(m_rows * cols));
         for (int row = 0; row < m_rows; ++row) {
             for (int col = 0; col < std::min(cols, m_cols); ++col) {
-                cells[static_cast<std::size_t>(row * cols + col)] = cell(row, col);
+                cells[static_cast<std::size_t>(row * cols + col)] = own(row, col);
             }
         }
         m_cells = std::move(cells);
@@ -254,10 +297,64 @@ public:
         endResetModel();
     }
 
+    // The cells shown are the source's, its counts the grid's; its rows come and
+    // go as the source's do, and any change of its cells is shown.
+    void setSource(QAbstractItemModel* source)
+    {
+        beginResetModel();
+        if (m_source != nullptr) {
+            disconnect(m_source, nullptr, this, nullptr);
+        }
+        m_source = source;
+        m_cells.clear();
+        followSourceCounts();
+        endResetModel();
+        connect(source, &QAbstractItemModel::dataChanged, this, &GridModel::allChanged);
+        connect(source, &QAbstractItemModel::headerDataChanged, this, &GridModel::allChanged);
+        connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this,
+                [this](const QModelIndex&, int first, int last) {
+                    beginInsertRows(QModelIndex(), std::max(first, 1) - 1, last - 1);
+                });
+        connect(source, &QAbstractItemModel::rowsInserted, this, [this] {
+            m_rows = m_source->rowCount();
+            endInsertRows();
+        });
+        connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+                [this](const QModelIndex&, int first, int last) {
+                    beginRemoveRows(QModelIndex(), std::max(first, 1) - 1, last - 1);
+                });
+        connect(source, &QAbstractItemModel::rowsRemoved, this, [this] {
+            m_rows = m_source->rowCount();
+            endRemoveRows();
+        });
+        connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginResetModel(); });
+        connect(source, &QAbstractItemModel::modelReset, this, [this] {
+            followSourceCounts();
+            endResetModel();
+        });
+    }
+
 signals:
     void cornerChanged();
 
 private:
+    const Cell& own(int row, int col) const { return m_cells[static_cast<std::size_t>(row * m_cols + col)]; }
+
+    QVariant sourceData(int row, int col, int role) const { return m_source->index(row, col).data(role); }
+    std::optional<theme::ColorValue> sourceColor(int row, int col, int role) const
+    {
+        const QVariant value = sourceData(row, col, role);
+        return value.isValid() ? std::optional<theme::ColorValue>(value.value<theme::ColorValue>()) : std::nullopt;
+    }
+
+    void followSourceCounts()
+    {
+        m_rows = std::max(m_source->rowCount(), 1);
+        m_cols = std::max(m_source->columnCount(), 1);
+        m_alignments.resize(static_cast<std::size_t>(m_cols), Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    QAbstractItemModel* m_source = nullptr;
     int m_rows = 1;
     int m_cols = 1;
     std::vector<Cell> m_cells = std::vector<Cell>(1);
@@ -333,7 +430,7 @@ public:
     {
         painter->fillRect(rect, toQColor(m_model.backColor(row, col)));
         painter->setFont(font());
-        drawCellText(painter, rect, m_model.cell(row, col).text, toQColor(m_model.foreColor(row, col)),
+        drawCellText(painter, rect, m_model.text(row, col), toQColor(m_model.foreColor(row, col)),
                      m_model.alignment(col));
         drawCellLines(painter, rect, toQColor(m_model.look().gridColorFixed));
     }
@@ -388,6 +485,11 @@ CellGrid::CellGrid(QWidget* parent)
 
 CellGrid::~CellGrid() = default;
 
+void CellGrid::setSource(QAbstractItemModel* source)
+{
+    m_model->setSource(source);
+}
+
 void CellGrid::setRows(int rows)
 {
     m_model->setRows(std::max(rows, 1));
@@ -433,14 +535,14 @@ void CellGrid::setCol(int col)
 void CellGrid::setText(const QString& text)
 {
     checkCell(m_row, m_col);
-    m_model->cell(m_row, m_col).text = text;
+    m_model->stored(m_row, m_col).text = text;
     m_model->cellChanged(m_row, m_col);
 }
 
 void CellGrid::setCellBackColor(theme::ColorValue color)
 {
     checkCell(m_row, m_col);
-    m_model->cell(m_row, m_col).back = color;
+    m_model->stored(m_row, m_col).back = color;
     m_model->cellChanged(m_row, m_col);
 }
 
@@ -452,7 +554,7 @@ theme::ColorValue CellGrid::cellBackColor() const
 void CellGrid::setCellForeColor(theme::ColorValue color)
 {
     checkCell(m_row, m_col);
-    m_model->cell(m_row, m_col).fore = color;
+    m_model->stored(m_row, m_col).fore = color;
     m_model->cellChanged(m_row, m_col);
 }
 
@@ -527,7 +629,7 @@ void CellGrid::setGridColorFixed(theme::ColorValue color)
 QString CellGrid::textAt(int row, int col) const
 {
     checkCell(row, col);
-    return m_model->cell(row, col).text;
+    return m_model->text(row, col);
 }
 
 theme::ColorValue CellGrid::backColorAt(int row, int col) const
@@ -554,14 +656,14 @@ QRect CellGrid::cellRect(int row, int col) const
 void CellGrid::setCellAccessibleText(const QString& text)
 {
     checkCell(m_row, m_col);
-    m_model->cell(m_row, m_col).spoken = text;
+    m_model->stored(m_row, m_col).spoken = text;
     m_model->cellChanged(m_row, m_col);
 }
 
 void CellGrid::setCellToolTip(const QString& text)
 {
     checkCell(m_row, m_col);
-    m_model->cell(m_row, m_col).tip = text;
+    m_model->stored(m_row, m_col).tip = text;
     m_model->cellChanged(m_row, m_col);
 }
 
@@ -588,7 +690,7 @@ void CellGrid::keyboardSearch(const QString& search)
         return;
     }
     for (int row = 1; row < m_model->rows(); ++row) {
-        if (withoutBracket(m_model->cell(row, m_searchCol).text).startsWith(wanted, Qt::CaseInsensitive)) {
+        if (withoutBracket(m_model->text(row, m_searchCol)).startsWith(wanted, Qt::CaseInsensitive)) {
             const int col = currentIndex().isValid() ? currentIndex().column() : m_searchCol - 1;
             setCurrentIndex(m_model->index(row - 1, col));
             return;

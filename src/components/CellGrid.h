@@ -5,20 +5,34 @@
 #include <QElapsedTimer>
 #include <QTableView>
 
+class QAbstractItemModel;
+
 namespace tintwright::ui {
 
 class GridModel;
 
 // A grid of text cells with one fixed header row (row 0) and one fixed column
-// (column 0) that stay in view while the rest scrolls. Cells are reached
-// through the current cell: set Row and Col, then read or write its text and
-// colours. Colours are colour values, so system colours work as well.
+// (column 0) that stay in view while the rest scrolls. Its cells are either
+// its own, reached through the current cell (set Row and Col, then read or
+// write its text and colours), or a source model's, shown as they are.
+// Colours are colour values, so system colours work as well.
 class CellGrid : public QTableView {
     Q_OBJECT
 
 public:
+    // What a source model gives of a cell beside its text (Qt::DisplayRole), its
+    // tooltip (Qt::ToolTipRole) and what a screen reader says instead of its text
+    // or colour (Qt::AccessibleTextRole): its colours as colour values; none for
+    // the grid's own.
+    enum SourceRole { BackColorRole = Qt::UserRole + 1, ForeColorRole };
+
     explicit CellGrid(QWidget* parent = nullptr);
     ~CellGrid() override;
+
+    // The grid shows `source`'s cells from now on, its row 0 and column 0 as the
+    // fixed ones, and follows its rows and its changes. Its cells are then
+    // read only: writing one throws std::logic_error.
+    void setSource(QAbstractItemModel* source);
 
     // Rows and columns including the fixed ones; rows past a smaller count
     // disappear with their contents.

@@ -37,9 +37,30 @@ ThemeModel::Recorder::~Recorder()
     }
 }
 
+// The run's names, flags and paths stay with the theme's document when its
+// records and colour table are replaced.
+static void keepRun(const theme::ThemeDocument& old, theme::ThemeDocument& replacing)
+{
+    replacing.DialogPath = old.DialogPath;
+    replacing.SavedPath = old.SavedPath;
+    replacing.ThemeTitle = old.ThemeTitle;
+    replacing.HasMyPrefix = old.HasMyPrefix;
+    replacing.ThemeLoaded = old.ThemeLoaded;
+    replacing.WorkColor = old.WorkColor;
+}
+
 void ThemeModel::load(const theme::ThemeContent& content)
 {
-    load(content, true);
+    auto loaded = std::make_unique<theme::ThemeDocument>();
+    theme::storeTheme(*loaded, content); // throws before anything changed
+    keepRun(*m_document, *loaded);
+    // The document stays the same object: the window holds on to it.
+    *m_document = std::move(*loaded);
+    m_entries.clear();
+    m_markerRow = 0;
+    m_undo.clear();
+    m_redo.clear();
+    load(content, false);
 }
 
 std::vector<std::string> ThemeModel::records() const
@@ -52,7 +73,7 @@ void ThemeModel::startUp()
 {
     m_document->LineCount = 0;
     m_document->EntryCount = 0;
-    m_document->ThemeLoaded = 0;
+    m_document->ThemeLoaded = false;
 }
 
 void ThemeModel::setDialogPath(const std::filesystem::path& path)
@@ -62,20 +83,28 @@ void ThemeModel::setDialogPath(const std::filesystem::path& path)
 
 void ThemeModel::setHasMyPrefix(bool has)
 {
-    m_document->HasMyPrefix = has ? 1 : 0;
+    m_document->HasMyPrefix = has;
 }
 
 void ThemeModel::open(const theme::ThemeContent& content, const std::string& title)
 {
     m_document->ThemeTitle = title;
     load(content);
-    m_document->ThemeLoaded = 1;
+    m_document->ThemeLoaded = true;
 }
 
-void ThemeModel::save(std::filesystem::path path)
+void ThemeModel::saveAs(std::filesystem::path path)
 {
     theme::replaceFile(path, savedBytes());
     m_document->SavedPath = std::move(path);
+}
+
+void ThemeModel::saveAgain()
+{
+    if (m_document->SavedPath.empty()) {
+        throw std::logic_error("the theme has not been saved yet.");
+    }
+    theme::replaceFile(m_document->SavedPath, savedBytes());
 }
 
 void ThemeModel::load(const theme::ThemeContent& content, bool store)
@@ -237,13 +266,7 @@ void ThemeModel::extend(const theme::ThemeContent& content)
     theme::storeTheme(*extended, content); // throws before anything changed
     const Recorder edit(*this, true);
     const theme::ThemeDocument& old = *m_document; // read before it is replaced below
-    // The run's names, flags and paths stay; the records and the table are the new ones.
-    extended->DialogPath = old.DialogPath;
-    extended->SavedPath = old.SavedPath;
-    extended->ThemeTitle = old.ThemeTitle;
-    extended->HasMyPrefix = old.HasMyPrefix;
-    extended->ThemeLoaded = old.ThemeLoaded;
-    extended->WorkColor = old.WorkColor;
+    keepRun(old, *extended);
     extended->CurrentLine = old.CurrentLine;
 
     std::vector<Entry> oldEntries = std::move(m_entries);

@@ -42,8 +42,9 @@ public:
     ThemeModel(const ThemeModel&) = delete;
     ThemeModel& operator=(const ThemeModel&) = delete;
 
-    // Puts a read theme into the document at its start-up state. Throws ThemeError
-    // for a theme the document cannot hold.
+    // A read theme replaces the one held, if any, with no edit and no history:
+    // the run's names, flags and paths stay. Throws ThemeError for a theme the
+    // document cannot hold, changing nothing.
     void load(const theme::ThemeContent& content);
 
     const theme::ThemeDocument& document() const { return *m_document; }
@@ -59,8 +60,14 @@ public:
     void setHasMyPrefix(bool has);
     // A read theme is the one of this run, under its title (UTF-8).
     void open(const theme::ThemeContent& content, const std::string& title);
-    // Writes what "Save Theme" writes to `path` (as a whole, or not at all), which then is the saved path.
-    void save(std::filesystem::path path);
+    // Writes what "Save Theme" writes to `path` (as a whole, or not at all),
+    // which then is the saved path: the theme's file from now on.
+    void saveAs(std::filesystem::path path);
+    // Writes it again to the saved path, whatever a file dialog gave since.
+    // Throws std::logic_error where nothing was saved yet.
+    void saveAgain();
+    // The file last saved; empty before the first save.
+    const std::filesystem::path& savedPath() const { return m_document->SavedPath; }
 
     int entryCount() const { return static_cast<int>(m_entries.size()); }
     // Entries are numbered from 1 in file order, as the grid's rows are.

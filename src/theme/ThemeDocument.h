@@ -35,8 +35,8 @@ struct ThemeDocument {
     std::filesystem::path DialogPath;
     std::filesystem::path SavedPath;
     std::string ThemeTitle; // UTF-8
-    std::int16_t HasMyPrefix = 0;
-    std::int16_t ThemeLoaded = 0;
+    bool HasMyPrefix = false; // the opened theme's name begins with "my"
+    bool ThemeLoaded = false; // a theme is read: the grid lists it
     std::int16_t MarkedRow = 0;
     ColorValue WorkColor = 0;
 };

@@ -6,6 +6,7 @@
 #include "GraphicalButton.h"
 #include "PathLabel.h"
 #include "PreviewWindow.h"
+#include "ThemeTable.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
@@ -32,10 +33,7 @@ namespace {
 
 using theme::ColorValue;
 
-constexpr int kNumberedRows = 99;
 constexpr int kCentreCentre = 4;
-constexpr ColorValue kGridText = 0x00808080u; // grey, the grid's text colour
-constexpr ColorValue kMadeText = 0x00C04000u; // blue, the names of made elements
 
 // Paths leave Qt as std::filesystem::path and come back through Qt's own
 // conversions, so no character is lost to a local 8-bit encoding.
@@ -47,11 +45,6 @@ std::filesystem::path toPath(const QString& path)
 QString fromPath(const std::filesystem::path& path)
 {
     return QFileInfo(path).filePath();
-}
-
-QString fromRecord(const std::string& record)
-{
-    return QString::fromStdString(theme::displayText(record));
 }
 
 // A reason may quote a theme line; its control characters are shown as \xHH.
@@ -92,33 +85,6 @@ void Form1::Form_Load()
     }
     Tabelle2->setScrollTrack(true);
     Tabelle2->setColAlignment(-1, kCentreCentre);
-
-    Tabelle2->setRow(0);
-    Tabelle2->setCol(Number);
-    Tabelle2->setText(text(texts::kHeaderNumber));
-    Tabelle2->setCol(Item);
-    Tabelle2->setText(text(texts::kHeaderItem));
-    Tabelle2->setCol(Red);
-    Tabelle2->setCellForeColor(0x000000FFu);
-    Tabelle2->setText(text(texts::kHeaderRed));
-    Tabelle2->setCol(Green);
-    Tabelle2->setCellForeColor(0x0000FF00u);
-    Tabelle2->setText(text(texts::kHeaderGreen));
-    Tabelle2->setCol(Blue);
-    Tabelle2->setCellForeColor(0x00FF0000u);
-    Tabelle2->setText(text(texts::kHeaderBlue));
-    Tabelle2->setCol(OldColor);
-    Tabelle2->setText(text(texts::kHeaderOldColor));
-    Tabelle2->setCol(NewColor);
-    Tabelle2->setText(text(texts::kHeaderNewColor));
-    Tabelle2->setCol(Marker);
-    Tabelle2->setCellAccessibleText(text(texts::kMarkerHeaderSpoken)); // the column has no header text
-
-    Tabelle2->setCol(Number);
-    for (int row = 1; row <= kNumberedRows; ++row) {
-        Tabelle2->setRow(row);
-        Tabelle2->setText(QString::number(row));
-    }
 }
 
 void Form1::runCommand(const char* failureHeadline, const std::filesystem::path& path,
@@ -168,7 +134,7 @@ void Form1::okopendatei_Click()
 
 void Form1::openThemeFile(const QString& path)
 {
-    if (m_document.ThemeLoaded != 0) {
+    if (m_document.ThemeLoaded) {
         return; // a theme is read once per run
     }
     runCommand(texts::kOpenFailed, m_document.DialogPath, [this, &path] {
@@ -213,7 +179,7 @@ void Form1::showReadTheme(const theme::ThemeContent& content, const QString& tit
     Label2->setPath(dialog->fileName());
     m_model.open(content, title.toStdString());
     m_outlineFollowsGrid = false;
-    listEntries();
+    m_table->refresh();
     okopendatei->setEnabled(false);
     oksave->setEnabled(true);
     okpreview->setEnabled(true);
@@ -221,47 +187,10 @@ void Form1::showReadTheme(const theme::ThemeContent& content, const QString& tit
     updateEditActions();
     Tabelle2->setFocus(); // not to the next button, which would take Space and Enter
     updateImportAction();
-    if (m_document.HasMyPrefix == 0) {
+    if (!m_document.HasMyPrefix) {
         dialog->setFileName(text(texts::kSaveNamePrefix) + QString::fromStdString(m_document.ThemeTitle));
     }
     setUnsaved(false);
-}
-
-void Form1::listEntries()
-{
-    Tabelle2->setRows(m_model.entryCount() + 1);
-    for (int number = 1; number <= m_model.entryCount(); ++number) {
-        listEntry(number);
-    }
-}
-
-void Form1::listEntry(int number)
-{
-    const model::Entry& entry = m_model.entry(number);
-    Tabelle2->setCol(Number);
-    Tabelle2->setRow(number);
-    Tabelle2->setText(QString::number(number));
-    Tabelle2->setCol(Item);
-    Tabelle2->setText(fromRecord(entry.item));
-    Tabelle2->setCol(Red);
-    Tabelle2->setText(fromRecord(entry.valueTexts[0]));
-    Tabelle2->setCol(Green);
-    Tabelle2->setText(fromRecord(entry.valueTexts[1]));
-    Tabelle2->setCol(Blue);
-    Tabelle2->setText(fromRecord(entry.valueTexts[2]));
-    Tabelle2->setCol(OldColor);
-    Tabelle2->setCellBackColor(entry.fileColor);
-    Tabelle2->setCol(NewColor);
-    Tabelle2->setCellAccessibleText(text(texts::kNoNewColorSpoken));
-    // A made element's name is blue, and its tooltip says where it came from.
-    const bool made = m_madeElements.count(entry.element) > 0;
-    Tabelle2->setCol(Item);
-    Tabelle2->setCellForeColor(made ? kMadeText : kGridText);
-    QString tip = made ? text(texts::kMadeElement) : QString();
-    if (const sketch::ElementInfo* info = sketch::findElement(theme::displayText(entry.item))) {
-        tip += QString::fromStdString(sketch::describedWithCertainty(*info));
-    }
-    Tabelle2->setCellToolTip(tip);
 }
 
 void Form1::oksave_Click(int /*Index*/)
@@ -279,7 +208,7 @@ void Form1::oksave_Click(int /*Index*/)
         if (m_document.DialogPath.empty()) {
             return;
         }
-        m_model.save(m_document.DialogPath);
+        m_model.saveAs(m_document.DialogPath);
         okquick->setEnabled(true);
         Label2->setPath(dialog->fileName());
         setUnsaved(false);
@@ -289,24 +218,24 @@ void Form1::oksave_Click(int /*Index*/)
 
 void Form1::okquick_Click()
 {
-    runCommand(texts::kSaveFailed, m_document.SavedPath, [this] {
-        m_model.save(m_document.SavedPath);
+    runCommand(texts::kSaveFailed, m_model.savedPath(), [this] {
+        m_model.saveAgain();
         setUnsaved(false);
     });
 }
 
 void Form1::Tabelle2_Click()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     runCommand(texts::kColorFailed, {}, [this] {
         const int col = Tabelle2->colSel();
         const int row = Tabelle2->rowSel();
-        if (col == OldColor) {
+        if (col == column(Column::OldColor)) {
             revertToOldColor(row);
             edited(stepOnEntry(texts::kStepRevert, row));
-        } else if (col == NewColor && pickNewColor(row)) { // a cancelled dialog ends the command here
+        } else if (col == column(Column::NewColor) && pickNewColor(row)) { // a cancelled dialog ends the command here
             edited(stepOnEntry(texts::kStepPick, row));
         }
     });
@@ -316,57 +245,19 @@ void Form1::Tabelle2_Click()
 // file, and counts as changed: the next save writes it in the writer's form.
 void Form1::revertToOldColor(int row)
 {
-    const int marked = m_model.markerRow();
     m_model.revert(row);
-    showMoved(row, marked);
 }
 
 bool Form1::pickNewColor(int row)
 {
-    Tabelle2->setCol(NewColor);
-    Tabelle2->setRow(row);
     dialog->setCancelError(true);
     dialog->setFlags(CommonDialog::kRgbInit);
     dialog->setColorTitle(stepOnEntry(texts::kColorForTitle, row));
     if (!showColorDialog()) {
         return false;
     }
-    const int marked = m_model.markerRow();
     m_model.pick(row, dialog->color());
-    showMoved(row, marked);
     return true;
-}
-
-void Form1::showMoved(int row, int markedBefore)
-{
-    showEdit(row);
-    if (markedBefore != 0 && markedBefore != row) {
-        showEdit(markedBefore);
-    }
-}
-
-// What the grid shows of an entry's edit is written from the model, never read back.
-void Form1::showEdit(int row)
-{
-    const std::optional<ColorValue> color = m_model.newColor(row);
-    Tabelle2->setRow(row);
-    Tabelle2->setCol(NewColor);
-    Tabelle2->setCellBackColor(color.value_or(theme::kMenuBackground));
-    Tabelle2->setCellAccessibleText(color ? QString() : text(texts::kNoNewColorSpoken));
-    const bool marked = m_model.markerRow() == row;
-    Tabelle2->setCol(Marker);
-    Tabelle2->setText(marked ? text(texts::kMarker) : QString());
-    Tabelle2->setCellAccessibleText(marked ? text(texts::kMarkerSpoken) : QString());
-}
-
-void Form1::showEdits()
-{
-    if (Tabelle2->rows() != m_model.entryCount() + 1) { // an undone or redone completion
-        listEntries();
-    }
-    for (int row = 1; row <= m_model.entryCount(); ++row) {
-        showEdit(row);
-    }
 }
 
 void Form1::okcolor_Click()
@@ -438,7 +329,7 @@ void Form1::setUnsaved(bool unsaved)
 
 void Form1::showTitles()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         setWindowTitle(text(texts::kWindowTitle));
         return;
     }

@@ -15,7 +15,6 @@
 #include <array>
 #include <filesystem>
 #include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +31,7 @@ class Desktop;
 class GraphicalButton;
 class PathLabel;
 class PreviewWindow;
+class ThemeTable;
 
 // The one window: the colour grid of the opened theme, the command buttons,
 // and the theme document behind them.
@@ -68,6 +68,12 @@ private slots:
 
 private:
     void createControls();
+    void createClientArea();
+    void createLabels();
+    void createButtons();
+    void createGrid();
+    void connectControls(); // the keyboard's order and the buttons' and the grid's handlers
+    void createEditActions();
     void paintShapes();
     void fitToScreen();
     void showCurrentCell(int row, int col);
@@ -88,8 +94,6 @@ private:
     // The theme's file name as the preview's title shows it: the last saved, else the opened.
     QString previewName() const;
 
-    // The grid shows the edit of `row` and the "#" gone from the row it marked before.
-    void showMoved(int row, int markedBefore);
     // The colour the entry is saved in: its new colour where it was changed, else the file's.
     theme::ColorValue currentColor(int row) const;
     int currentRow() const; // the grid's current entry row, or 0
@@ -103,13 +107,10 @@ private:
     template<typename Dialog>
     void runEditDialog(Dialog& shown, const std::function<void()>& edit, bool showAtOnce, const QString& step);
 
-    // The grid shows the model's state of the entry's edit: its NEW COLOR swatch and "#".
-    void showEdit(int row);
-    void showEdits();
     // An edit of the model is done, named `step` for Undo: it is unsaved, and
-    // the preview and the commands follow it.
+    // the grid, the preview and the commands follow it.
     void edited(const QString& step);
-    // The preview and the commands follow the model.
+    // The grid, the preview and the commands follow the model.
     void refreshAfterEdit();
     void stepThroughHistory(bool back);
     // Whether anything is changed since the theme was read or last saved:
@@ -130,9 +131,6 @@ private:
     void exportForLive(bool live12);
     // Complete the theme…: the elements and factors of Live 10.1 the theme lacks, as one edit.
     void completeTheme();
-    // The grid lists every entry of the model, as read or as completed.
-    void listEntries();
-    void listEntry(int number);
     void revertToOldColor(int row);
     // False where the colour dialog was cancelled.
     bool pickNewColor(int row);
@@ -151,6 +149,7 @@ private:
     model::ThemeModel m_model; // the theme and every edit of it
     const theme::ThemeDocument& m_document; // the model's, by the name the window's commands use
 
+    ThemeTable* m_table = nullptr; // what the grid shows of the model
     CellGrid* Tabelle2 = nullptr;
     GraphicalButton* okopendatei = nullptr;
     GraphicalButton* okcolor = nullptr;
@@ -195,7 +194,6 @@ private:
     bool m_outlineFollowsGrid = false; // the user moved in the grid or the sketch since the theme was read
     QStringList m_undoSteps; // what each step of the model's history takes back, last on top
     QStringList m_redoSteps;
-    std::set<std::string> m_madeElements; // made by Complete the theme: the grid marks their rows
 };
 
 } // namespace tintwright::ui

@@ -6,6 +6,7 @@
 #include "Form1Texts.h"
 #include "GraphicalButton.h"
 #include "RecolourDialog.h"
+#include "ThemeTable.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
@@ -47,12 +48,12 @@ int Form1::entriesOfColor(ColorValue color) const
 void Form1::updateEditActions()
 {
     const int row = currentRow();
-    actionChangeAll->setEnabled(m_document.ThemeLoaded != 0 && row > 0);
+    actionChangeAll->setEnabled(m_document.ThemeLoaded && row > 0);
     actionChangeAll->setText(text(texts::kChangeAllText).arg(row > 0 ? entriesOfColor(currentColor(row)) : 0));
-    actionAdjust->setEnabled(m_document.ThemeLoaded != 0);
-    actionRecolour->setEnabled(m_document.ThemeLoaded != 0);
+    actionAdjust->setEnabled(m_document.ThemeLoaded);
+    actionRecolour->setEnabled(m_document.ThemeLoaded);
     const sketch::Lacking lacks = sketch::lacking(m_model.records());
-    actionComplete->setEnabled(m_document.ThemeLoaded != 0 && lacks.elements + lacks.factors > 0);
+    actionComplete->setEnabled(m_document.ThemeLoaded && lacks.elements + lacks.factors > 0);
     actionUndo->setEnabled(m_model.canUndo());
     actionRedo->setEnabled(m_model.canRedo());
     // Each says what it takes back or brings again.
@@ -74,6 +75,7 @@ void Form1::edited(const QString& step)
 
 void Form1::refreshAfterEdit()
 {
+    m_table->refresh();
     updatePreview();
     updateEditActions();
 }
@@ -90,7 +92,6 @@ void Form1::stepThroughHistory(bool back)
         (back ? m_redoSteps : m_undoSteps) << from.takeLast();
     }
     setUnsaved(true);
-    showEdits();
     refreshAfterEdit();
 }
 
@@ -98,7 +99,7 @@ void Form1::stepThroughHistory(bool back)
 void Form1::changeAllOfColor()
 {
     const int row = currentRow();
-    if (m_document.ThemeLoaded == 0 || row == 0) {
+    if (!m_document.ThemeLoaded || row == 0) {
         return;
     }
     runCommand(texts::kColorFailed, {}, [this, row] {
@@ -108,12 +109,7 @@ void Form1::changeAllOfColor()
         if (!showColorDialog()) {
             return;
         }
-        const int marked = m_model.markerRow();
         const std::vector<int> changed = m_model.changeAll(row, dialog->color());
-        for (const int other : changed) {
-            showEdit(other);
-        }
-        showMoved(row, marked);
         edited(text(texts::kStepChangeAll).arg(std::max<std::size_t>(changed.size(), 1)));
     });
 }
@@ -130,7 +126,7 @@ void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool
     try {
         const auto showResult = [&] {
             m_model.tryEdit(edit);
-            showEdits();
+            m_table->refresh();
             updatePreview();
         };
         connect(&shown, &Dialog::changed, this, showResult);
@@ -144,12 +140,11 @@ void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool
         }
     } catch (...) {
         m_model.endTrial(false); // a failed try puts everything back
-        showEdits();
+        m_table->refresh();
         updatePreview();
         throw;
     }
     m_model.endTrial(accepted);
-    showEdits();
     if (accepted) {
         edited(step);
     } else {
@@ -159,7 +154,7 @@ void Form1::runEditDialog(Dialog& shown, const std::function<void()>& edit, bool
 
 void Form1::adjustColors()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     std::vector<std::string> elements;
@@ -175,7 +170,7 @@ void Form1::adjustColors()
 // own ground, text and chosen colour; what OK would keep shows from the start.
 void Form1::recolourFromBaseColors()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     RecolourDialog recolour(this, m_desktop, sketch::baseColorsOf(sketchColors()));

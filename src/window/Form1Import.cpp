@@ -2,6 +2,7 @@
 
 #include "Form1Texts.h"
 #include "GraphicalButton.h"
+#include "ThemeTable.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
@@ -53,14 +54,14 @@ void Form1::createImportAction()
 
 void Form1::updateImportAction()
 {
-    actionImportTheme->setEnabled(m_document.ThemeLoaded == 0); // a theme is read once per run
-    actionExportLive12->setEnabled(m_document.ThemeLoaded != 0);
-    actionExportLive11->setEnabled(m_document.ThemeLoaded != 0);
+    actionImportTheme->setEnabled(!m_document.ThemeLoaded); // a theme is read once per run
+    actionExportLive12->setEnabled(m_document.ThemeLoaded);
+    actionExportLive11->setEnabled(m_document.ThemeLoaded);
 }
 
 void Form1::exportForLive(bool live12)
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     const QString later = QStringLiteral("Live %1").arg(live12 ? 12 : 11);
@@ -97,7 +98,7 @@ void Form1::exportForLive(bool live12)
 
 void Form1::importTheme()
 {
-    if (m_document.ThemeLoaded != 0) {
+    if (m_document.ThemeLoaded) {
         return;
     }
     runCommand(texts::kImportFailed, m_document.DialogPath, [this] {
@@ -150,7 +151,7 @@ void Form1::offerImport(const QString& path)
 // The elements made are told and their rows marked; Undo takes them back as one step.
 void Form1::completeTheme()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     runCommand(texts::kCompleteFailed, {}, [this] {
@@ -164,12 +165,10 @@ void Form1::completeTheme()
         m_model.extend(sketch::asReadTheme(sketch::completedRecords(records, completion)));
         int firstMade = 0;
         for (const sketch::MadeElement& made : completion.made) {
-            m_madeElements.insert(made.name);
+            m_table->markMade(made.name);
             const int row = m_model.entryOf(made.name);
             firstMade = firstMade == 0 || (row != 0 && row < firstMade) ? row : firstMade;
         }
-        listEntries();
-        showEdits();
         const int elements = static_cast<int>(completion.made.size());
         const int factors = lacks.factors;
         const QString madeText = text(elements == 1 ? texts::kElementsMadeOne : texts::kElementsMade).arg(elements);

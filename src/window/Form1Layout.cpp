@@ -8,6 +8,7 @@
 #include "Pictures.h"
 #include "Placement.h"
 #include "PreviewWindow.h"
+#include "ThemeTable.h"
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
@@ -113,7 +114,22 @@ QAccessibleInterface* accessibleFactory(const QString&, QObject* object)
 
 } // namespace
 
+// The controls in the order they were made at design time: the client area,
+// the labels, the buttons, the grid and the dialog; then the keyboard's order,
+// the handlers, and the grid's menu of edits.
 void Form1::createControls()
+{
+    createClientArea();
+    createLabels();
+    createButtons();
+    createGrid();
+    dialog = new CommonDialog(m_desktop, this);
+    dialog->setObjectName(QStringLiteral("dialog"));
+    connectControls();
+    createEditActions();
+}
+
+void Form1::createClientArea()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(text(texts::kWindowTitle));
@@ -143,7 +159,10 @@ void Form1::createControls()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scrollArea);
     setFixedSize(m_client->size());
+}
 
+void Form1::createLabels()
+{
     // Labels 3 and 4 lie beneath the save buttons, so that a disabled button
     // still explains itself through the tooltip of the label under it.
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleFactory), true);
@@ -168,7 +187,10 @@ void Form1::createControls()
     Label2->setFont(sansSerif(8.25, false));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setColors(Label2, kThreeDLight, kWindowText);
+}
 
+void Form1::createButtons()
+{
     const auto makeButton = [this](const char* name, const QRect& geometry, const char* caption, ColorValue back,
                                    qreal points, const char* tip) {
         auto* button = new GraphicalButton(m_client);
@@ -213,15 +235,19 @@ void Form1::createControls()
     // The flags have no caption; a screen reader says the words of their tooltips.
     okhelpgerman->setAccessibleName(text(texts::kGermanHelpTip).simplified());
     okhelpenglish->setAccessibleName(text(texts::kEnglishHelpTip).simplified());
+}
 
+// The grid shows the theme model through its table; its own look is set here.
+void Form1::createGrid()
+{
+    m_table = new ThemeTable(m_model, this);
     Tabelle2 = new CellGrid(m_client);
     Tabelle2->setObjectName(QStringLiteral("Tabelle2"));
     Tabelle2->setAccessibleName(text(texts::kGridName));
     Tabelle2->setFrameShape(QFrame::NoFrame); // the window draws its frame, Shape1
     Tabelle2->setGeometry(twips(600, 1080, 9255, 10425));
     Tabelle2->setFont(sansSerif(8.25, false));
-    Tabelle2->setCols(kGridCols);
-    Tabelle2->setRows(kGridRows);
+    Tabelle2->setSource(m_table);
     Tabelle2->setBackColor(theme::kMenuBackground);
     Tabelle2->setForeColor(kGrey);
     Tabelle2->setBackColorFixed(kLightGrey);
@@ -229,11 +255,11 @@ void Form1::createControls()
     Tabelle2->setBackColorBkg(kLightGrey);
     Tabelle2->setGridColor(kDarkGrey);
     Tabelle2->setGridColorFixed(kDarkGrey);
-    Tabelle2->setSearchCol(Item);
+    Tabelle2->setSearchCol(column(Column::Item));
+}
 
-    dialog = new CommonDialog(m_desktop, this);
-    dialog->setObjectName(QStringLiteral("dialog"));
-
+void Form1::connectControls()
+{
     setTabOrder(Tabelle2, okopendatei);
     setTabOrder(okopendatei, okcolor);
     setTabOrder(okcolor, okende);
@@ -257,7 +283,10 @@ void Form1::createControls()
     connect(okpreview, &QAbstractButton::clicked, this, &Form1::okpreview_Click);
     connect(okedit, &QAbstractButton::clicked, this,
             [this] { showEditMenu(okedit->mapToGlobal(QPoint(0, okedit->height()))); });
+}
 
+void Form1::createEditActions()
+{
     // Changes of many colours and their history, in the grid's context menu and on keys.
     const auto makeAction = [this](const char* name, const char* caption, const QList<QKeySequence>& keys) {
         auto* action = new QAction(text(caption), this);
@@ -308,7 +337,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     const bool inGrid = Tabelle2 != nullptr && (watched == Tabelle2 || watched == Tabelle2->viewport());
     // The sketch outlines the current row's element once the user has moved in the grid: a click,
     // or a key that moves (not Ctrl or Shift on their own, nor one held for a window's key).
-    if (inGrid && m_document.ThemeLoaded != 0) {
+    if (inGrid && m_document.ThemeLoaded) {
         const auto* key = event->type() == QEvent::KeyPress ? static_cast<const QKeyEvent*>(event) : nullptr;
         const bool modifierAlone = key != nullptr
             && ((key->key() >= Qt::Key_Shift && key->key() <= Qt::Key_ScrollLock) || key->key() == Qt::Key_AltGr);

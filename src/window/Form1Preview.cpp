@@ -25,7 +25,7 @@ using namespace grid;
 
 void Form1::okpreview_Click()
 {
-    if (m_document.ThemeLoaded == 0) {
+    if (!m_document.ThemeLoaded) {
         return;
     }
     if (!m_preview) {
@@ -147,7 +147,7 @@ void Form1::findEntryOf(const QString& element)
         return;
     }
     m_outlineFollowsGrid = true;
-    Tabelle2->setCurrentCell(row, NewColor);
+    Tabelle2->setCurrentCell(row, column(Column::NewColor));
     Tabelle2->setFocus();
 }
 
@@ -163,7 +163,7 @@ void Form1::pickForElement(const QString& element)
     QPointer<QWidget> startedIn = QApplication::focusWidget();
     findEntryOf(element);
     dialog->setColor(currentColor(row)); // the dialog starts from the entry's own colour
-    Tabelle2->clickCellAt(row, NewColor);
+    Tabelle2->clickCellAt(row, column(Column::NewColor));
     if (startedIn) {
         startedIn->activateWindow();
         startedIn->setFocus(Qt::OtherFocusReason);
@@ -191,8 +191,8 @@ void Form1::keepPreviewInView(QWidget& shown) const
 
 QString Form1::previewName() const
 {
-    return m_document.SavedPath.empty() ? QString::fromStdString(m_document.ThemeTitle)
-                                        : QFileInfo(m_document.SavedPath).fileName();
+    return m_model.savedPath().empty() ? QString::fromStdString(m_document.ThemeTitle)
+                                       : QFileInfo(m_model.savedPath()).fileName();
 }
 
 } // namespace tintwright::ui

@@ -14,6 +14,11 @@ TEST(ColorTest, contrastRatioIsWcags)
     // White on black is 21; #777777 on white, worked by hand: L = 0.1845, (1.05) / (0.2345) = 4.48.
     EXPECT_DOUBLE_EQ(contrastRatio({255, 255, 255}, {0, 0, 0}), 21.0);
     EXPECT_NEAR(contrastRatio({0x77, 0x77, 0x77}, {255, 255, 255}), 4.48, 0.005);
+    // Coloured pairs weigh each channel on its own: #0000ff has L = 0.0722, so on
+    // white 1.05 / 0.1222 = 8.59 in either order; #ff0000 has L = 0.2126: 4.00.
+    EXPECT_NEAR(contrastRatio({0, 0, 255}, {255, 255, 255}), 8.59, 0.005);
+    EXPECT_NEAR(contrastRatio({255, 255, 255}, {0, 0, 255}), 8.59, 0.005);
+    EXPECT_NEAR(contrastRatio({255, 0, 0}, {255, 255, 255}), 4.00, 0.005);
 }
 
 struct SimulationCase {

@@ -1,6 +1,7 @@
 #include "components/CellGrid.h"
 
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTest>
 
 #include <functional>
@@ -19,6 +20,7 @@ private slots:
     void keysAndPointer_moveAndClickTheCurrentCell();
     void typing_findsTheEntryByItsName_data();
     void typing_findsTheEntryByItsName();
+    void source_isShownAsItIsAndFollowedAsItChanges();
 
 private:
     // A grid of entries as the window lists them: number, name, and a colour cell.
@@ -109,6 +111,48 @@ void CellGridTest::typing_findsTheEntryByItsName()
     QSignalSpy moved(&grid, &CellGrid::currentCellChanged);
     QTest::keyClicks(&grid, typed);
     QCOMPARE(moved.isEmpty() ? 2 : moved.last().at(0).toInt(), row);
+}
+
+// A grid over a model shows its cells, row 0 and column 0 as the fixed ones,
+// keeps the current cell while rows come and go, and writes none of them.
+void CellGridTest::source_isShownAsItIsAndFollowedAsItChanges()
+{
+    QStandardItemModel source(3, 3);
+    source.setData(source.index(0, 1), QStringLiteral("ITEM"));
+    source.setData(source.index(1, 1), QStringLiteral("<SurfaceArea>"));
+    source.setData(source.index(1, 1), QString(70, QLatin1Char('x')) + QStringLiteral(" tip"), Qt::ToolTipRole);
+    source.setData(source.index(1, 2), QVariant::fromValue(tintwright::theme::ColorValue(0x00030201u)),
+                   CellGrid::BackColorRole);
+    CellGrid grid;
+    grid.setBackColor(0x00FFFFFFu);
+    grid.setSource(&source);
+    grid.resize(400, 200);
+
+    QCOMPARE(grid.rows(), 3);
+    QCOMPARE(grid.cols(), 3);
+    QCOMPARE(grid.textAt(0, 1), QStringLiteral("ITEM"));
+    QCOMPARE(grid.textAt(1, 1), QStringLiteral("<SurfaceArea>"));
+    QCOMPARE(grid.backColorAt(1, 2), 0x00030201u);
+    QCOMPARE(grid.backColorAt(2, 2), 0x00FFFFFFu); // none given: the grid's own
+    const QAbstractItemModel* shown = grid.model();
+    QCOMPARE(shown->index(0, 0).data(Qt::ToolTipRole).toString(), QString(70, QLatin1Char('x')) + "\ntip");
+    QCOMPARE(shown->index(0, 1).data(Qt::AccessibleTextRole).toString(), QStringLiteral("R 1 G 2 B 3"));
+
+    grid.setCurrentCell(2, 1);
+    source.appendRow({new QStandardItem, new QStandardItem(QStringLiteral("<Desktop>"))});
+    QCOMPARE(grid.rows(), 4);
+    QCOMPARE(grid.textAt(3, 1), QStringLiteral("<Desktop>"));
+    source.setData(source.index(2, 1), QStringLiteral("<Alert>"));
+    QCOMPARE(grid.model()->index(1, 0).data().toString(), QStringLiteral("<Alert>"));
+    source.removeRow(3);
+    QCOMPARE(grid.rows(), 3);
+    QCOMPARE(grid.currentIndex(), grid.model()->index(1, 0));
+
+    grid.setRow(1);
+    grid.setCol(1);
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, grid.setText(QStringLiteral("written")));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, grid.setRows(10));
+    QCOMPARE(grid.textAt(1, 1), QStringLiteral("<SurfaceArea>"));
 }
 
 QTEST_MAIN(CellGridTest)

@@ -111,6 +111,35 @@ TEST_F(ThemeModelTest, undoBringsBackTheReadRecordsAlsoAfterASave)
     EXPECT_FALSE(m_model.canRedo());
 }
 
+// A second theme read replaces the first whole: its entries, records and
+// colours, with no edit of the first left to undo.
+TEST_F(ThemeModelTest, aSecondLoadReplacesTheThemeHeld)
+{
+    m_model.pick(1, composeColor(5, 5, 5));
+    const std::vector<std::string> other = themeLines({{7, 8, 9}});
+    m_model.load(*theme::readThemeText(joinLines(other)));
+    EXPECT_EQ(m_model.entryCount(), 1);
+    EXPECT_EQ(m_model.document().EntryCount, 1);
+    EXPECT_EQ(m_model.records().size(), other.size());
+    EXPECT_EQ(m_model.currentColor(1), composeColor(7, 8, 9));
+    EXPECT_FALSE(m_model.newColor(1));
+    EXPECT_EQ(m_model.markerRow(), 0);
+    EXPECT_FALSE(m_model.canUndo());
+}
+
+// Saving again writes the file last saved as, and nothing before a first save.
+TEST_F(ThemeModelTest, saveAgainWritesTheFileLastSavedAs)
+{
+    const theme::testing::TemporaryFolder folder;
+    EXPECT_THROW(m_model.saveAgain(), std::logic_error);
+    m_model.saveAs(folder.file("first.ask"));
+    m_model.pick(1, composeColor(5, 5, 5));
+    m_model.saveAgain();
+    EXPECT_EQ(m_model.savedPath(), folder.file("first.ask"));
+    EXPECT_EQ(theme::testing::readBytes(folder.file("first.ask")), m_model.savedBytes());
+    EXPECT_NE(m_model.savedBytes(), m_read);
+}
+
 // Every edit is one step, however many entries it changes, and an undo brings
 // back every field it changed: the "#", MarkedRow and WorkColor too.
 TEST_F(ThemeModelTest, eachEditIsOneStepThatUndoTakesBackWhole)

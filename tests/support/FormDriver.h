@@ -3,6 +3,7 @@
 #include "ScriptedDesktop.h"
 #include "components/CellGrid.h"
 #include "window/Form1.h"
+#include "window/Form1Grid.h"
 #include "window/GraphicalButton.h"
 
 #include <QFile>
@@ -55,10 +56,10 @@ public:
     void pick(int row, const std::optional<QColor>& color)
     {
         desktop.answerColor(color);
-        clickCell(row, 6);
+        clickCell(row, grid::column(grid::Column::NewColor));
     }
 
-    void revert(int row) const { clickCell(row, 5); }
+    void revert(int row) const { clickCell(row, grid::column(grid::Column::OldColor)); }
 
     void saveAs(const std::optional<QString>& path)
     {

@@ -49,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "<R  Value=\"4\" />",
                         kEnd,
                         {"9: \"<R  Value=\"4\" />\" is not read as a colour: an entry's R line begins \"<R Value\""}},
+        MisreadingCase {"blankLinesAfterTheEnd", "<R Value=\"4\" />", kEnd + "\n \t\n\n", {}},
         MisreadingCase {"cutOff",
                         "<R Value=\"4\" />",
                         "</SkinManager>\n",

@@ -282,7 +282,7 @@ TEST(ThemeReaderTest, storeThemeFillsSlotsFromOne)
     EXPECT_EQ(document.ColorTable[1][RecordSlot], 5);
     EXPECT_EQ(document.ColorTable[2][RecordSlot], 11);
     EXPECT_EQ(document.ColorTable[1][Changed], 0);
-    EXPECT_EQ(document.ThemeLoaded, 0) << "the window decides when a load is complete";
+    EXPECT_FALSE(document.ThemeLoaded) << "the window decides when a load is complete";
 }
 
 } // namespace

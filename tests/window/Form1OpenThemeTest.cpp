@@ -34,7 +34,7 @@ void verifyStartUpState(const FormDriver& driver)
     QVERIFY(driver.button("okopendatei")->isEnabled());
     QVERIFY(!driver.button("oksave")->isEnabled());
     QCOMPARE(driver.label("Label2")->text(), QString());
-    QCOMPARE(driver.document().ThemeLoaded, 0);
+    QVERIFY(!driver.document().ThemeLoaded);
     QCOMPARE(driver.document().LineCount, 0);
     QCOMPARE(driver.document().EntryCount, 0);
     QVERIFY(driver.document().ThemeTitle.empty());
@@ -121,7 +121,7 @@ void Form1OpenThemeTest::openTheme_listsEveryEntryExactly()
     QCOMPARE(grid->rows(), 131);
     QCOMPARE(driver.document().EntryCount, 130);
     QCOMPARE(driver.document().LineCount, 794);
-    QCOMPARE(driver.document().ThemeLoaded, 1);
+    QVERIFY(driver.document().ThemeLoaded);
     QCOMPARE(grid->textAt(7, 1), QStringLiteral("<Desktop>"));
     QCOMPARE(grid->backColorAt(7, 5), 0u); // black stays black
 }
@@ -151,20 +151,20 @@ void Form1OpenThemeTest::openTheme_proposesSaveName_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("proposedName");
-    QTest::addColumn<int>("hasMyPrefix");
+    QTest::addColumn<bool>("hasMyPrefix");
     QTest::newRow("plain title gets my") << "Dark.ask"
-                                         << "myDark.ask" << 0;
+                                         << "myDark.ask" << false;
     QTest::newRow("my title proposes itself") << "myTheme.ask"
-                                              << "myTheme.ask" << 1;
+                                              << "myTheme.ask" << true;
     QTest::newRow("My is not my") << "MyTheme.ask"
-                                  << "myMyTheme.ask" << 0;
+                                  << "myMyTheme.ask" << false;
 }
 
 void Form1OpenThemeTest::openTheme_proposesSaveName()
 {
     QFETCH(QString, title);
     QFETCH(QString, proposedName);
-    QFETCH(int, hasMyPrefix);
+    QFETCH(bool, hasMyPrefix);
     QTemporaryDir folder;
     const QString path = folder.filePath(title);
     writeFile(path, fileBytes(kMidnight));
@@ -243,7 +243,7 @@ void Form1OpenThemeTest::openTheme_withoutEntries_isRefusedAndAnotherCanBeOpened
     QCOMPARE(driver.desktop.messages.size(), 1);
     QVERIFY(driver.desktop.messages[0].text.contains("The file holds no colour entries"));
     QCOMPARE(driver.grid()->rows(), 170);
-    QCOMPARE(driver.document().ThemeLoaded, 0);
+    QVERIFY(!driver.document().ThemeLoaded);
     QVERIFY(driver.button("okopendatei")->isEnabled());
     QVERIFY(!driver.button("oksave")->isEnabled());
     driver.openTheme(kMidnight);

@@ -228,8 +228,12 @@ void Form1SaveThemeTest::quickSave_writesTheFileLastSavedAs()
     driver.saveAs(a);
     driver.saveAs(b);
     const QByteArray savedA = fileBytes(a);
-
+    // Neither a cancelled nor a failed Save As changes the file Quick Save writes.
     driver.pick(1, QColor(9, 8, 7));
+    driver.saveAs(std::nullopt);
+    driver.saveAs(m_folder->filePath("nowhere/c.ask"));
+    m_expectedMessages = 1;
+
     driver.click("okquick");
     QCOMPARE(fileBytes(a), savedA);
     QVERIFY(fileBytes(b).contains("<R Value=\"9\" />\r\n<G Value=\"8\" />\r\n<B Value=\"7\" />"));

@@ -196,7 +196,7 @@ void Form1StartUpTest::document_isEmpty()
 {
     FormDriver driver;
     const auto& document = driver.document();
-    QCOMPARE(document.ThemeLoaded, 0);
+    QVERIFY(!document.ThemeLoaded);
     QCOMPARE(document.LineCount, 0);
     QCOMPARE(document.EntryCount, 0);
     QCOMPARE(document.MarkedRow, 0);
