@@ -9,6 +9,7 @@
 namespace tintwright::model {
 
 using theme::ColorValue;
+using Column = theme::ColorTableColumn;
 
 std::string_view elementName(std::string_view item)
 {
@@ -142,8 +143,8 @@ ColorValue ThemeModel::currentColor(int number) const
 {
     const Entry& read = entry(number);
     const theme::ColorTableRow& row = m_document->ColorTable[static_cast<std::size_t>(number)];
-    if (row[theme::Changed] == 1) {
-        return theme::composeColor(row[theme::Red], row[theme::Green], row[theme::Blue]);
+    if (row[Column::Changed] == 1) {
+        return theme::composeColor(row[Column::Red], row[Column::Green], row[Column::Blue]);
     }
     return read.fileColor;
 }
@@ -161,10 +162,10 @@ void ThemeModel::giveColor(int number, ColorValue color)
     m_newColors[static_cast<std::size_t>(number - 1)] = color;
     const theme::RgbTriple rgb = theme::SplitColor(color);
     theme::ColorTableRow& row = theme::colorTableRow(*m_document, number);
-    row[theme::Red] = rgb.R;
-    row[theme::Green] = rgb.G;
-    row[theme::Blue] = rgb.B;
-    row[theme::Changed] = 1;
+    row[Column::Red] = rgb.R;
+    row[Column::Green] = rgb.G;
+    row[Column::Blue] = rgb.B;
+    row[Column::Changed] = 1;
 }
 
 void ThemeModel::giveColors(const std::vector<std::pair<int, ColorValue>>& colors)
@@ -199,16 +200,16 @@ void ThemeModel::revert(int number)
     entry(number);
     const Recorder edit(*this);
     m_newColors[static_cast<std::size_t>(number - 1)] = std::nullopt;
-    theme::colorTableRow(*m_document, number)[theme::Changed] = 1;
+    theme::colorTableRow(*m_document, number)[Column::Changed] = 1;
     if (m_markerRow == number) {
         m_markerRow = 0;
     }
     m_document->WorkColor = entry(number).fileColor;
     const theme::RgbTriple rgb = theme::SplitColor(m_document->WorkColor);
     theme::ColorTableRow& row = theme::colorTableRow(*m_document, number);
-    row[theme::Red] = rgb.R;
-    row[theme::Green] = rgb.G;
-    row[theme::Blue] = rgb.B;
+    row[Column::Red] = rgb.R;
+    row[Column::Green] = rgb.G;
+    row[Column::Blue] = rgb.B;
 }
 
 void ThemeModel::markRow(int number)
@@ -296,8 +297,8 @@ void ThemeModel::extend(const theme::ThemeContent& content)
         m_newColors[static_cast<std::size_t>(number - 1)] = oldNewColors[index];
         const theme::ColorTableRow& was = oldDocument->ColorTable[static_cast<std::size_t>(oldNumber)];
         theme::ColorTableRow& row = theme::colorTableRow(*m_document, number);
-        for (const int column : {theme::Red, theme::Green, theme::Blue, theme::Changed}) {
-            row[static_cast<std::size_t>(column)] = was[static_cast<std::size_t>(column)];
+        for (const Column column : {Column::Red, Column::Green, Column::Blue, Column::Changed}) {
+            row[column] = was[column];
         }
         markerRow = m_markerRow == oldNumber ? number : markerRow;
         markedRow = oldDocument->MarkedRow == oldNumber ? static_cast<std::int16_t>(number) : markedRow;
@@ -338,7 +339,7 @@ ThemeModel::Snapshot ThemeModel::snapshot(bool withRecords) const
     for (int number = 1; number <= entryCount(); ++number) {
         const theme::ColorTableRow& row = m_document->ColorTable[static_cast<std::size_t>(number)];
         state.table.push_back(row);
-        const auto slot = static_cast<std::size_t>(row[theme::RecordSlot]);
+        const auto slot = static_cast<std::size_t>(row[Column::RecordSlot]);
         state.records.push_back(
             {m_document->ThemeLines[slot], m_document->ThemeLines[slot + 1], m_document->ThemeLines[slot + 2]});
     }
@@ -362,7 +363,7 @@ void ThemeModel::restore(const Snapshot& state)
     for (int number = 1; number <= entryCount(); ++number) {
         const auto index = static_cast<std::size_t>(number - 1);
         theme::colorTableRow(*m_document, number) = state.table[index];
-        const auto slot = static_cast<std::size_t>(state.table[index][theme::RecordSlot]);
+        const auto slot = static_cast<std::size_t>(state.table[index][Column::RecordSlot]);
         for (std::size_t record = 0; record < 3; ++record) {
             m_document->ThemeLines[slot + record] = state.records[index][record];
         }

@@ -3,6 +3,7 @@
 #include "ColorValue.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -14,7 +15,7 @@ inline constexpr int kColorTableRows = 200; // rows 1..200 of the colour table c
 inline constexpr int kMaxEntries = 169; // the grid lists at most 169 entries below its header
 
 // Columns of a colour table row.
-enum ColorTableColumn : int {
+enum class ColorTableColumn : std::size_t {
     RecordSlot = 0, // slot of the entry's R record in ThemeLines; G and B follow it
     Red = 1,
     Green = 2,
@@ -22,7 +23,11 @@ enum ColorTableColumn : int {
     Changed = 4, // 1 once the user picked or reverted the entry's colour
 };
 
-using ColorTableRow = std::array<std::int16_t, 5>;
+// A row of the colour table: five numbers, read and written by column only.
+struct ColorTableRow : std::array<std::int16_t, 5> {
+    std::int16_t& operator[](ColorTableColumn column) { return at(static_cast<std::size_t>(column)); }
+    std::int16_t operator[](ColorTableColumn column) const { return at(static_cast<std::size_t>(column)); }
+};
 
 // Everything held about the one theme being edited. Slot 0 of ThemeLines and
 // row 0 of ColorTable belong to no record and no entry.

@@ -349,7 +349,8 @@ void storeTheme(ThemeDocument& document, const ThemeContent& content)
     }
     for (const ColorEntry& entry : content.entries) {
         ++document.EntryCount;
-        colorTableRow(document, document.EntryCount)[RecordSlot] = static_cast<std::int16_t>(entry.redSlot);
+        colorTableRow(document, document.EntryCount)[ColorTableColumn::RecordSlot] =
+            static_cast<std::int16_t>(entry.redSlot);
     }
 }
 

@@ -141,17 +141,17 @@ void RewriteChangedEntries(ThemeDocument& document)
     const int entries = document.EntryCount;
     for (int entry = 1; entry <= entries; ++entry) {
         const ColorTableRow& row = colorTableRow(document, entry);
-        if (row[Changed] != 1) {
+        if (row[ColorTableColumn::Changed] != 1) {
             continue;
         }
-        const int slot = row[RecordSlot];
+        const int slot = row[ColorTableColumn::RecordSlot];
         if (slot < 1 || slot + 2 > kMaxLines) {
             throw ThemeError(ErrorNumber::SubscriptOutOfRange,
                              "colour entry " + std::to_string(entry) + " points outside the theme lines.");
         }
-        document.ThemeLines[static_cast<std::size_t>(slot)] = valueRecord('R', row[Red]);
-        document.ThemeLines[static_cast<std::size_t>(slot + 1)] = valueRecord('G', row[Green]);
-        document.ThemeLines[static_cast<std::size_t>(slot + 2)] = valueRecord('B', row[Blue]);
+        document.ThemeLines[static_cast<std::size_t>(slot)] = valueRecord('R', row[ColorTableColumn::Red]);
+        document.ThemeLines[static_cast<std::size_t>(slot + 1)] = valueRecord('G', row[ColorTableColumn::Green]);
+        document.ThemeLines[static_cast<std::size_t>(slot + 2)] = valueRecord('B', row[ColorTableColumn::Blue]);
     }
 }
 

@@ -85,7 +85,11 @@ TEST_F(CliTest, setWritesWhatTheWindowSavesAfterTheSamePicks)
     for (const auto& [row, rgb] :
          std::vector<std::pair<int, std::array<std::int16_t, 3>>> {{3, {12, 34, 56}}, {7, {0, 0, 0}}}) {
         theme::ColorTableRow& entry = theme::colorTableRow(*document, row);
-        entry = {entry[theme::RecordSlot], rgb[0], rgb[1], rgb[2], 1};
+        using Column = theme::ColorTableColumn;
+        entry[Column::Red] = rgb[0];
+        entry[Column::Green] = rgb[1];
+        entry[Column::Blue] = rgb[2];
+        entry[Column::Changed] = 1;
     }
     theme::saveTheme(*document, m_folder.file("window.ask"));
     const std::string expected = readBytes(m_folder.file("window.ask"));

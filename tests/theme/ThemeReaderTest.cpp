@@ -7,6 +7,7 @@
 namespace tintwright::theme {
 namespace {
 
+using Column = ColorTableColumn;
 using testing::joinLines;
 using testing::themeLines;
 
@@ -279,9 +280,9 @@ TEST(ThemeReaderTest, storeThemeFillsSlotsFromOne)
     EXPECT_EQ(document.ThemeLines[static_cast<std::size_t>(document.LineCount)], "</Ableton>");
     EXPECT_EQ(document.CurrentLine, "</Ableton>");
     EXPECT_EQ(document.EntryCount, 2);
-    EXPECT_EQ(document.ColorTable[1][RecordSlot], 5);
-    EXPECT_EQ(document.ColorTable[2][RecordSlot], 11);
-    EXPECT_EQ(document.ColorTable[1][Changed], 0);
+    EXPECT_EQ(document.ColorTable[1][Column::RecordSlot], 5);
+    EXPECT_EQ(document.ColorTable[2][Column::RecordSlot], 11);
+    EXPECT_EQ(document.ColorTable[1][Column::Changed], 0);
     EXPECT_FALSE(document.ThemeLoaded) << "the window decides when a load is complete";
 }
 

@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 namespace tintwright::theme {
 namespace {
 
+using Column = ColorTableColumn;
 using testing::joinLines;
 using testing::readBytes;
 using testing::TemporaryFolder;
@@ -46,10 +47,10 @@ std::string written(const ThemeDocument& document)
 void change(ThemeDocument& document, int entry, int r, int g, int b)
 {
     ColorTableRow& row = colorTableRow(document, entry);
-    row[Red] = static_cast<std::int16_t>(r);
-    row[Green] = static_cast<std::int16_t>(g);
-    row[Blue] = static_cast<std::int16_t>(b);
-    row[Changed] = 1;
+    row[Column::Red] = static_cast<std::int16_t>(r);
+    row[Column::Green] = static_cast<std::int16_t>(g);
+    row[Column::Blue] = static_cast<std::int16_t>(b);
+    row[Column::Changed] = 1;
 }
 
 TEST(ThemeWriterTest, unchangedThemeIsWrittenRecordForRecordWithCrLf)
@@ -95,8 +96,8 @@ TEST(ThemeWriterTest, onlyFlagOneCountsAsChanged)
     const std::string text = joinLines(themeLines({{1, 2, 3}}));
     ThemeDocument document = loadedDocument(text);
     const std::string before = written(document);
-    colorTableRow(document, 1)[Red] = 99;
-    colorTableRow(document, 1)[Changed] = 2;
+    colorTableRow(document, 1)[Column::Red] = 99;
+    colorTableRow(document, 1)[Column::Changed] = 2;
     RewriteChangedEntries(document);
     EXPECT_EQ(written(document), before);
 }

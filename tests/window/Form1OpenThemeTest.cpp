@@ -115,7 +115,7 @@ void Form1OpenThemeTest::openTheme_listsEveryEntryExactly()
         QCOMPARE(grid->backColorAt(row, 5), composeColor(value(i).toInt(), value(i + 1).toInt(), value(i + 2).toInt()));
         QCOMPARE(grid->backColorAt(row, 6), tintwright::theme::kMenuBackground);
         QCOMPARE(grid->textAt(row, 7), QString());
-        QCOMPARE(driver.document().ColorTable[row][tintwright::theme::RecordSlot], i + 1);
+        QCOMPARE(driver.document().ColorTable[row][tintwright::theme::ColorTableColumn::RecordSlot], i + 1);
     }
     QCOMPARE(row, 130);
     QCOMPARE(grid->rows(), 131);
@@ -340,7 +340,7 @@ void Form1OpenThemeTest::openTheme_afterFailure_loadsNextThemeCleanly()
     driver.openTheme(kMidnight);
     QCOMPARE(driver.desktop.messages.size(), 1);
     QCOMPARE(driver.document().EntryCount, 130);
-    QCOMPARE(driver.document().ColorTable[1][tintwright::theme::RecordSlot], 5);
+    QCOMPARE(driver.document().ColorTable[1][tintwright::theme::ColorTableColumn::RecordSlot], 5);
     QCOMPARE(driver.grid()->rows(), 131);
 }
 

@@ -131,7 +131,7 @@ void Form1SaveThemeTest::save_changedEntry_rewritesExactlyItsThreeLines()
     const QList<QByteArray> before = withoutIndentation(fileBytes(kMidnight)).split('\n');
     const QList<QByteArray> after = fileBytes(target).split('\n');
     QCOMPARE(after.size(), before.size());
-    const int rSlot = driver.document().ColorTable[2][tintwright::theme::RecordSlot];
+    const int rSlot = driver.document().ColorTable[2][tintwright::theme::ColorTableColumn::RecordSlot];
     for (int i = 0; i < after.size(); ++i) {
         const int line = i + 1;
         if (line == rSlot) {
