@@ -1,7 +1,7 @@
 # How the program's own targets are built: one static library per folder of
 # src/, includes rooted at src/, and layers that point one way only.
 
-set(TINTWRIGHT_LAYERS theme color model sketch components window cli)
+set(TINTWRIGHT_LAYERS theme color model sketch make components window cli)
 
 # The stricter warnings the program's own sources are held to.
 function(tintwright_strict_checks target)

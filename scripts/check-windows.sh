@@ -41,8 +41,9 @@ echo "== The theme core's tests under Wine"
 echo "== The colour layer's and the theme model's tests under Wine"
 "$wine" "$bin/color_tests.exe" --gtest_brief=1
 "$wine" "$bin/model_tests.exe" --gtest_brief=1
-echo "== The sketch's tests under Wine"
+echo "== The sketch's tests and those of the themes it makes, under Wine"
 "$wine" "$bin/sketch_tests.exe" --gtest_brief=1
+"$wine" "$bin/make_tests.exe" --gtest_brief=1
 echo "== tintwright-cli's tests under Wine"
 "$wine" "$bin/cli_tests.exe" --gtest_brief=1
 echo "== The window's tests under Wine, on Qt's offscreen platform"

@@ -1,7 +1,7 @@
 #include "Cli.h"
 #include "Commands.h"
 
-#include "sketch/Complete.h"
+#include "make/Complete.h"
 #include "sketch/ElementTable.h"
 #include "sketch/Sketch.h"
 #include "theme/Misreadings.h"
@@ -31,7 +31,7 @@ std::string liveVersionNote(const theme::ThemeContent& theme)
         return {};
     }
     // Counted as complete counts what it makes, so the two always agree.
-    const sketch::Lacking lacking = sketch::lacking(theme.records);
+    const make::Lacking lacking = make::lacking(theme.records);
     return "made for Live 10.0: it lacks " + counted(lacking.elementNames.size(), "element", "elements")
         + " of Live 10.1, which Live then paints in its default colours (" + joined(lacking.elementNames) + ")";
 }

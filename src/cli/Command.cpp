@@ -1,7 +1,7 @@
 #include "Command.h"
 #include "Cli.h"
 
-#include "sketch/Complete.h"
+#include "make/Complete.h"
 #include "theme/DisplayText.h"
 #include "theme/ThemeError.h"
 #include "theme/ThemeWriter.h"
@@ -221,7 +221,7 @@ std::string savedTheme(const std::vector<std::string>& records)
 {
     model::ThemeModel theme;
     try {
-        theme.load(sketch::asReadTheme(records));
+        theme.load(make::asReadTheme(records));
     } catch (const theme::ThemeError& error) {
         throw CliError("", error.message());
     }

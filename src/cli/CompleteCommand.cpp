@@ -1,7 +1,7 @@
 #include "Cli.h"
 #include "Commands.h"
 
-#include "sketch/Complete.h"
+#include "make/Complete.h"
 #include "theme/Misreadings.h"
 
 #include <CLI/CLI.hpp>
@@ -10,7 +10,7 @@ namespace tintwright::cli {
 
 namespace {
 
-std::string describe(const sketch::MovedPair& pair)
+std::string describe(const make::MovedPair& pair)
 {
     return "<" + pair.foreground + "> on <" + pair.background + "> " + twoDecimals(color::shownRatio(pair.after))
         + " (at least " + twoDecimals(pair.minimum) + ")";
@@ -46,20 +46,20 @@ public:
                            "completed; nothing was written");
         }
         const theme::ThemeContent theme = loadThemeToWrite(m_theme, read, context, m_asRead);
-        const sketch::Lacking lacks = sketch::lacking(theme.records);
-        const sketch::Completion completion = sketch::completeColors(sketch::elementColors(theme));
+        const make::Lacking lacks = make::lacking(theme.records);
+        const make::Completion completion = make::completeColors(sketch::elementColors(theme));
         std::string report = counted(static_cast<std::size_t>(lacks.elements), "element", "elements") + " made, "
             + counted(static_cast<std::size_t>(lacks.factors), "blend factor or alpha", "blend factors and alphas")
             + " added\n";
-        for (const sketch::MovedPair& pair : completion.shortfalls) {
+        for (const make::MovedPair& pair : completion.shortfalls) {
             report += "still below its minimum: " + describe(pair) + '\n';
         }
-        for (const sketch::MovedPair& pair : completion.noRoom) {
+        for (const make::MovedPair& pair : completion.noRoom) {
             report += "below its minimum, the theme's own colours leaving no room: " + describe(pair) + '\n';
         }
         // A whole theme stays as it is, bytes and all; -o still writes the file asked for.
         if (lacks.elements + lacks.factors > 0 || !m_inPlace) {
-            writeResult(m_inPlace ? m_theme : m_output, savedTheme(sketch::completedRecords(theme.records, completion)),
+            writeResult(m_inPlace ? m_theme : m_output, savedTheme(make::completedRecords(theme.records, completion)),
                         context.out);
         }
         context.err << report << std::flush;

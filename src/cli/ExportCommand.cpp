@@ -1,7 +1,7 @@
 #include "Cli.h"
 #include "Commands.h"
 
-#include "sketch/Export.h"
+#include "make/Export.h"
 #include "theme/LaterThemeWriter.h"
 #include "theme/Misreadings.h"
 #include "theme/ThemeError.h"
@@ -50,16 +50,16 @@ public:
                            "the theme ends before its closing </Ableton>: it is cut off, and cannot be "
                            "exported; nothing was written");
         }
-        const sketch::LaterLive live = m_live == "11" ? sketch::LaterLive::Live11 : sketch::LaterLive::Live12;
-        sketch::Exported exported;
+        const make::LaterLive live = m_live == "11" ? make::LaterLive::Live11 : make::LaterLive::Live12;
+        make::Exported exported;
         try {
-            exported = sketch::exportTheme(theme, live);
+            exported = make::exportTheme(theme, live);
         } catch (const theme::ThemeError& error) {
             throw CliError(m_theme, "not exported: " + error.message());
         }
         const std::string later = "Live " + m_live;
         writeResult(m_output,
-                    theme::writeLaterTheme(exported.theme, std::string(sketch::laterHeader(live).schemaChangeCount)),
+                    theme::writeLaterTheme(exported.theme, std::string(make::laterHeader(live).schemaChangeCount)),
                     context.out);
         std::string report = counted(exported.kept.size(), "element", "elements") + " kept, "
             + std::to_string(exported.completed.size()) + " of Live 10.1 made from the theme's colours, "
@@ -74,7 +74,7 @@ public:
         if (!exported.leftOut.empty()) {
             report += "left out: " + joined(exported.leftOut) + '\n';
         }
-        for (const sketch::MovedPair& pair : exported.shortfalls) {
+        for (const make::MovedPair& pair : exported.shortfalls) {
             report += "still below its minimum: <" + pair.foreground + "> on <" + pair.background + "> "
                 + twoDecimals(color::shownRatio(pair.after)) + '\n';
         }

@@ -1,10 +1,10 @@
 #include "Cli.h"
 #include "Commands.h"
 
-#include "sketch/Complete.h"
-#include "sketch/Generate.h"
-#include "sketch/Reference.h"
-#include "sketch/Transfer.h"
+#include "make/Complete.h"
+#include "make/Generate.h"
+#include "make/Reference.h"
+#include "make/Transfer.h"
 #include "theme/Misreadings.h"
 #include "theme/ThemeReader.h"
 
@@ -50,9 +50,9 @@ public:
                         "pairs whose lightness had to move are named on standard error. With --from, each colour of "
                         "THEME keeps its place relative to THEME's own ground, text and accent.\nExample:\n  "
                         "tintwright-cli generate --background '"
-                        + color::hexColor(sketch::kExampleBase.background) + "' --foreground '"
-                        + color::hexColor(sketch::kExampleBase.foreground) + "' --accent '"
-                        + color::hexColor(sketch::kExampleBase.accent) + "' -o Ember.ask");
+                        + color::hexColor(make::kExampleBase.background) + "' --foreground '"
+                        + color::hexColor(make::kExampleBase.foreground) + "' --accent '"
+                        + color::hexColor(make::kExampleBase.accent) + "' -o Ember.ask");
         return command;
     }
 
@@ -63,18 +63,18 @@ public:
 
     int run(Context& context) override
     {
-        const sketch::BaseColors base {baseColor("--background", m_background), baseColor("--foreground", m_foreground),
-                                       baseColor("--accent", m_accent)};
+        const make::BaseColors base {baseColor("--background", m_background), baseColor("--foreground", m_foreground),
+                                     baseColor("--accent", m_accent)};
         // The background and foreground stay as asked: where text cannot be read on one in the other, no theme.
-        if (const std::string problem = sketch::readabilityProblem(base); !problem.empty()) {
+        if (const std::string problem = make::readabilityProblem(base); !problem.empty()) {
             context.err << "tintwright-cli: " << problem << "; nothing was written\n" << std::flush;
             return kFound;
         }
         model::ThemeModel theme;
-        sketch::GeneratedTheme generated;
+        make::GeneratedTheme generated;
         if (m_from.empty()) {
-            generated = sketch::generateTheme(base);
-            theme.load(sketch::asReadTheme(sketch::themeRecords(generated.colors, "Tintwright")));
+            generated = make::generateTheme(base);
+            theme.load(make::asReadTheme(make::themeRecords(generated.colors, "Tintwright")));
         } else {
             ReadTheme from = readTheme(m_from, context.input);
             // What cannot be seen cannot be recoloured: the rest of a cut-off theme is lost.
@@ -84,7 +84,7 @@ public:
                                "recoloured from it would be too; nothing was written");
             }
             theme.load(loadThemeToWrite(m_from, std::move(from), context, m_asRead));
-            generated = sketch::recolourTheme(theme, base);
+            generated = make::recolourTheme(theme, base);
         }
         writeResult(m_output, theme.savedBytes(), context.out);
         // Only pairs of elements the written theme holds are named.
@@ -92,15 +92,15 @@ public:
         for (int number = 1; number <= theme.entryCount(); ++number) {
             held.insert(theme.entry(number).element);
         }
-        const auto holds = [&](const sketch::MovedPair& pair) {
+        const auto holds = [&](const make::MovedPair& pair) {
             return held.count(pair.foreground) != 0 && held.count(pair.background) != 0;
         };
         std::string report; // written at once: standard error is not buffered
-        for (const sketch::MovedPair& pair : generated.moved) {
+        for (const make::MovedPair& pair : generated.moved) {
             report += holds(pair) ? "lightness moved: " + describe(pair) + '\n' : std::string();
         }
         bool fellShort = false;
-        for (const sketch::MovedPair& pair : generated.shortfalls) {
+        for (const make::MovedPair& pair : generated.shortfalls) {
             fellShort = fellShort || holds(pair);
             report += holds(pair) ? "still below its minimum: " + describe(pair) + '\n' : std::string();
         }
@@ -118,7 +118,7 @@ private:
         }
     }
 
-    static std::string describe(const sketch::MovedPair& pair)
+    static std::string describe(const make::MovedPair& pair)
     {
         return "<" + pair.foreground + "> on <" + pair.background + "> " + twoDecimals(color::shownRatio(pair.before))
             + " -> " + twoDecimals(color::shownRatio(pair.after)) + " (at least " + twoDecimals(pair.minimum) + ")";

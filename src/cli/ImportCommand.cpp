@@ -1,7 +1,7 @@
 #include "Cli.h"
 #include "Commands.h"
 
-#include "sketch/Import.h"
+#include "make/Import.h"
 #include "theme/ThemeError.h"
 
 #include <CLI/CLI.hpp>
@@ -32,10 +32,10 @@ public:
     {
         const std::string text = boundedText(m_theme, context.input);
         theme::LaterTheme later;
-        sketch::Imported imported;
+        make::Imported imported;
         try {
             later = theme::readLaterTheme(text);
-            imported = sketch::importLaterTheme(later);
+            imported = make::importLaterTheme(later);
         } catch (const theme::ThemeError& error) {
             throw CliError(m_theme, "not imported: " + error.message());
         }
@@ -58,11 +58,11 @@ public:
                 + " given again, the first kept";
         }
         report += '\n';
-        for (const sketch::MovedPair& pair : imported.shortfalls) {
+        for (const make::MovedPair& pair : imported.shortfalls) {
             report += "still below its minimum: <" + pair.foreground + "> on <" + pair.background + "> "
                 + twoDecimals(color::shownRatio(pair.after)) + '\n';
         }
-        for (const sketch::MovedPair& pair : imported.noRoom) {
+        for (const make::MovedPair& pair : imported.noRoom) {
             report += "below its minimum, the theme's own colours leaving no room: <" + pair.foreground + "> on <"
                 + pair.background + "> " + twoDecimals(color::shownRatio(pair.after)) + '\n';
         }

@@ -10,8 +10,8 @@
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
-#include "sketch/Complete.h"
-#include "sketch/Transfer.h"
+#include "make/Complete.h"
+#include "make/Transfer.h"
 
 #include <QAction>
 
@@ -52,7 +52,7 @@ void Form1::updateEditActions()
     actionChangeAll->setText(text(texts::kChangeAllText).arg(row > 0 ? entriesOfColor(currentColor(row)) : 0));
     actionAdjust->setEnabled(m_document.ThemeLoaded);
     actionRecolour->setEnabled(m_document.ThemeLoaded);
-    const sketch::Lacking lacks = sketch::lacking(m_model.records());
+    const make::Lacking lacks = make::lacking(m_model.records());
     actionComplete->setEnabled(m_document.ThemeLoaded && lacks.elements + lacks.factors > 0);
     actionUndo->setEnabled(m_model.canUndo());
     actionRedo->setEnabled(m_model.canRedo());
@@ -173,12 +173,12 @@ void Form1::recolourFromBaseColors()
     if (!m_document.ThemeLoaded) {
         return;
     }
-    RecolourDialog recolour(this, m_desktop, sketch::baseColorsOf(sketchColors()));
+    RecolourDialog recolour(this, m_desktop, make::baseColorsOf(sketchColors()));
     runEditDialog(
         recolour,
         [&] {
             if (const auto base = recolour.baseColors()) {
-                sketch::recolourTheme(m_model, *base);
+                make::recolourTheme(m_model, *base);
             }
         },
         true, text(texts::kStepRecolour));

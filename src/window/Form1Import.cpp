@@ -6,9 +6,9 @@
 #include "components/CellGrid.h"
 #include "components/CommonDialog.h"
 #include "components/Desktop.h"
-#include "sketch/Complete.h"
-#include "sketch/Export.h"
-#include "sketch/Import.h"
+#include "make/Complete.h"
+#include "make/Export.h"
+#include "make/Import.h"
 #include "theme/LaterThemeWriter.h"
 #include "theme/ThemeError.h"
 #include "theme/ThemeReader.h"
@@ -89,10 +89,10 @@ void Form1::exportForLive(bool live12)
         if (!content) {
             throw theme::ThemeError(theme::ErrorNumber::TypeMismatch, theme::kWrongFormatMessage);
         }
-        const sketch::LaterLive live = live12 ? sketch::LaterLive::Live12 : sketch::LaterLive::Live11;
-        const sketch::Exported exported = sketch::exportTheme(*content, live);
+        const make::LaterLive live = live12 ? make::LaterLive::Live12 : make::LaterLive::Live11;
+        const make::Exported exported = make::exportTheme(*content, live);
         theme::replaceFile(
-            target, theme::writeLaterTheme(exported.theme, std::string(sketch::laterHeader(live).schemaChangeCount)));
+            target, theme::writeLaterTheme(exported.theme, std::string(make::laterHeader(live).schemaChangeCount)));
     });
 }
 
@@ -121,9 +121,9 @@ void Form1::importFile(const QString& path)
         if (m_document.DialogPath.empty()) {
             return;
         }
-        const sketch::Imported imported =
-            sketch::importLaterTheme(theme::readLaterTheme(theme::readTextFile(m_document.DialogPath)));
-        const theme::ThemeContent content = sketch::asReadTheme(imported.records);
+        const make::Imported imported =
+            make::importLaterTheme(theme::readLaterTheme(theme::readTextFile(m_document.DialogPath)));
+        const theme::ThemeContent content = make::asReadTheme(imported.records);
         // Saved under "my" and its name as a Live 10 theme: "Dracula.ask" becomes "myDracula.ask".
         const QFileInfo file(path);
         m_model.setHasMyPrefix(file.completeBaseName().startsWith(text(texts::kSaveNamePrefix)));
@@ -156,15 +156,15 @@ void Form1::completeTheme()
     }
     runCommand(texts::kCompleteFailed, {}, [this] {
         const std::vector<std::string> records = m_model.records();
-        const sketch::Lacking lacks = sketch::lacking(records);
+        const make::Lacking lacks = make::lacking(records);
         if (lacks.elements + lacks.factors == 0) {
             return;
         }
         // Made from the colours the entries have now, picked ones included; the records as they stand.
-        const sketch::Completion completion = sketch::completeColors(sketchColors());
-        m_model.extend(sketch::asReadTheme(sketch::completedRecords(records, completion)));
+        const make::Completion completion = make::completeColors(sketchColors());
+        m_model.extend(make::asReadTheme(make::completedRecords(records, completion)));
         int firstMade = 0;
-        for (const sketch::MadeElement& made : completion.made) {
+        for (const make::MadeElement& made : completion.made) {
             m_table->markMade(made.name);
             const int row = m_model.entryOf(made.name);
             firstMade = firstMade == 0 || (row != 0 && row < firstMade) ? row : firstMade;

@@ -43,7 +43,7 @@ std::optional<theme::RgbTriple> colorOf(const QLineEdit& field)
 
 } // namespace
 
-RecolourDialog::RecolourDialog(QWidget* parent, Desktop& desktop, const sketch::BaseColors& start)
+RecolourDialog::RecolourDialog(QWidget* parent, Desktop& desktop, const make::BaseColors& start)
     : QDialog(parent)
     , m_desktop(desktop)
 {
@@ -87,7 +87,7 @@ RecolourDialog::RecolourDialog(QWidget* parent, Desktop& desktop, const sketch::
     updateSwatches();
 }
 
-std::optional<sketch::BaseColors> RecolourDialog::baseColors() const
+std::optional<make::BaseColors> RecolourDialog::baseColors() const
 {
     const auto background = colorOf(*m_fields[0]);
     const auto foreground = colorOf(*m_fields[1]);
@@ -95,9 +95,9 @@ std::optional<sketch::BaseColors> RecolourDialog::baseColors() const
     if (!background || !foreground || !accent) {
         return std::nullopt;
     }
-    const sketch::BaseColors base {*background, *foreground, *accent};
+    const make::BaseColors base {*background, *foreground, *accent};
     // The background and foreground are kept as given: text must be readable in one on the other.
-    if (!sketch::readabilityProblem(base).empty()) {
+    if (!make::readabilityProblem(base).empty()) {
         return std::nullopt;
     }
     return base;

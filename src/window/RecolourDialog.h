@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sketch/Generate.h"
+#include "make/Generate.h"
 
 #include <QDialog>
 
@@ -22,10 +22,10 @@ class RecolourDialog : public QDialog {
     Q_OBJECT
 
 public:
-    RecolourDialog(QWidget* parent, Desktop& desktop, const sketch::BaseColors& start);
+    RecolourDialog(QWidget* parent, Desktop& desktop, const make::BaseColors& start);
 
     // The three colours, or nothing while one of them is not a whole #rrggbb.
-    std::optional<sketch::BaseColors> baseColors() const;
+    std::optional<make::BaseColors> baseColors() const;
 
 signals:
     void changed();

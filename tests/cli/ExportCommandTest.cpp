@@ -1,6 +1,6 @@
 #include "CliRun.h"
 
-#include "sketch/Export.h"
+#include "make/Export.h"
 #include "theme/LaterTheme.h"
 #include "theme/LaterThemeWriter.h"
 
@@ -22,14 +22,14 @@ std::filesystem::path samplePath(const char* name)
 TEST_F(ThemeFolderTest, exportWritesTheCoresThemeAndCountsWhatItKeptMadeAndLeftOut)
 {
     const theme::ThemeContent midnight = *theme::readThemeFile(samplePath("Midnight.ask"));
-    for (const auto& [flag, live] : {std::pair {"11", sketch::LaterLive::Live11}, {"12", sketch::LaterLive::Live12}}) {
+    for (const auto& [flag, live] : {std::pair {"11", make::LaterLive::Live11}, {"12", make::LaterLive::Live12}}) {
         const Outcome exported =
             run({"export", samplePath("Midnight.ask").u8string(), "--live", flag, "-o", path("Later.ask")});
         ASSERT_EQ(exported.code, 0) << exported.err;
         EXPECT_EQ(exported.out, "");
-        const sketch::Exported core = sketch::exportTheme(midnight, live);
+        const make::Exported core = make::exportTheme(midnight, live);
         EXPECT_EQ(readBytes(m_folder.file("Later.ask")),
-                  theme::writeLaterTheme(core.theme, std::string(sketch::laterHeader(live).schemaChangeCount)));
+                  theme::writeLaterTheme(core.theme, std::string(make::laterHeader(live).schemaChangeCount)));
         EXPECT_EQ(exported.err.rfind(std::to_string(core.kept.size()) + " elements kept, ", 0), 0u) << exported.err;
         EXPECT_NE(exported.err.find(std::to_string(core.made.size()) + " that Live " + flag + " added made"),
                   std::string::npos)

@@ -1,7 +1,7 @@
 #include "components/SystemColors.h"
+#include "make/Complete.h"
+#include "make/Transfer.h"
 #include "model/ThemeModel.h"
-#include "sketch/Complete.h"
-#include "sketch/Transfer.h"
 #include "support/FormDriver.h"
 #include "theme/ThemeReader.h"
 
@@ -185,7 +185,7 @@ void Form1EditManyTest::recolour_showsWhileOpenAndSavesWhatGenerateFromWrites()
     action("actionRecolour")->trigger();
     QCOMPARE(toQColor(driver.grid()->backColorAt(6, 6)), shownWhileOpen);
     QCOMPARE(saved(), modelSaves([](ThemeModel& theme) {
-                 tintwright::sketch::recolourTheme(theme, {{0xf4, 0xf1, 0xea}, {0x1d, 0x1f, 0x21}, {0x2f, 0x6f, 0xd6}});
+                 tintwright::make::recolourTheme(theme, {{0xf4, 0xf1, 0xea}, {0x1d, 0x1f, 0x21}, {0x2f, 0x6f, 0xd6}});
              }));
     action("actionUndo")->trigger(); // one step takes all of it back
     QVERIFY(!action("actionUndo")->isEnabled());
@@ -302,7 +302,7 @@ void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
     QVERIFY(!action("actionComplete")->isEnabled());
     const QByteArray whole = saved();
     const auto read = tintwright::theme::readThemeText(whole.toStdString());
-    const tintwright::sketch::Lacking lacks = tintwright::sketch::lacking(read->records);
+    const tintwright::make::Lacking lacks = tintwright::make::lacking(read->records);
     QCOMPARE(lacks.elements + lacks.factors, 0);
 
     action("actionUndo")->trigger();

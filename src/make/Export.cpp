@@ -1,8 +1,8 @@
 #include "Export.h"
 
 #include "Complete.h"
-#include "ElementTable.h"
-#include "Sketch.h"
+#include "sketch/ElementTable.h"
+#include "sketch/Sketch.h"
 #include "theme/LaterThemeWriter.h"
 
 #include <algorithm>
@@ -10,7 +10,7 @@
 #include <optional>
 #include <set>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 namespace {
 
@@ -252,7 +252,7 @@ std::map<std::string, Painted, std::less<>> paintedElements(const theme::ThemeCo
 {
     std::map<std::string, Painted, std::less<>> painted;
     for (const theme::ColorEntry& entry : theme.entries) {
-        const std::string name(elementName(trimmed(entry.item)));
+        const std::string name(sketch::elementName(trimmed(entry.item)));
         if (painted.count(name) != 0) {
             continue;
         }
@@ -316,7 +316,7 @@ bool leftToLive(std::string_view name)
 Exported exportTheme(const theme::ThemeContent& theme, LaterLive live)
 {
     Exported result;
-    const ElementColors own = elementColors(theme);
+    const sketch::ElementColors own = sketch::elementColors(theme);
     const std::map<std::string, std::string, std::less<>> ownFactors = factorValues(theme.records);
     const Completion completion = completeColors(own);
     result.shortfalls = completion.shortfalls;
@@ -365,4 +365,4 @@ Exported exportTheme(const theme::ThemeContent& theme, LaterLive live)
     return result;
 }
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

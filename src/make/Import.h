@@ -7,7 +7,7 @@
 #include <vector>
 
 // A theme of Live 11 or 12 as a whole Live 10.1 theme.
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 struct Imported {
     std::vector<std::string> records; // the Live 10.1 theme, without line ends
@@ -28,4 +28,4 @@ struct Imported {
 // Throws ThemeError for a theme of which no element would be kept.
 Imported importLaterTheme(const theme::LaterTheme& theme);
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

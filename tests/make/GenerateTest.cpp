@@ -1,4 +1,4 @@
-#include "sketch/Generate.h"
+#include "make/Generate.h"
 #include "sketch/ElementTable.h"
 #include "sketch/Sketch.h"
 
@@ -8,18 +8,18 @@
 #include <cmath>
 #include <random>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 namespace {
 
-double lightness(const ElementColors& colors, const char* name)
+double lightness(const sketch::ElementColors& colors, const char* name)
 {
     return color::toOklch(colors.at(name).rgb).L;
 }
 
-ElementColors colorsOf(const GeneratedTheme& generated)
+sketch::ElementColors colorsOf(const GeneratedTheme& generated)
 {
     std::vector<std::pair<std::string, theme::RgbTriple>> entries(generated.colors.begin(), generated.colors.end());
-    return elementColors(entries);
+    return sketch::elementColors(entries);
 }
 
 // The promise of generate: where text cannot be read in the foreground on the
@@ -52,13 +52,13 @@ TEST(GenerateTest, everyPairReachesItsMinimumForAnyBaseColours)
     }
     int readable = 0; // sets with room for every pair
     for (const BaseColors& base : sets) {
-        const bool tooClose = color::contrastRatio(base.background, base.foreground) < ContrastMinimums {}.text;
+        const bool tooClose = color::contrastRatio(base.background, base.foreground) < sketch::ContrastMinimums {}.text;
         EXPECT_EQ(readabilityProblem(base).empty(), !tooClose) << readabilityProblem(base);
         if (tooClose) {
             continue;
         }
         const GeneratedTheme generated = generateTheme(base);
-        ASSERT_EQ(generated.colors.size(), elementTable().size());
+        ASSERT_EQ(generated.colors.size(), sketch::elementTable().size());
         const bool roomy = color::contrastRatio(base.background, base.foreground) >= kRoomy;
         readable += roomy ? 1 : 0;
         EXPECT_TRUE(!roomy || generated.shortfalls.empty())
@@ -67,7 +67,7 @@ TEST(GenerateTest, everyPairReachesItsMinimumForAnyBaseColours)
             << generated.shortfalls.front().background;
         // What is reported is what falls short.
         std::size_t failing = 0;
-        for (const ContrastPair& pair : contrastPairs(colorsOf(generated))) {
+        for (const sketch::ContrastPair& pair : sketch::contrastPairs(colorsOf(generated))) {
             failing += pair.passes ? 0 : 1;
         }
         EXPECT_EQ(failing, generated.shortfalls.size());
@@ -79,7 +79,7 @@ TEST(GenerateTest, followsTheBaseColoursWhereContrastAllows)
 {
     const BaseColors dark {{30, 31, 34}, {232, 232, 232}, {255, 154, 60}};
     const GeneratedTheme generated = generateTheme(dark);
-    const ElementColors colors = colorsOf(generated);
+    const sketch::ElementColors colors = colorsOf(generated);
     // The same colours give the same theme.
     const GeneratedTheme again = generateTheme(dark);
     for (std::size_t i = 0; i < generated.colors.size(); ++i) {
@@ -93,7 +93,7 @@ TEST(GenerateTest, followsTheBaseColoursWhereContrastAllows)
     }
 }
 
-double apart(const ElementColors& c, const char* a, const char* b)
+double apart(const sketch::ElementColors& c, const char* a, const char* b)
 {
     const color::Oklch x = color::toOklch(c.at(a).rgb);
     const color::Oklch y = color::toOklch(c.at(b).rgb);
@@ -125,7 +125,7 @@ TEST(GenerateTest, keepsWhatCarefulThemesKeepForAnyBaseSet)
             const BaseColors base {background, foreground, accent};
             SCOPED_TRACE(color::hexColor(background) + " " + color::hexColor(foreground) + " "
                          + color::hexColor(accent));
-            const ElementColors c = colorsOf(generateTheme(base));
+            const sketch::ElementColors c = colorsOf(generateTheme(base));
             const bool dark = lightness(c, "SurfaceBackground") < lightness(c, "ControlForeground");
             // The base colours as given; the accent's hue on the chosen state.
             EXPECT_EQ(color::hexColor(c.at("SurfaceBackground").rgb), color::hexColor(background));
@@ -208,4 +208,4 @@ TEST(GenerateTest, makesAWholeThemeWhereTheTextStandsSevenToOne)
 }
 
 } // namespace
-} // namespace tintwright::sketch
+} // namespace tintwright::make

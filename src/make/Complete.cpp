@@ -1,8 +1,8 @@
 #include "Complete.h"
 
-#include "ElementTable.h"
-#include "Roles.h"
 #include "color/Color.h"
+#include "sketch/ElementTable.h"
+#include "sketch/Roles.h"
 #include "theme/ThemeError.h"
 
 #include <algorithm>
@@ -14,7 +14,7 @@
 #include <tuple>
 #include <utility>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 namespace {
 
@@ -178,7 +178,7 @@ const std::vector<LiveRecord>& live101Records()
 {
     static const std::vector<LiveRecord> records = [] {
         std::vector<LiveRecord> order;
-        for (const ElementInfo& info : elementTable()) {
+        for (const sketch::ElementInfo& info : sketch::elementTable()) {
             order.push_back({info.name, {}});
             for (const Factor& factor : kFactors) {
                 if (factor.after == info.name) {
@@ -208,7 +208,7 @@ std::vector<std::pair<std::string, theme::RgbTriple>>
 clipsTurned(std::vector<std::pair<std::string, theme::RgbTriple>> colors)
 {
     for (auto& [name, rgb] : colors) {
-        if (roleOf(name) == RoleKind::Clips || name == "ClipText") {
+        if (sketch::roleOf(name) == sketch::RoleKind::Clips || name == "ClipText") {
             color::Oklch turned = color::toOklch(rgb);
             turned.L = 1 - turned.L;
             rgb = color::fromOklch(turned);
@@ -217,17 +217,17 @@ clipsTurned(std::vector<std::pair<std::string, theme::RgbTriple>> colors)
     return colors;
 }
 
-Completion completeFrom(const ElementColors& present,
+Completion completeFrom(const sketch::ElementColors& present,
                         const std::vector<std::pair<std::string, theme::RgbTriple>>& generatedColors)
 {
     // Every pair the scenes draw, with both of its elements, and the pairs each element is in.
-    ElementColors all;
+    sketch::ElementColors all;
     for (const auto& [name, rgb] : generatedColors) {
         all[name] = {rgb, 0};
     }
-    const std::vector<ContrastPair> pairs = contrastPairs(all);
-    std::map<std::string, std::vector<const ContrastPair*>> pairsOf;
-    for (const ContrastPair& pair : pairs) {
+    const std::vector<sketch::ContrastPair> pairs = sketch::contrastPairs(all);
+    std::map<std::string, std::vector<const sketch::ContrastPair*>> pairsOf;
+    for (const sketch::ContrastPair& pair : pairs) {
         if (pair.foreground != pair.background) {
             pairsOf[pair.foreground].push_back(&pair);
             pairsOf[pair.background].push_back(&pair);
@@ -245,12 +245,12 @@ Completion completeFrom(const ElementColors& present,
         }
     }
 
-    ElementColors colors = present;
+    sketch::ElementColors colors = present;
     // The element's colour fitted to every pair it makes with a colour there
     // now: its wanted colour where that meets every minimum, nothing being nearer.
     const auto fit = [&](Missing& element) {
         std::vector<Against> against;
-        for (const ContrastPair* pair : pairsOf[element.name]) {
+        for (const sketch::ContrastPair* pair : pairsOf[element.name]) {
             const auto other = colors.find(pair->foreground == element.name ? pair->background : pair->foreground);
             if (other != colors.end()) {
                 against.push_back({color::relativeLuminance(other->second.rgb), pair->minimum, pair->text});
@@ -274,7 +274,7 @@ Completion completeFrom(const ElementColors& present,
         for (Missing& element : missing) {
             const bool waits = round < missing.size()
                 && std::any_of(pairsOf[element.name].begin(), pairsOf[element.name].end(),
-                               [&](const ContrastPair* pair) {
+                               [&](const sketch::ContrastPair* pair) {
                                    return pair->foreground == element.name && present.count(pair->background) == 0
                                        && made.count(pair->background) == 0;
                                });
@@ -286,7 +286,7 @@ Completion completeFrom(const ElementColors& present,
     }
     const auto shortfalls = [&] {
         std::vector<MovedPair> below;
-        for (const ContrastPair& pair : contrastPairs(colors)) {
+        for (const sketch::ContrastPair& pair : sketch::contrastPairs(colors)) {
             if (!pair.passes && (made.count(pair.foreground) != 0 || made.count(pair.background) != 0)) {
                 below.push_back({pair.foreground, pair.background, pair.ratio, pair.ratio, pair.minimum});
             }
@@ -314,7 +314,7 @@ Completion completeFrom(const ElementColors& present,
         const auto element =
             std::find_if(missing.begin(), missing.end(), [&](const Missing& m) { return m.name == name; });
         std::vector<Against> against;
-        for (const ContrastPair* pair : pairsOf[name]) {
+        for (const sketch::ContrastPair* pair : pairsOf[name]) {
             const auto other = present.find(pair->foreground == name ? pair->background : pair->foreground);
             if (other != present.end()) {
                 against.push_back({color::relativeLuminance(other->second.rgb), pair->minimum, pair->text});
@@ -337,7 +337,7 @@ Completion completeFrom(const ElementColors& present,
 
 } // namespace
 
-BaseColors baseColorsOf(const ElementColors& present)
+BaseColors baseColorsOf(const sketch::ElementColors& present)
 {
     const auto first = [&](std::initializer_list<const char*> names) -> std::optional<theme::RgbTriple> {
         for (const char* name : names) {
@@ -376,7 +376,7 @@ constexpr double kClipLeast = 0.7;
 // hue; made clips keep the design's sixteen hues at the chroma the theme's own
 // colours have, light enough for dark names.
 std::vector<std::pair<std::string, theme::RgbTriple>>
-fromOwnPalette(std::vector<std::pair<std::string, theme::RgbTriple>> made, const ElementColors& present)
+fromOwnPalette(std::vector<std::pair<std::string, theme::RgbTriple>> made, const sketch::ElementColors& present)
 {
     std::vector<color::Oklch> palette;
     for (const auto& [name, color] : present) {
@@ -399,7 +399,7 @@ fromOwnPalette(std::vector<std::pair<std::string, theme::RgbTriple>> made, const
             continue;
         }
         color::Oklch wanted = color::toOklch(rgb);
-        if (roleOf(name) == RoleKind::Clips) {
+        if (sketch::roleOf(name) == sketch::RoleKind::Clips) {
             wanted.C = wanted.C > 0 ? usualChroma : 0;
             wanted.L = std::max(wanted.L, kClipLeast);
         } else if (wanted.C >= kColourful) {
@@ -421,7 +421,7 @@ fromOwnPalette(std::vector<std::pair<std::string, theme::RgbTriple>> made, const
 
 } // namespace
 
-Completion completeColors(const ElementColors& present)
+Completion completeColors(const sketch::ElementColors& present)
 {
     const GeneratedTheme generated = generateTheme(baseColorsOf(present));
     const std::vector<std::pair<std::string, theme::RgbTriple>> own = fromOwnPalette(generated.colors, present);
@@ -498,4 +498,4 @@ Lacking lacking(const std::vector<std::string>& records)
     return result;
 }
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

@@ -1,7 +1,7 @@
-#include "sketch/Export.h"
-#include "sketch/Complete.h"
+#include "make/Export.h"
+#include "make/Complete.h"
+#include "make/Import.h"
 #include "sketch/ElementTable.h"
-#include "sketch/Import.h"
 #include "theme/LaterThemeWriter.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <map>
 #include <set>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 namespace {
 
 theme::ThemeContent sample(const std::string& name)
@@ -134,7 +134,7 @@ TEST(ExportTest, everyLaterRecordIsSharedMadeOrLeftToLiveInLive10sOrder)
                 lastShared = live10.at(name) + 1;
             }
             if (!standIn.empty()) {
-                EXPECT_NE(findElement(standIn), nullptr) << name << " stands in for " << standIn;
+                EXPECT_NE(sketch::findElement(standIn), nullptr) << name << " stands in for " << standIn;
             }
         }
     }
@@ -154,4 +154,4 @@ TEST(ExportTest, keepsTheCreatorUnderTheLaterLivesHeader)
 }
 
 } // namespace
-} // namespace tintwright::sketch
+} // namespace tintwright::make

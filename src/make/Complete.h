@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Generate.h"
-#include "Sketch.h"
+#include "sketch/Sketch.h"
 
 #include <string>
 #include <string_view>
@@ -10,7 +10,7 @@
 // A theme made whole for Live 10.1: the elements and the blend factors and
 // alphas it lacks, in Live's order, the elements coloured from the theme's
 // own colours.
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 // One record of Live 10.1's theme in its order: a colour element, or a blend
 // factor or alpha with the value Live 10.1 writes for it.
@@ -32,7 +32,7 @@ std::vector<std::string> live101Header(std::string_view creator);
 // The base colours of a theme: its own (SurfaceBackground, ControlForeground,
 // ChosenDefault), where it has them; a missing ground or ink is the dark or
 // light one that stands against the other.
-BaseColors baseColorsOf(const ElementColors& present);
+BaseColors baseColorsOf(const sketch::ElementColors& present);
 
 struct MadeElement {
     std::string name;
@@ -53,7 +53,7 @@ struct Completion {
 // (ChosenDefault), and then the lightness nearest that colour's at which
 // every pair it makes with the colours already there (the theme's, and made
 // ones, grounds first) meets its minimum. No colour of `present` changes.
-Completion completeColors(const ElementColors& present);
+Completion completeColors(const sketch::ElementColors& present);
 
 // The records of a Live 10 theme with each Live 10.1 record it lacks put in
 // at its place in Live's order (after the last record before it that the
@@ -73,4 +73,4 @@ struct Lacking {
 };
 Lacking lacking(const std::vector<std::string>& records);
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

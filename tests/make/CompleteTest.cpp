@@ -1,6 +1,6 @@
-#include "sketch/Complete.h"
+#include "make/Complete.h"
+#include "make/Import.h"
 #include "sketch/ElementTable.h"
-#include "sketch/Import.h"
 #include "sketch/Roles.h"
 #include "support/ThemeTestSupport.h"
 #include "theme/ThemeError.h"
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <set>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 namespace {
 
 theme::ThemeContent sample(const char* name)
@@ -24,7 +24,7 @@ theme::ThemeContent live100Theme()
 {
     std::string text = "<?xml version=\"1.0\"?>\n<Ableton>\n<SkinManager>\n";
     int shade = 0;
-    for (const ElementInfo& info : elementTable()) {
+    for (const sketch::ElementInfo& info : sketch::elementTable()) {
         if (!info.since101) {
             const std::string name(info.name);
             shade = (shade + 37) % 256;
@@ -41,7 +41,7 @@ theme::ThemeContent live100Theme()
 TEST(CompleteTest, addsExactlyWhatIsMissingAndChangesNothingThere)
 {
     for (const theme::ThemeContent& theme : {sample("Midnight.ask"), sample("Daylight.ask"), live100Theme()}) {
-        const ElementColors before = elementColors(theme);
+        const sketch::ElementColors before = sketch::elementColors(theme);
         const Completion completion = completeColors(before);
         const std::vector<std::string> records = completedRecords(theme.records, completion);
 
@@ -62,8 +62,8 @@ TEST(CompleteTest, addsExactlyWhatIsMissingAndChangesNothingThere)
         for (const std::string& record : records) {
             text += record + "\n";
         }
-        const ElementColors whole = elementColors(*theme::readThemeText(text));
-        EXPECT_EQ(whole.size(), elementTable().size());
+        const sketch::ElementColors whole = sketch::elementColors(*theme::readThemeText(text));
+        EXPECT_EQ(whole.size(), sketch::elementTable().size());
         for (const auto& [name, color] : before) {
             EXPECT_EQ(color::hexColor(whole.at(name).rgb), color::hexColor(color.rgb)) << name;
         }
@@ -72,7 +72,7 @@ TEST(CompleteTest, addsExactlyWhatIsMissingAndChangesNothingThere)
         for (const MadeElement& element : completion.made) {
             made.insert(element.name);
         }
-        for (const ContrastPair& pair : contrastPairs(whole)) {
+        for (const sketch::ContrastPair& pair : sketch::contrastPairs(whole)) {
             if (made.count(pair.foreground) != 0 || made.count(pair.background) != 0) {
                 EXPECT_TRUE(pair.passes) << pair.foreground << " on " << pair.background << " " << pair.ratio;
             }
@@ -83,7 +83,7 @@ TEST(CompleteTest, addsExactlyWhatIsMissingAndChangesNothingThere)
 TEST(CompleteTest, theRecordsOfLive101ComeInItsOrder)
 {
     const std::vector<LiveRecord>& order = live101Records();
-    ASSERT_EQ(order.size(), elementTable().size() + 16);
+    ASSERT_EQ(order.size(), sketch::elementTable().size() + 16);
     const auto index = [&](std::string_view name) {
         return std::find_if(order.begin(), order.end(), [&](const LiveRecord& r) { return r.name == name; })
             - order.begin();
@@ -117,7 +117,7 @@ TEST_P(ImportTest, keepsWhatBothLivesKnowAndMakesTheRest)
     EXPECT_EQ(imported.leftOut, GetParam().leftOut);
     EXPECT_EQ(imported.unreadable, GetParam().unreadable);
     EXPECT_EQ(imported.repeated, GetParam().repeated);
-    EXPECT_EQ(imported.kept + imported.made, static_cast<int>(elementTable().size()));
+    EXPECT_EQ(imported.kept + imported.made, static_cast<int>(sketch::elementTable().size()));
     EXPECT_TRUE(imported.shortfalls.empty());
     const Lacking left = lacking(imported.records);
     EXPECT_EQ(left.elements + left.factors, 0);
@@ -171,7 +171,7 @@ TEST(CompleteTest, makesWhatIsMissingFromTheThemesOwnPalette)
     }
     const Imported imported = importLaterTheme(theme::readLaterTheme(later(own + clips)));
     EXPECT_TRUE(imported.shortfalls.empty());
-    const ElementColors made = elementColors(asReadTheme(imported.records));
+    const sketch::ElementColors made = sketch::elementColors(asReadTheme(imported.records));
     std::vector<color::Oklch> palette;
     for (const char* name : {"ChosenDefault", "ChosenPlay", "AutomationColor", "ChosenRecord"}) {
         palette.push_back(color::toOklch(made.at(name).rgb));
@@ -179,7 +179,7 @@ TEST(CompleteTest, makesWhatIsMissingFromTheThemesOwnPalette)
     std::set<std::string> clipColours;
     for (const auto& [name, colour] : made) {
         const color::Oklch c = color::toOklch(colour.rgb);
-        if (roleOf(name) == RoleKind::Clips) {
+        if (sketch::roleOf(name) == sketch::RoleKind::Clips) {
             EXPECT_GE(c.L, 0.68) << name;
             clipColours.insert(color::hexColor(colour.rgb));
         } else if (c.C >= 0.06) {
@@ -193,4 +193,4 @@ TEST(CompleteTest, makesWhatIsMissingFromTheThemesOwnPalette)
 }
 
 } // namespace
-} // namespace tintwright::sketch
+} // namespace tintwright::make

@@ -10,7 +10,7 @@
 // A whole theme from three base colours: the nearest of our own designs
 // carried over to them, and every text and mark the sketch shows standing on
 // something then given the lightness its contrast minimum asks for.
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 struct BaseColors {
     theme::RgbTriple background;
@@ -53,4 +53,4 @@ GeneratedTheme generateTheme(const BaseColors& base);
 // colour, where that differs from its current one; the entries changed.
 std::vector<int> applyGenerated(model::ThemeModel& theme, const GeneratedTheme& generated);
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

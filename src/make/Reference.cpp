@@ -1,15 +1,15 @@
 #include "Reference.h"
 
 #include "Complete.h"
-#include "ElementTable.h"
 #include "Transfer.h"
 #include "color/Color.h"
+#include "sketch/ElementTable.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 namespace {
 
@@ -304,7 +304,7 @@ Oklch placed(const Relation& relation, Design design, const DesignFrame& frame)
 
 } // namespace
 
-const ElementColors& designColors(Design design)
+const sketch::ElementColors& designColors(Design design)
 {
     static const auto build = [](Design which) {
         const DesignFrame frame = frameOf(which);
@@ -313,20 +313,20 @@ const ElementColors& designColors(Design design)
             made[relation.element] = color::fromOklch(placed(relation, which, frame));
         }
         std::vector<std::pair<std::string, theme::RgbTriple>> entries;
-        for (const ElementInfo& info : elementTable()) {
+        for (const sketch::ElementInfo& info : sketch::elementTable()) {
             entries.emplace_back(std::string(info.name), made.at(info.name));
         }
         // Every pair the scenes draw at least at its minimum on the design's own base.
-        const ElementColors raw = elementColors(entries);
+        const sketch::ElementColors raw = sketch::elementColors(entries);
         const GeneratedTheme met = transferTheme(raw, baseColorsOf(raw), true);
-        return elementColors({met.colors.begin(), met.colors.end()});
+        return sketch::elementColors({met.colors.begin(), met.colors.end()});
     };
     // Each design is made the first time it is asked for, and only then.
     if (design == Design::Dark) {
-        static const ElementColors dark = build(Design::Dark);
+        static const sketch::ElementColors dark = build(Design::Dark);
         return dark;
     }
-    static const ElementColors light = build(Design::Light);
+    static const sketch::ElementColors light = build(Design::Light);
     return light;
 }
 
@@ -374,4 +374,4 @@ std::vector<std::string> themeRecords(const std::vector<std::pair<std::string, t
     return records;
 }
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

@@ -1,5 +1,5 @@
-#include "sketch/Transfer.h"
-#include "sketch/Complete.h"
+#include "make/Transfer.h"
+#include "make/Complete.h"
 #include "sketch/ElementTable.h"
 #include "sketch/Roles.h"
 #include "support/ThemeTestSupport.h"
@@ -11,24 +11,25 @@
 #include <random>
 #include <set>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 namespace {
 
-ElementColors colorsOf(const GeneratedTheme& made)
+sketch::ElementColors colorsOf(const GeneratedTheme& made)
 {
-    return elementColors({made.colors.begin(), made.colors.end()});
+    return sketch::elementColors({made.colors.begin(), made.colors.end()});
 }
 
-ElementColors sample(const char* name)
+sketch::ElementColors sample(const char* name)
 {
-    return elementColors(*theme::readThemeFile(std::filesystem::u8path(std::string(TINTWRIGHT_SAMPLES) + "/" + name)));
+    return sketch::elementColors(
+        *theme::readThemeFile(std::filesystem::u8path(std::string(TINTWRIGHT_SAMPLES) + "/" + name)));
 }
 
 // The samples, and themes made from base sets of every kind: dark, light, mid
 // grey, tinted, pure black and pure white.
-std::vector<std::pair<std::string, ElementColors>> themes()
+std::vector<std::pair<std::string, sketch::ElementColors>> themes()
 {
-    std::vector<std::pair<std::string, ElementColors>> all;
+    std::vector<std::pair<std::string, sketch::ElementColors>> all;
     for (const char* name : {"Paper.ask", "Midnight.ask", "Daylight.ask"}) {
         all.emplace_back(name, sample(name));
     }
@@ -115,7 +116,7 @@ TEST(TransferTest, contrastIsKeptAndSurfacesKeepTheirOrder)
             SCOPED_TRACE(name + " to " + color::hexColor(to.background) + " " + color::hexColor(to.foreground) + " "
                          + color::hexColor(to.accent));
             const GeneratedTheme made = transferTheme(theme, to);
-            const ElementColors recoloured = colorsOf(made);
+            const sketch::ElementColors recoloured = colorsOf(made);
             std::set<std::string> movedForContrast;
             for (const MovedPair& pair : made.moved) {
                 movedForContrast.insert({pair.foreground, pair.background});
@@ -129,9 +130,9 @@ TEST(TransferTest, contrastIsKeptAndSurfacesKeepTheirOrder)
             for (const MovedPair& pair : made.shortfalls) {
                 named.insert({pair.foreground, pair.background});
             }
-            const std::vector<ContrastPair> before = contrastPairs(theme);
-            for (const ContrastPair& pair : contrastPairs(recoloured)) {
-                const auto was = std::find_if(before.begin(), before.end(), [&](const ContrastPair& old) {
+            const std::vector<sketch::ContrastPair> before = sketch::contrastPairs(theme);
+            for (const sketch::ContrastPair& pair : sketch::contrastPairs(recoloured)) {
+                const auto was = std::find_if(before.begin(), before.end(), [&](const sketch::ContrastPair& old) {
                     return old.foreground == pair.foreground && old.background == pair.background;
                 });
                 if (pair.foreground != pair.background && pair.ratio < std::min(was->ratio, pair.minimum)) {
@@ -145,7 +146,8 @@ TEST(TransferTest, contrastIsKeptAndSurfacesKeepTheirOrder)
             }
             for (const auto& [a, first] : theme) {
                 for (const auto& [b, second] : theme) {
-                    if (roleOf(a) != RoleKind::Surfaces || roleOf(b) != RoleKind::Surfaces || a == "SurfaceBackground"
+                    if (sketch::roleOf(a) != sketch::RoleKind::Surfaces
+                        || sketch::roleOf(b) != sketch::RoleKind::Surfaces || a == "SurfaceBackground"
                         || b == "SurfaceBackground" || movedForContrast.count(a) + movedForContrast.count(b) != 0) {
                         continue;
                     }
@@ -170,7 +172,7 @@ TEST(TransferTest, recolourChangesNoEntryForTheThemesOwnBase)
     for (int number = 1; number <= theme.entryCount(); ++number) {
         entries.emplace_back(theme.entry(number).element, theme::SplitColor(theme.currentColor(number)));
     }
-    const BaseColors own = baseColorsOf(elementColors(entries));
+    const BaseColors own = baseColorsOf(sketch::elementColors(entries));
     const std::string untouched = theme.savedBytes();
     recolourTheme(theme, own);
     EXPECT_EQ(theme.savedBytes(), untouched);
@@ -180,4 +182,4 @@ TEST(TransferTest, recolourChangesNoEntryForTheThemesOwnBase)
 }
 
 } // namespace
-} // namespace tintwright::sketch
+} // namespace tintwright::make

@@ -10,7 +10,7 @@
 
 // A Live 10 theme in the format of Live 11 or 12, in the order those Lives
 // write their themes.
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 enum class LaterLive { Live11, Live12 };
 
@@ -53,4 +53,4 @@ struct Exported {
 // Throws ThemeError for records that are no Live 10 theme.
 Exported exportTheme(const theme::ThemeContent& theme, LaterLive live);
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "Generate.h"
-#include "Sketch.h"
 #include "model/ThemeModel.h"
+#include "sketch/Sketch.h"
 
 #include <vector>
 
 // A theme carried over to new base colours with its design kept: every colour
 // is read relative to the theme's own base (its ground, its text and its
 // accent) and placed the same way relative to the new one.
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 // Whether the element is a signal a musician reads by its hue: record, arm,
 // alert, play, listen, solo, freeze and the map modes. A signal keeps its hue
@@ -31,10 +31,10 @@ bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const th
 // base gives back every colour unchanged. The colours are in the element
 // table's order, then any other element of the theme. With `toMinimums`
 // every pair is held to its minimum, whatever the theme had.
-GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to, bool toMinimums = false);
+GeneratedTheme transferTheme(const sketch::ElementColors& theme, const BaseColors& to, bool toMinimums = false);
 
 // The theme's current colours carried over to `to` and given to its entries
 // (every entry of an element, the first entry's colour carried); what moved for contrast.
 GeneratedTheme recolourTheme(model::ThemeModel& theme, const BaseColors& to);
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

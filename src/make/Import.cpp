@@ -1,11 +1,11 @@
 #include "Import.h"
 
-#include "ElementTable.h"
+#include "sketch/ElementTable.h"
 #include "theme/ThemeError.h"
 
 #include <map>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 Imported importLaterTheme(const theme::LaterTheme& later)
 {
@@ -38,7 +38,7 @@ Imported importLaterTheme(const theme::LaterTheme& later)
     }
     // The theme's own records in Live 10.1's order; complete adds the rest.
     result.records = live101Header(later.creator);
-    ElementColors present;
+    sketch::ElementColors present;
     for (const LiveRecord& record : live101Records()) {
         const std::string name(record.name);
         if (const auto factor = factors.find(name); factor != factors.end()) {
@@ -66,4 +66,4 @@ Imported importLaterTheme(const theme::LaterTheme& later)
     return result;
 }
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

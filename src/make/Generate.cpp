@@ -1,27 +1,27 @@
 #include "Generate.h"
 
 #include "Reference.h"
-#include "Roles.h"
-#include "Sketch.h"
 #include "Transfer.h"
 #include "color/Color.h"
+#include "sketch/Roles.h"
+#include "sketch/Sketch.h"
 
 #include <cstdio>
 #include <map>
 #include <string_view>
 #include <utility>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 std::string readabilityProblem(const BaseColors& base)
 {
     const double ratio = color::contrastRatio(base.background, base.foreground);
-    if (ratio >= ContrastMinimums {}.text) {
+    if (ratio >= sketch::ContrastMinimums {}.text) {
         return {};
     }
     char shown[64];
     std::snprintf(shown, sizeof shown, "%.2f:1, and text needs %.2f:1", color::shownRatio(ratio),
-                  ContrastMinimums {}.text);
+                  sketch::ContrastMinimums {}.text);
     return "the foreground " + color::hexColor(base.foreground) + " on the background "
         + color::hexColor(base.background) + " stands at " + shown + ": choose a lighter or darker one";
 }
@@ -31,10 +31,10 @@ namespace {
 // The design with its clips and the text on them turned over: dark clips under
 // light names, for base colours whose text leaves no room for a mark between
 // it and a light clip.
-ElementColors clipsTurned(ElementColors colors)
+sketch::ElementColors clipsTurned(sketch::ElementColors colors)
 {
     for (auto& [name, color] : colors) {
-        if (roleOf(name) == RoleKind::Clips || name == "ClipText") {
+        if (sketch::roleOf(name) == sketch::RoleKind::Clips || name == "ClipText") {
             color::Oklch turned = color::toOklch(color.rgb);
             turned.L = 1 - turned.L;
             color.rgb = color::fromOklch(turned);
@@ -47,7 +47,7 @@ ElementColors clipsTurned(ElementColors colors)
 
 GeneratedTheme generateTheme(const BaseColors& base)
 {
-    const ElementColors& design = designColors(nearestDesign(base));
+    const sketch::ElementColors& design = designColors(nearestDesign(base));
     GeneratedTheme made = transferTheme(design, base, true);
     if (!made.shortfalls.empty()) {
         GeneratedTheme turned = transferTheme(clipsTurned(design), base, true);
@@ -77,4 +77,4 @@ std::vector<int> applyGenerated(model::ThemeModel& theme, const GeneratedTheme& 
     return changed;
 }
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make

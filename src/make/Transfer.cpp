@@ -1,9 +1,9 @@
 #include "Transfer.h"
 
 #include "Complete.h"
-#include "ElementTable.h"
-#include "Roles.h"
 #include "color/Color.h"
+#include "sketch/ElementTable.h"
+#include "sketch/Roles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +13,7 @@
 #include <string_view>
 #include <tuple>
 
-namespace tintwright::sketch {
+namespace tintwright::make {
 
 namespace {
 
@@ -135,11 +135,11 @@ private:
 };
 
 // How deep the theme's layers of surface reach on the ground's far side.
-double farDepthOf(const ElementColors& theme, const Frame& from)
+double farDepthOf(const sketch::ElementColors& theme, const Frame& from)
 {
     double depth = 0;
     for (const auto& [name, color] : theme) {
-        if (roleOf(name) == RoleKind::Surfaces) {
+        if (sketch::roleOf(name) == sketch::RoleKind::Surfaces) {
             const double step = (color::toOklch(color.rgb).L - from.ground.L) * from.side;
             depth = std::max(depth, std::min(-step, kDeepestLayer));
         }
@@ -153,13 +153,13 @@ double farDepthOf(const ElementColors& theme, const Frame& from)
 // and its structure follow the ground and the text.
 bool keepsItsLightness(std::string_view name, const Oklch& own)
 {
-    switch (roleOf(name)) {
-    case RoleKind::Clips:
-    case RoleKind::Accents:
-    case RoleKind::Marks:
-    case RoleKind::Selection:
-    case RoleKind::Automation:
-    case RoleKind::Displays:
+    switch (sketch::roleOf(name)) {
+    case sketch::RoleKind::Clips:
+    case sketch::RoleKind::Accents:
+    case sketch::RoleKind::Marks:
+    case sketch::RoleKind::Selection:
+    case sketch::RoleKind::Automation:
+    case sketch::RoleKind::Displays:
         return own.C >= kGreyish;
     default:
         return false;
@@ -208,7 +208,7 @@ Oklch carried(std::string_view name, const theme::RgbTriple& rgb, const Frame& f
     }
     if (keepsItsLightness(name, own)) {
         // Record, arm and alert stay red whatever the accent; the other signals make way for it.
-        const bool red = nameHas(name, {"Record", "Arm", "Alert"});
+        const bool red = sketch::nameHas(name, {"Record", "Arm", "Alert"});
         return isSignal(name) && !red ? keptApart(own, own, from, to) : own;
     }
     lab.L = lightness(own.L);
@@ -363,7 +363,7 @@ bool movedTogether(std::size_t mover, const Link& failing, std::vector<Node>& no
 
 bool isSignal(std::string_view name)
 {
-    return nameHas(name, {"Record", "Arm", "Alert", "Play", "Listen", "Learn", "Alternative", "Freeze"});
+    return sketch::nameHas(name, {"Record", "Arm", "Alert", "Play", "Listen", "Learn", "Alternative", "Freeze"});
 }
 
 bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const theme::RgbTriple& accent)
@@ -371,7 +371,7 @@ bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const th
     if (name == "ChosenDefault") {
         return true;
     }
-    if (roleOf(name) == RoleKind::Clips || isSignal(name) || name == "SurfaceBackground"
+    if (sketch::roleOf(name) == sketch::RoleKind::Clips || isSignal(name) || name == "SurfaceBackground"
         || name == "ControlForeground") {
         return false;
     }
@@ -380,13 +380,13 @@ bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const th
     const bool near = distance(labOf(own), labOf(lead)) < kNearAccent;
     if (lead.C < kFamilyChroma) {
         // A grey accent's family is what is on, chosen or selected in its grey, not every grey text or line of it.
-        const RoleKind role = roleOf(name);
-        return near && (role == RoleKind::Accents || role == RoleKind::Selection);
+        const sketch::RoleKind role = sketch::roleOf(name);
+        return near && (role == sketch::RoleKind::Accents || role == sketch::RoleKind::Selection);
     }
     return near || (own.C >= kFamilyChroma && std::abs(hueTurn(lead.h, own.h)) <= kFamilyHue);
 }
 
-GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to, bool toMinimums)
+GeneratedTheme transferTheme(const sketch::ElementColors& theme, const BaseColors& to, bool toMinimums)
 {
     const BaseColors fromBase = baseColorsOf(theme);
     const Frame from = frameOf(fromBase);
@@ -411,7 +411,7 @@ GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to, b
         }
         nodes.push_back(node);
     };
-    for (const ElementInfo& info : elementTable()) {
+    for (const sketch::ElementInfo& info : sketch::elementTable()) {
         if (const auto found = theme.find(info.name); found != theme.end()) {
             add(found->first, found->second.rgb);
         }
@@ -439,7 +439,7 @@ GeneratedTheme transferTheme(const ElementColors& theme, const BaseColors& to, b
 
     // The pairs the scenes draw, each held to its minimum or to what the theme had.
     std::vector<Link> links;
-    for (const ContrastPair& pair : contrastPairs(theme)) {
+    for (const sketch::ContrastPair& pair : sketch::contrastPairs(theme)) {
         if (pair.foreground != pair.background) {
             links.push_back({place.at(pair.foreground), place.at(pair.background), pair.minimum,
                              toMinimums ? pair.minimum : std::min(pair.minimum, pair.ratio)});
@@ -524,9 +524,9 @@ GeneratedTheme recolourTheme(model::ThemeModel& theme, const BaseColors& to)
     for (int number = 1; number <= theme.entryCount(); ++number) {
         entries.emplace_back(theme.entry(number).element, theme::SplitColor(theme.currentColor(number)));
     }
-    GeneratedTheme transferred = transferTheme(elementColors(entries), to);
+    GeneratedTheme transferred = transferTheme(sketch::elementColors(entries), to);
     applyGenerated(theme, transferred);
     return transferred;
 }
 
-} // namespace tintwright::sketch
+} // namespace tintwright::make
