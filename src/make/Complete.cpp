@@ -217,45 +217,85 @@ clipsTurned(std::vector<std::pair<std::string, theme::RgbTriple>> colors)
     return colors;
 }
 
-Completion completeFrom(const sketch::ElementColors& present,
-                        const std::vector<std::pair<std::string, theme::RgbTriple>>& generatedColors)
-{
-    // Every pair the scenes draw, with both of its elements, and the pairs each element is in.
-    sketch::ElementColors all;
-    for (const auto& [name, rgb] : generatedColors) {
-        all[name] = {rgb, 0};
-    }
-    const std::vector<sketch::ContrastPair> pairs = sketch::contrastPairs(all);
-    std::map<std::string, std::vector<const sketch::ContrastPair*>> pairsOf;
-    for (const sketch::ContrastPair& pair : pairs) {
-        if (pair.foreground != pair.background) {
-            pairsOf[pair.foreground].push_back(&pair);
-            pairsOf[pair.background].push_back(&pair);
+// Makes the elements a theme lacks, each fitted to every pair it makes with the colours there.
+class Completer {
+public:
+    Completer(const sketch::ElementColors& present,
+              const std::vector<std::pair<std::string, theme::RgbTriple>>& generatedColors)
+        : m_present(present)
+        , m_colors(present)
+    {
+        // Every pair the scenes draw, with both of its elements, and the pairs each element is in.
+        sketch::ElementColors all;
+        for (const auto& [name, rgb] : generatedColors) {
+            all[name] = {rgb, 0};
+            if (present.find(name) == present.end()) {
+                m_missing.push_back({name, rgb, {}});
+            }
+        }
+        m_pairs = sketch::contrastPairs(all);
+        for (const sketch::ContrastPair& pair : m_pairs) {
+            if (pair.foreground != pair.background) {
+                m_pairsOf[pair.foreground].push_back(&pair);
+                m_pairsOf[pair.background].push_back(&pair);
+            }
         }
     }
+
+    Completion complete()
+    {
+        makeGroundsFirst();
+        // One fitted early did not see the made ones standing on it: while a pair
+        // falls short, each is fitted again against all the others.
+        constexpr int kRounds = 6;
+        Completion completion;
+        completion.shortfalls = shortfalls();
+        for (int round = 0; round < kRounds && !completion.shortfalls.empty(); ++round) {
+            for (Missing& element : m_missing) {
+                fit(element);
+            }
+            completion.shortfalls = shortfalls();
+        }
+        for (const Missing& element : m_missing) {
+            completion.made.push_back({element.name, m_colors.at(element.name).rgb});
+        }
+        std::vector<MovedPair> below;
+        for (const MovedPair& pair : completion.shortfalls) {
+            const bool foregroundMade = m_made.count(pair.foreground) != 0;
+            const bool backgroundMade = m_made.count(pair.background) != 0;
+            const bool theirs =
+                foregroundMade != backgroundMade && noRoomFor(foregroundMade ? pair.foreground : pair.background);
+            (theirs ? completion.noRoom : below).push_back(pair);
+        }
+        completion.shortfalls = std::move(below);
+        return completion;
+    }
+
+private:
     struct Missing {
         std::string name;
         theme::RgbTriple wanted; // as its role gives it
         std::vector<Candidate> choices; // made once it has to move
     };
-    std::vector<Missing> missing;
-    for (const auto& [name, rgb] : generatedColors) {
-        if (present.find(name) == present.end()) {
-            missing.push_back({name, rgb, {}});
-        }
-    }
 
-    sketch::ElementColors colors = present;
-    // The element's colour fitted to every pair it makes with a colour there
-    // now: its wanted colour where that meets every minimum, nothing being nearer.
-    const auto fit = [&](Missing& element) {
+    // What a pair of `name` asks of it against the colours of `others`.
+    std::vector<Against> againstOf(const std::string& name, const sketch::ElementColors& others)
+    {
         std::vector<Against> against;
-        for (const sketch::ContrastPair* pair : pairsOf[element.name]) {
-            const auto other = colors.find(pair->foreground == element.name ? pair->background : pair->foreground);
-            if (other != colors.end()) {
+        for (const sketch::ContrastPair* pair : m_pairsOf[name]) {
+            const auto other = others.find(pair->foreground == name ? pair->background : pair->foreground);
+            if (other != others.end()) {
                 against.push_back({color::relativeLuminance(other->second.rgb), pair->minimum, pair->text});
             }
         }
+        return against;
+    }
+
+    // The element's colour fitted to every pair it makes with a colour there
+    // now: its wanted colour where that meets every minimum, nothing being nearer.
+    void fit(Missing& element)
+    {
+        const std::vector<Against> against = againstOf(element.name, m_colors);
         const Candidate own {element.wanted, color::toOklch(element.wanted).L,
                              color::relativeLuminance(element.wanted)};
         theme::RgbTriple rgb = element.wanted;
@@ -265,74 +305,64 @@ Completion completeFrom(const sketch::ElementColors& present,
             }
             rgb = fitted(own.lightness, element.choices, against);
         }
-        colors[element.name] = {rgb, 0};
-    };
+        m_colors[element.name] = {rgb, 0};
+    }
+
     // Grounds first: an element waits while a missing ground of its is not made
     // yet (but no longer than there are elements, should grounds form a ring).
-    std::set<std::string> made;
-    for (std::size_t round = 0; made.size() < missing.size(); ++round) {
-        for (Missing& element : missing) {
-            const bool waits = round < missing.size()
-                && std::any_of(pairsOf[element.name].begin(), pairsOf[element.name].end(),
-                               [&](const sketch::ContrastPair* pair) {
-                                   return pair->foreground == element.name && present.count(pair->background) == 0
-                                       && made.count(pair->background) == 0;
-                               });
-            if (made.count(element.name) == 0 && !waits) {
-                fit(element);
-                made.insert(element.name);
+    void makeGroundsFirst()
+    {
+        for (std::size_t round = 0; m_made.size() < m_missing.size(); ++round) {
+            for (Missing& element : m_missing) {
+                const std::vector<const sketch::ContrastPair*>& pairs = m_pairsOf[element.name];
+                const bool waits = round < m_missing.size()
+                    && std::any_of(pairs.begin(), pairs.end(), [&](const sketch::ContrastPair* pair) {
+                                       return pair->foreground == element.name && m_present.count(pair->background) == 0
+                                           && m_made.count(pair->background) == 0;
+                                   });
+                if (m_made.count(element.name) == 0 && !waits) {
+                    fit(element);
+                    m_made.insert(element.name);
+                }
             }
         }
     }
-    const auto shortfalls = [&] {
+
+    std::vector<MovedPair> shortfalls() const
+    {
         std::vector<MovedPair> below;
-        for (const sketch::ContrastPair& pair : sketch::contrastPairs(colors)) {
-            if (!pair.passes && (made.count(pair.foreground) != 0 || made.count(pair.background) != 0)) {
+        for (const sketch::ContrastPair& pair : sketch::contrastPairs(m_colors)) {
+            if (!pair.passes && (m_made.count(pair.foreground) != 0 || m_made.count(pair.background) != 0)) {
                 below.push_back({pair.foreground, pair.background, pair.ratio, pair.ratio, pair.minimum});
             }
         }
         return below;
-    };
-    // One fitted early did not see the made ones standing on it: while a pair
-    // falls short, each is fitted again against all the others.
-    constexpr int kRounds = 6;
-    Completion completion;
-    completion.shortfalls = shortfalls();
-    for (int round = 0; round < kRounds && !completion.shortfalls.empty(); ++round) {
-        for (Missing& element : missing) {
-            fit(element);
-        }
-        completion.shortfalls = shortfalls();
     }
-    for (const Missing& element : missing) {
-        completion.made.push_back({element.name, colors.at(element.name).rgb});
-    }
+
     // A pair of a made colour with one of the theme's own that no lightness of
     // the made colour meets, together with the rest of its pairs with the
     // theme's own colours, is the theme's own doing.
-    const auto noRoomFor = [&](const std::string& name) {
+    bool noRoomFor(const std::string& name)
+    {
         const auto element =
-            std::find_if(missing.begin(), missing.end(), [&](const Missing& m) { return m.name == name; });
-        std::vector<Against> against;
-        for (const sketch::ContrastPair* pair : pairsOf[name]) {
-            const auto other = present.find(pair->foreground == name ? pair->background : pair->foreground);
-            if (other != present.end()) {
-                against.push_back({color::relativeLuminance(other->second.rgb), pair->minimum, pair->text});
-            }
-        }
+            std::find_if(m_missing.begin(), m_missing.end(), [&](const Missing& m) { return m.name == name; });
+        const std::vector<Against> against = againstOf(name, m_present);
         const std::vector<Candidate> choices = candidates(color::toOklch(element->wanted));
         return std::none_of(choices.begin(), choices.end(), [&](const Candidate& c) { return meets(c, against); });
-    };
-    std::vector<MovedPair> below;
-    for (const MovedPair& pair : completion.shortfalls) {
-        const bool foregroundMade = made.count(pair.foreground) != 0;
-        const bool backgroundMade = made.count(pair.background) != 0;
-        const bool theirs =
-            foregroundMade != backgroundMade && noRoomFor(foregroundMade ? pair.foreground : pair.background);
-        (theirs ? completion.noRoom : below).push_back(pair);
     }
-    completion.shortfalls = std::move(below);
-    return completion;
+
+    const sketch::ElementColors& m_present;
+    sketch::ElementColors m_colors; // the theme's own and those made so far
+    std::vector<sketch::ContrastPair> m_pairs;
+    std::map<std::string, std::vector<const sketch::ContrastPair*>> m_pairsOf;
+    std::vector<Missing> m_missing;
+    std::set<std::string> m_made;
+};
+
+Completion completeFrom(const sketch::ElementColors& present,
+                        const std::vector<std::pair<std::string, theme::RgbTriple>>& generatedColors)
+{
+    return Completer(present, generatedColors).complete();
 }
 
 } // namespace

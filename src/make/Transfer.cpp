@@ -184,8 +184,8 @@ Oklch keptApart(Oklch signal, const Oklch& was, const Frame& from, const Frame& 
 }
 
 // The colour the transfer gives one element, before contrast is looked at.
-Oklch carried(std::string_view name, const theme::RgbTriple& rgb, const Frame& from, const Frame& to,
-              const LightnessMap& lightness, const BaseColors& fromBase)
+Oklch carriedColor(std::string_view name, const theme::RgbTriple& rgb, const Frame& from, const Frame& to,
+                   const LightnessMap& lightness, const BaseColors& fromBase)
 {
     const Oklch own = color::toOklch(rgb);
     Lab lab = labOf(own);
@@ -386,30 +386,37 @@ bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const th
     return near || (own.C >= kFamilyChroma && std::abs(hueTurn(lead.h, own.h)) <= kFamilyHue);
 }
 
-GeneratedTheme transferTheme(const sketch::ElementColors& theme, const BaseColors& to, bool toMinimums)
+namespace {
+
+// The theme's colours carried over to the new base colours: the element
+// table's order first, then what else the theme names.
+struct Carried {
+    std::vector<Node> nodes;
+    std::map<std::string, std::size_t, std::less<>> place; // each element's node
+};
+
+Carried carriedOver(const sketch::ElementColors& theme, const BaseColors& to)
 {
     const BaseColors fromBase = baseColorsOf(theme);
     const Frame from = frameOf(fromBase);
     const Frame onto = frameOf(to);
     const LightnessMap lightness(from, onto, farDepthOf(theme, from));
 
-    // The element table's order first, then what else the theme names.
-    std::vector<Node> nodes;
-    std::map<std::string, std::size_t, std::less<>> place;
+    Carried carried;
     const auto add = [&](const std::string& name, const theme::RgbTriple& rgb) {
-        if (place.count(name) != 0) {
+        if (carried.place.count(name) != 0) {
             return;
         }
-        place[name] = nodes.size();
+        carried.place[name] = carried.nodes.size();
         Node node {name, color::toOklch(rgb), rgb, false, nullptr};
-        const Oklch moved = carried(name, rgb, from, onto, lightness, fromBase);
+        const Oklch moved = carriedColor(name, rgb, from, onto, lightness, fromBase);
         const Lab was = labOf(node.wanted);
         const Lab now = labOf(moved);
         if (std::abs(was.L - now.L) > kSame || std::abs(was.a - now.a) > kSame || std::abs(was.b - now.b) > kSame) {
             node.wanted = moved;
             node.rgb = color::fromOklch(moved);
         }
-        nodes.push_back(node);
+        carried.nodes.push_back(node);
     };
     for (const sketch::ElementInfo& info : sketch::elementTable()) {
         if (const auto found = theme.find(info.name); found != theme.end()) {
@@ -422,11 +429,12 @@ GeneratedTheme transferTheme(const sketch::ElementColors& theme, const BaseColor
     // The base colours as given: the ground and the text exactly; the chosen
     // state takes the accent where it was the theme's accent.
     const auto give = [&](const char* name, const theme::RgbTriple& was, const theme::RgbTriple& rgb, bool fixed) {
-        const auto found = place.find(name);
-        if (found != place.end() && same(theme.at(name).rgb, was)) {
-            nodes[found->second].rgb = rgb;
-            nodes[found->second].wanted = color::toOklch(rgb);
-            nodes[found->second].fixed = fixed;
+        const auto found = carried.place.find(name);
+        if (found != carried.place.end() && same(theme.at(name).rgb, was)) {
+            Node& node = carried.nodes[found->second];
+            node.rgb = rgb;
+            node.wanted = color::toOklch(rgb);
+            node.fixed = fixed;
         }
     };
     give("SurfaceBackground",
@@ -436,26 +444,31 @@ GeneratedTheme transferTheme(const sketch::ElementColors& theme, const BaseColor
          theme.count("ControlForeground") ? theme.at("ControlForeground").rgb : theme::RgbTriple {}, to.foreground,
          true);
     give("ChosenDefault", fromBase.accent, to.accent, false);
+    return carried;
+}
 
-    // The pairs the scenes draw, each held to its minimum or to what the theme had.
+// The pairs the scenes draw, each held to its minimum or to what the theme had.
+std::vector<Link> pairLinks(const sketch::ElementColors& theme, const Carried& carried, bool toMinimums)
+{
     std::vector<Link> links;
     for (const sketch::ContrastPair& pair : sketch::contrastPairs(theme)) {
         if (pair.foreground != pair.background) {
-            links.push_back({place.at(pair.foreground), place.at(pair.background), pair.minimum,
+            links.push_back({carried.place.at(pair.foreground), carried.place.at(pair.background), pair.minimum,
                              toMinimums ? pair.minimum : std::min(pair.minimum, pair.ratio)});
         }
     }
+    return links;
+}
+
+// While a pair falls short, what stands on the ground moves first (light text
+// on a lit colour that had to be dark), the ground where that cannot help.
+void meetTargets(const std::vector<Link>& links, std::vector<Node>& nodes)
+{
     std::vector<std::vector<const Link*>> linksOf(nodes.size());
     for (const Link& link : links) {
         linksOf[link.foreground].push_back(&link);
         linksOf[link.background].push_back(&link);
     }
-    std::vector<double> before(links.size());
-    for (std::size_t i = 0; i < links.size(); ++i) {
-        before[i] = ratioOf(nodes[links[i].foreground].rgb, nodes[links[i].background].rgb);
-    }
-    // While a pair falls short, what stands on the ground moves first (light text
-    // on a lit colour that had to be dark), the ground where that cannot help.
     constexpr int kRounds = 12;
     for (int round = 0; round < kRounds; ++round) {
         bool moved = false;
@@ -495,7 +508,12 @@ GeneratedTheme transferTheme(const sketch::ElementColors& theme, const BaseColor
             break;
         }
     }
+}
 
+// Every colour, then the pairs that moved or still fall short, lowest ratio before first.
+GeneratedTheme reported(const std::vector<Node>& nodes, const std::vector<Link>& links,
+                        const std::vector<double>& before)
+{
     GeneratedTheme result;
     for (const Node& node : nodes) {
         result.colors.emplace_back(node.name, node.rgb);
@@ -516,6 +534,20 @@ GeneratedTheme transferTheme(const sketch::ElementColors& theme, const BaseColor
         }
     }
     return result;
+}
+
+} // namespace
+
+GeneratedTheme transferTheme(const sketch::ElementColors& theme, const BaseColors& to, bool toMinimums)
+{
+    Carried carried = carriedOver(theme, to);
+    const std::vector<Link> links = pairLinks(theme, carried, toMinimums);
+    std::vector<double> before(links.size());
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        before[i] = ratioOf(carried.nodes[links[i].foreground].rgb, carried.nodes[links[i].background].rgb);
+    }
+    meetTargets(links, carried.nodes);
+    return reported(carried.nodes, links, before);
 }
 
 GeneratedTheme recolourTheme(model::ThemeModel& theme, const BaseColors& to)
