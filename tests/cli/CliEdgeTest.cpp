@@ -69,7 +69,18 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase {"optionTwiceLastWins", {"list", "THEME", "--format", "json", "--format", "csv"}, 0, ""},
         ExitCase {"inPlaceOnStandardInput", {"set", "-", "1=#000000", "--in-place"}, 2, "standard input"},
         ExitCase {"noOpReplace", {"replace", "THEME", "#123456=#000000", "--in-place"}, 0, "0 entries changed"},
-        ExitCase {"sameColourReplace", {"replace", "THEME", "#000000=#000000", "-o", "-"}, 0, "0 entries changed"}),
+        ExitCase {"sameColourReplace", {"replace", "THEME", "#000000=#000000", "-o", "-"}, 0, "0 entries changed"},
+        // A number option takes both ends of its range (a refused number exits 2).
+        ExitCase {"hueAtItsTop", {"adjust", "THEME", "--hue", "360", "-o", "-"}, 0, ""},
+        ExitCase {"hueAtItsFoot", {"adjust", "THEME", "--hue", "-360", "-o", "-"}, 0, ""},
+        ExitCase {"chromaAtItsTop", {"adjust", "THEME", "--chroma", "10", "-o", "-"}, 0, ""},
+        ExitCase {"lightnessAtItsTop", {"adjust", "THEME", "--lightness", "1", "-o", "-"}, 0, ""},
+        ExitCase {"lightnessAndChromaAtTheirFoot",
+                  {"adjust", "THEME", "--lightness", "-1", "--chroma", "0", "-o", "-"},
+                  0,
+                  ""},
+        ExitCase {"minimumsAtTheirTop", {"contrast", "THEME", "--min", "21", "--min-graphic", "21"}, 0, ""},
+        ExitCase {"minimumsAtTheirFoot", {"contrast", "THEME", "--min", "1", "--min-graphic", "1"}, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliEdgeTest, standardInputIsATheme)

@@ -35,6 +35,23 @@ theme::ThemeContent live100Theme()
     return *theme::readThemeText(text + "<DefaultBlendFactor Value=\"0.5\" />\n</SkinManager>\n</Ableton>\n");
 }
 
+// Every element's records stand directly in <SkinManager>, none inside another's.
+void expectNoElementInAnother(const std::vector<std::string>& records)
+{
+    std::vector<std::string> open; // the tags open at a record
+    for (const std::string& record : records) {
+        const std::string tag = record.substr(std::min(record.find('<'), record.size()));
+        if (tag.rfind("</", 0) == 0) {
+            ASSERT_FALSE(open.empty()) << tag;
+            open.pop_back();
+        } else if (tag.rfind("<?", 0) != 0 && tag.find("/>") == std::string::npos && !tag.empty()) {
+            EXPECT_LE(open.size(), 2U) << tag << " inside " << open.back();
+            open.push_back(tag);
+        }
+    }
+    EXPECT_TRUE(open.empty());
+}
+
 // A completed theme holds the theme's records in their order, every colour
 // unchanged, and exactly the elements and factors it lacked, whose pairs all
 // meet their minimums.
@@ -50,6 +67,7 @@ TEST(CompleteTest, addsExactlyWhatIsMissingAndChangesNothingThere)
             next += next < theme.records.size() && record == theme.records[next] ? 1 : 0;
         }
         EXPECT_EQ(next, theme.records.size());
+        expectNoElementInAnother(records);
 
         const Lacking before101 = lacking(theme.records);
         EXPECT_EQ(static_cast<int>(completion.made.size()), before101.elements);
