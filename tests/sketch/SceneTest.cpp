@@ -263,5 +263,70 @@ TEST(SceneTest, aMapModeFramesEveryKindOfControlItCanAssign)
     }
 }
 
+// The edges of each kind of shape: an outline is hit up to 3 outside its
+// line and 3 inside it; a line's reach ends 3 past its ends, not along its
+// extension; text from its size above the baseline down to the baseline.
+TEST(SceneTest, thePointerHitsAShapeUpToItsEdges)
+{
+    Scene scene;
+    scene.shapes.push_back(shape(ShapeKind::Rect, "Ground", 0, 0, 200, 200));
+    scene.shapes.push_back(shape(ShapeKind::Rect, "Frame", 50, 50, 40, 40, Paint::Stroke));
+    Shape line = shape(ShapeKind::Line, "Line", 120, 20, 30, 30);
+    line.points = {{120, 20}, {150, 50}};
+    scene.shapes.push_back(line);
+    scene.shapes.push_back(shape(ShapeKind::Text, "Text", 100, 150, 30, 10));
+
+    const struct {
+        double x, y;
+        const char* element;
+    } points[] = {
+        {47, 70, "Frame"},  {46.9, 70, "Ground"},   {52.5, 70, "Frame"}, {53.5, 70, "Ground"},
+        {93, 70, "Frame"},  {70, 46.9, "Ground"},   {70, 92.5, "Frame"}, {70, 93.1, "Ground"},
+        {153, 50, "Line"},  {160, 60, "Ground"},    {117, 20, "Line"},   {110, 10, "Ground"},
+        {101, 140, "Text"}, {101, 139.9, "Ground"}, {101, 150, "Text"},  {101, 150.1, "Ground"},
+        {130, 145, "Text"}, {130.1, 145, "Ground"},
+    };
+    for (const auto& point : points) {
+        const int hit = shapeAt(scene, point.x, point.y);
+        ASSERT_GE(hit, 0) << point.x << "," << point.y;
+        EXPECT_EQ(scene.shapes[static_cast<std::size_t>(hit)].element, point.element) << point.x << "," << point.y;
+    }
+}
+
+// Outlines, lines, arcs and polylines through points are drawn as lines in
+// the element's colour; the rest is filled, a mark without points as a
+// triangle in its bounds pointing right (a launch or play mark).
+TEST(SceneTest, whatIsDrawnAsALineAndHowAMarkIsOutlined)
+{
+    const struct {
+        ShapeKind kind;
+        Paint paint;
+        bool points;
+        bool stroked;
+    } cases[] = {
+        {ShapeKind::Rect, Paint::Fill, false, false},        {ShapeKind::Rect, Paint::Stroke, false, true},
+        {ShapeKind::RoundedRect, Paint::Fill, false, false}, {ShapeKind::RoundedRect, Paint::Stroke, false, true},
+        {ShapeKind::Circle, Paint::Fill, false, false},      {ShapeKind::Circle, Paint::Stroke, false, true},
+        {ShapeKind::Line, Paint::Fill, true, true},          {ShapeKind::Polyline, Paint::Fill, true, true},
+        {ShapeKind::Polyline, Paint::Fill, false, false},    {ShapeKind::Arc, Paint::Fill, false, true},
+        {ShapeKind::Text, Paint::Fill, false, false},
+    };
+    for (const auto& [kind, paint, points, stroked] : cases) {
+        Shape made = shape(kind, "Element", 10, 20, 8, 12, paint);
+        if (points) {
+            made.points = {{10, 20}, {18, 32}, {14, 25}};
+        }
+        EXPECT_EQ(isStroked(made), stroked) << static_cast<int>(kind) << " " << static_cast<int>(paint);
+        const std::vector<Point> outline = outlinePoints(made);
+        const std::vector<Point> expected =
+            points ? made.points : std::vector<Point> {{10, 20}, {18, 26}, {10, 32}}; // tip at the right middle
+        ASSERT_EQ(outline.size(), expected.size());
+        for (std::size_t i = 0; i < outline.size(); ++i) {
+            EXPECT_EQ(outline[i].x, expected[i].x) << i;
+            EXPECT_EQ(outline[i].y, expected[i].y) << i;
+        }
+    }
+}
+
 } // namespace
 } // namespace tintwright::sketch

@@ -217,5 +217,116 @@ TEST(SketchTest, aPairAtExactlyItsMinimumPasses)
     EXPECT_DOUBLE_EQ(color::shownRatio(4.57), 4.57);
 }
 
+// Every colour is seen through the vision and keeps its entry. No vision
+// turns a grey into a colour or moves black and white; without colour vision
+// everything is grey, and to a protanope or deuteranope red and green are
+// one hue, told apart only by lightness.
+TEST(SketchTest, simulatedColoursKeepGreysAndFoldRedAndGreenTogether)
+{
+    const ElementColors colors =
+        elementColors(std::vector<std::pair<std::string, theme::RgbTriple>> {{"<SurfaceBackground>", {0, 0, 0}},
+                                                                             {"<ControlForeground>", {255, 255, 255}},
+                                                                             {"<Poti>", {128, 128, 128}},
+                                                                             {"<ChosenRecord>", {255, 0, 0}},
+                                                                             {"<ChosenPlay>", {0, 255, 0}}});
+    const auto hueApart = [](const theme::RgbTriple& a, const theme::RgbTriple& b) {
+        const double apart = std::fabs(color::toOklch(a).h - color::toOklch(b).h);
+        return std::min(apart, 360 - apart);
+    };
+    for (const color::NamedVision& named : color::visions()) {
+        const ElementColors seen = simulated(colors, named.vision);
+        ASSERT_EQ(seen.size(), colors.size()) << named.name;
+        for (const auto& [element, painted] : colors) {
+            EXPECT_EQ(seen.at(element).entry, painted.entry) << named.name << " " << element;
+        }
+        for (const char* grey : {"SurfaceBackground", "ControlForeground", "Poti"}) {
+            const theme::RgbTriple before = colors.at(grey).rgb;
+            const theme::RgbTriple after = seen.at(grey).rgb;
+            EXPECT_TRUE(std::abs(after.R - before.R) <= 1 && std::abs(after.G - before.G) <= 1
+                        && std::abs(after.B - before.B) <= 1)
+                << named.name << " " << grey;
+        }
+        const theme::RgbTriple red = seen.at("ChosenRecord").rgb;
+        const theme::RgbTriple green = seen.at("ChosenPlay").rgb;
+        if (named.vision == color::Vision::Achromatopsia) {
+            EXPECT_TRUE(red.R == red.G && red.G == red.B && green.R == green.G && green.G == green.B);
+            continue; // greys have no hue
+        }
+        const bool folds = named.vision == color::Vision::Protanopia || named.vision == color::Vision::Deuteranopia;
+        EXPECT_EQ(hueApart(red, green) < 15, folds) << named.name << ": " << hueApart(red, green) << " degrees apart";
+    }
+}
+
+// A theme lacking an element: where the scenes asked about paint it, it is
+// missing and drawn hatched; where only other scenes do, missing elsewhere.
+// An element of the theme that no scene paints is named.
+TEST(SketchTest, coverageNamesTheMissingElementsAndHatchesThem)
+{
+    const Scene& preferences = preferencesScene();
+    std::set<std::string> inPreferences;
+    for (const Shape& shape : preferences.shapes) {
+        inPreferences.insert(shape.element);
+    }
+    const std::string here = preferences.shapes.front().element;
+    std::string elsewhere;
+    std::vector<std::pair<std::string, theme::RgbTriple>> entries;
+    for (const ElementInfo& info : elementTable()) {
+        const std::string name(info.name);
+        if (elsewhere.empty() && inPreferences.count(name) == 0) {
+            elsewhere = name;
+        } else if (name != here) {
+            entries.push_back({"<" + name + ">", {10, 20, 30}});
+        }
+    }
+    entries.push_back({"<NotALiveElement>", {1, 2, 3}});
+    const ElementColors colors = elementColors(entries);
+
+    const Coverage result = coverage(colors, {&preferences});
+    EXPECT_EQ(result.missing, std::vector<std::string> {here});
+    EXPECT_EQ(result.missingElsewhere, std::vector<std::string> {elsewhere});
+    EXPECT_EQ(result.notDrawn, std::vector<std::string> {"NotALiveElement"});
+
+    const std::string svg = svgDocument({&preferences}, colors);
+    const auto count = [&svg](const std::string& text) {
+        std::size_t found = 0;
+        for (std::size_t at = svg.find(text); at != std::string::npos; at = svg.find(text, at + 1)) {
+            ++found;
+        }
+        return found;
+    };
+    const auto shapesOfHere = std::count_if(preferences.shapes.begin(), preferences.shapes.end(),
+                                            [&here](const Shape& shape) { return shape.element == here; });
+    EXPECT_EQ(count("data-missing=\"true\""), static_cast<std::size_t>(shapesOfHere));
+    EXPECT_EQ(count("url(#missing)"), static_cast<std::size_t>(shapesOfHere));
+    EXPECT_EQ(count("<title>" + here + " — the theme lacks this element"), static_cast<std::size_t>(shapesOfHere));
+}
+
+// Whatever a scene says is written into the SVG as text: quotes cannot end
+// an attribute, angle brackets cannot open a tag, ampersands are entities,
+// and control characters (which XML 1.0 forbids) are left out.
+TEST(SketchTest, svgEscapesEverythingTheScenesWrite)
+{
+    Scene scene;
+    scene.id = "a\"b";
+    scene.name = "<view>";
+    scene.caption = "R&D\x01";
+    Shape shape;
+    shape.kind = ShapeKind::Text;
+    shape.element = "Odd\"<&>";
+    shape.area = "x & \"y\"";
+    shape.text = "<b>&amp;\"\x1f";
+    scene.shapes = {shape};
+    for (const ElementColors& colors : {ElementColors {}, ElementColors {{shape.element, {{1, 2, 3}, 7}}}}) {
+        const std::string svg = svgDocument({&scene}, colors);
+        for (const char* escaped : {"id=\"a&quot;b\"", "data-view=\"&lt;view&gt;\"", "<desc>R&amp;D</desc>",
+                                    "data-element=\"Odd&quot;&lt;&amp;&gt;\"", "data-area=\"x &amp; &quot;y&quot;\"",
+                                    "<title>Odd&quot;&lt;&amp;&gt; — ", "&lt;b&gt;&amp;amp;&quot;</text>"}) {
+            EXPECT_NE(svg.find(escaped), std::string::npos) << escaped << " in\n" << svg;
+        }
+        EXPECT_FALSE(std::regex_search(svg, std::regex("&(?!(amp|lt|gt|quot);)"))) << svg;
+        EXPECT_EQ(std::count_if(svg.begin(), svg.end(), [](char c) { return c != '\n' && c >= 0 && c < 0x20; }), 0);
+    }
+}
+
 } // namespace
 } // namespace tintwright::sketch
