@@ -1,6 +1,7 @@
 #include "components/SketchView.h"
 #include "sketch/Scene.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -16,6 +17,7 @@ private slots:
     void pointer_namesTheElementDrawnThere_data();
     void pointer_namesTheElementDrawnThere();
     void keyboard_walksShapesAndAreasAndPicks();
+    void screenReader_meetsEveryShapeNamedWhereItIsDrawn();
 };
 
 void SketchViewTest::pointer_namesTheElementDrawnThere_data()
@@ -96,6 +98,46 @@ void SketchViewTest::keyboard_walksShapesAndAreasAndPicks()
     QCOMPARE(picked.front().front().toString(), last);
     QCOMPARE(found.size(), 1);
     QCOMPARE(found.front().front().toString(), last);
+}
+
+// Each shape is a child for a screen reader, named as the pointer's line names
+// it and found at the place it is drawn; the pointer names the same shape
+// there, and the keyboard's shape is the focused child.
+void SketchViewTest::screenReader_meetsEveryShapeNamedWhereItIsDrawn()
+{
+    const sketch::Scene& shown = sketch::sessionScene();
+    SketchView view;
+    view.setScene(shown);
+    view.setDescriber([](const sketch::Shape& shape) { return QString::fromStdString("Named " + shape.element); });
+    view.resize(1100, 500); // wider than the scene: it is drawn scaled, with a margin left and right
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy hovered(&view, &SketchView::hovered);
+    QAccessibleInterface* sketch = QAccessible::queryAccessibleInterface(&view);
+    QVERIFY(sketch != nullptr);
+    QCOMPARE(sketch->childCount(), static_cast<int>(shown.shapes.size()));
+    int named = 0;
+    int topmost = 0;
+    for (int i = 0; i < sketch->childCount(); ++i) {
+        const sketch::Shape& shape = shown.shapes[static_cast<std::size_t>(i)];
+        QAccessibleInterface* child = sketch->child(i);
+        QCOMPARE(child->text(QAccessible::Name), QString::fromStdString("Named " + shape.element));
+        QCOMPARE(sketch->indexOfChild(child), i);
+        const double x = shape.x + shape.w / 2;
+        const double y = shape.kind == sketch::ShapeKind::Text ? shape.y - shape.h / 2 : shape.y + shape.h / 2;
+        if (shape.kind == sketch::ShapeKind::Line || sketch::shapeAt(shown, x, y) != i) {
+            continue; // another shape is drawn over its middle
+        }
+        const QPoint at = view.toWidget({x, y}).toPoint();
+        QVERIFY(child->rect().contains(view.mapToGlobal(at)));
+        QTest::mouseMove(&view, at);
+        named += !hovered.isEmpty() && hovered.last().at(0).toInt() == i ? 1 : 0;
+        ++topmost;
+    }
+    QVERIFY2(named * 10 >= topmost * 9, qPrintable(QStringLiteral("%1 of %2").arg(named).arg(topmost)));
+    view.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&view, Qt::Key_End);
+    QCOMPARE(sketch->focusChild(), sketch->child(sketch->childCount() - 1));
 }
 
 QTEST_MAIN(SketchViewTest)
