@@ -148,7 +148,6 @@ public:
 
 private:
     QPointer<SketchView> m_view;
-    const sketch::Scene* m_scene;
     int m_shape;
 };
 
@@ -189,13 +188,9 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        const QPoint point = view()->mapFromGlobal(QPoint(x, y));
-        for (int i = childCount() - 1; i >= 0; --i) {
-            if (view()->shapeRect(i).contains(point)) {
-                return child(i);
-            }
-        }
-        return nullptr;
+        // The shape the pointer names there, not the last whose box holds the point.
+        const int shape = view()->shapeAt(view()->mapFromGlobal(QPoint(x, y)));
+        return shape < 0 ? nullptr : child(shape);
     }
     ~SketchAccessible() override
     {

@@ -34,6 +34,8 @@ public:
 
     // The element painting the point of the widget, or empty.
     std::string elementAt(const QPoint& point) const;
+    // The index of the shape painting the point of the widget, or -1.
+    int shapeAt(const QPoint& point) const;
     // How a shape of the scene is named, for the line below the sketch and for
     // screen readers; the element's name until another is set.
     void setDescriber(std::function<QString(const sketch::Shape&)> describe);
@@ -71,8 +73,6 @@ private:
     void focusShape(int shape);
     void report(int shape);
     QTransform sceneToWidget() const;
-    // The index of the shape painting the point of the widget, or -1.
-    int shapeAt(const QPoint& point) const;
     // The element under a left-button click, or empty.
     QString clickedElement(const QMouseEvent& event) const;
 

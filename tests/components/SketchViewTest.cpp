@@ -117,6 +117,7 @@ void SketchViewTest::screenReader_meetsEveryShapeNamedWhereItIsDrawn()
     QVERIFY(sketch != nullptr);
     QCOMPARE(sketch->childCount(), static_cast<int>(shown.shapes.size()));
     int named = 0;
+    int reached = 0;
     int topmost = 0;
     for (int i = 0; i < sketch->childCount(); ++i) {
         const sketch::Shape& shape = shown.shapes[static_cast<std::size_t>(i)];
@@ -132,9 +133,12 @@ void SketchViewTest::screenReader_meetsEveryShapeNamedWhereItIsDrawn()
         QVERIFY(child->rect().contains(view.mapToGlobal(at)));
         QTest::mouseMove(&view, at);
         named += !hovered.isEmpty() && hovered.last().at(0).toInt() == i ? 1 : 0;
+        const QPoint global = view.mapToGlobal(at);
+        reached += sketch->childAt(global.x(), global.y()) == child ? 1 : 0; // a reader asks what is there
         ++topmost;
     }
     QVERIFY2(named * 10 >= topmost * 9, qPrintable(QStringLiteral("%1 of %2").arg(named).arg(topmost)));
+    QVERIFY2(reached * 10 >= topmost * 9, qPrintable(QStringLiteral("%1 of %2").arg(reached).arg(topmost)));
     view.setFocus(Qt::TabFocusReason);
     QTest::keyClick(&view, Qt::Key_End);
     QCOMPARE(sketch->focusChild(), sketch->child(sketch->childCount() - 1));
