@@ -71,7 +71,10 @@ public:
     }
     int text(const char* element, double x, double baseline, double size, std::string words, int on)
     {
-        const double width = size * 0.55 * static_cast<double>(words.size());
+        // About half the size per character; a character of UTF-8 is one lead byte and its followers.
+        const auto characters = std::count_if(words.begin(), words.end(),
+                                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+        const double width = size * 0.55 * static_cast<double>(characters);
         const int index = add(ShapeKind::Text, Paint::Fill, element, x, baseline, width, size);
         m_scene.shapes.back().text = std::move(words);
         m_scene.shapes.back().standsOn = on;

@@ -1,4 +1,5 @@
 #include "sketch/Scene.h"
+#include "sketch/SceneBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -326,6 +327,19 @@ TEST(SceneTest, whatIsDrawnAsALineAndHowAMarkIsOutlined)
             EXPECT_EQ(outline[i].y, expected[i].y) << i;
         }
     }
+}
+
+// The pointer finds a text as far as it is drawn: a character is as wide as
+// any other, however many bytes UTF-8 gives it ("Add Folder…" in the browser).
+TEST(SceneTest, aTextIsAsWideAsItsCharacters)
+{
+    drawing::Builder b("test", "Test");
+    const int ground = b.rect("SurfaceBackground", 0, 0, 300, 40);
+    const int accented = b.text("ControlForeground", 10, 20, 10, "Zoë Add Folder…", ground);
+    const int plain = b.text("ControlForeground", 10, 20, 10, "Zoe Add Folder.", ground);
+    const Scene scene = b.take();
+    EXPECT_DOUBLE_EQ(scene.shapes[static_cast<std::size_t>(accented)].w,
+                     scene.shapes[static_cast<std::size_t>(plain)].w);
 }
 
 } // namespace
