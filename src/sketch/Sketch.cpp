@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -205,7 +206,8 @@ std::string svgDocument(const std::vector<const Scene*>& scenes, const ElementCo
 
 std::vector<ContrastPair> contrastPairs(const ElementColors& colors, const ContrastMinimums& minimums)
 {
-    std::set<std::pair<std::string, std::string>> seen;
+    // Each pair once; one drawn as text anywhere is held to the text's minimum.
+    std::map<std::pair<std::string, std::string>, std::size_t> seen;
     std::vector<ContrastPair> pairs;
     for (const Scene* scene : allScenes()) {
         for (const Shape& shape : scene->shapes) {
@@ -215,10 +217,19 @@ std::vector<ContrastPair> contrastPairs(const ElementColors& colors, const Contr
             const Shape& under = scene->shapes[static_cast<std::size_t>(shape.standsOn)];
             const auto foreground = colors.find(shape.element);
             const auto background = colors.find(under.element);
-            if (foreground == colors.end() || background == colors.end()
-                || !seen.insert({shape.element, under.element}).second) {
+            if (foreground == colors.end() || background == colors.end()) {
                 continue;
             }
+            if (const auto met = seen.find({shape.element, under.element}); met != seen.end()) {
+                ContrastPair& first = pairs[met->second];
+                if (!shape.glyph && !first.text) {
+                    first.text = true;
+                    first.minimum = minimums.text;
+                    first.passes = first.ratio >= first.minimum;
+                }
+                continue;
+            }
+            seen.emplace(std::pair {shape.element, under.element}, pairs.size());
             ContrastPair pair;
             pair.foreground = shape.element;
             pair.background = under.element;

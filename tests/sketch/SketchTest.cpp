@@ -197,6 +197,31 @@ TEST(SketchTest, contrastPairsAreLowestFirstOnceEachAndTakeTheFirstOfANameTwice)
     }
 }
 
+// A pair the scenes draw both as text and as a mark is held to the text's
+// minimum, whichever of the two is drawn first.
+TEST(SketchTest, aPairDrawnAsTextAnywhereIsHeldToTheTextMinimum)
+{
+    std::set<std::pair<std::string, std::string>> asText;
+    for (const Scene* scene : allScenes()) {
+        for (const Shape& shape : scene->shapes) {
+            if (shape.standsOn >= 0 && !shape.glyph) {
+                asText.insert({shape.element, scene->shapes[static_cast<std::size_t>(shape.standsOn)].element});
+            }
+        }
+    }
+    std::vector<std::pair<std::string, theme::RgbTriple>> entries;
+    for (const ElementInfo& info : elementTable()) {
+        entries.push_back({std::string(info.name), {90, 90, 90}});
+    }
+    const ContrastMinimums minimums {7, 2};
+    for (const ContrastPair& pair : contrastPairs(elementColors(entries), minimums)) {
+        const bool text = asText.count({pair.foreground, pair.background}) != 0;
+        EXPECT_EQ(pair.text, text) << pair.foreground << " on " << pair.background;
+        EXPECT_EQ(pair.minimum, text ? minimums.text : minimums.graphic)
+            << pair.foreground << " on " << pair.background;
+    }
+}
+
 // A pair exactly at its minimum reaches it; a hair below does not. Shown
 // ratios are rounded down, so one shown at its minimum reaches it too.
 TEST(SketchTest, aPairAtExactlyItsMinimumPasses)
