@@ -14,6 +14,18 @@
 
 namespace tintwright::ui::testing {
 
+// The grid's columns by name, as the grid counts them.
+namespace cols {
+inline constexpr int Number = grid::column(grid::Column::Number);
+inline constexpr int Item = grid::column(grid::Column::Item);
+inline constexpr int Red = grid::column(grid::Column::Red);
+inline constexpr int Green = grid::column(grid::Column::Green);
+inline constexpr int Blue = grid::column(grid::Column::Blue);
+inline constexpr int OldColor = grid::column(grid::Column::OldColor);
+inline constexpr int NewColor = grid::column(grid::Column::NewColor);
+inline constexpr int Marker = grid::column(grid::Column::Marker);
+} // namespace cols
+
 // The real window on a scripted desktop, driven through its controls as a user would.
 class FormDriver {
 public:

@@ -64,8 +64,8 @@ void Form1CommandsTest::colorTable_changesNothingInTheTheme()
     QCOMPARE(driver.document().ColorTable, before);
     QCOMPARE(driver.document().MarkedRow, 0);
     for (int row = 1; row < driver.grid()->rows(); ++row) {
-        QCOMPARE(driver.grid()->backColorAt(row, 6), tintwright::theme::kMenuBackground);
-        QCOMPARE(driver.grid()->textAt(row, 7), QString());
+        QCOMPARE(driver.grid()->backColorAt(row, cols::NewColor), tintwright::theme::kMenuBackground);
+        QCOMPARE(driver.grid()->textAt(row, cols::Marker), QString());
     }
     QCOMPARE(driver.desktop.messages.size(), 0);
 }
@@ -95,7 +95,7 @@ void Form1CommandsTest::exit_withCancel_keepsThemeAndEdits()
     verifyExitQuestion(driver.desktop.messages.first());
     QVERIFY(driver.form->isVisible());
     QCOMPARE(driver.document().ColorTable, before);
-    QCOMPARE(driver.grid()->textAt(2, 7), QStringLiteral("#"));
+    QCOMPARE(driver.grid()->textAt(2, cols::Marker), QStringLiteral("#"));
     QVERIFY(driver.document().ThemeLoaded);
 }
 

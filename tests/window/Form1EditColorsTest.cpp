@@ -76,14 +76,14 @@ void Form1EditColorsTest::pick_paintsSwatchMarksRowAndStoresColour()
     FormDriver& driver = *m_driver;
     driver.pick(3, QColor(153, 102, 51));
     CellGrid* grid = driver.grid();
-    QCOMPARE(grid->backColorAt(3, 6), composeColor(153, 102, 51));
-    QCOMPARE(grid->textAt(3, 7), QStringLiteral("#"));
-    QCOMPARE(grid->textAt(0, 7), QString());
+    QCOMPARE(grid->backColorAt(3, cols::NewColor), composeColor(153, 102, 51));
+    QCOMPARE(grid->textAt(3, cols::Marker), QStringLiteral("#"));
+    QCOMPARE(grid->textAt(0, cols::Marker), QString());
     QCOMPARE(driver.document().MarkedRow, 3);
     QCOMPARE(driver.document().ColorTable[3], row(153, 102, 51, 1, slotOf(3)));
     QCOMPARE(driver.document().ColorTable[2], row(0, 0, 0, 0, slotOf(2)));
-    QCOMPARE(grid->textAt(3, 2), QStringLiteral("0")); // the file's values stay in view
-    QCOMPARE(grid->backColorAt(3, 5), 0u);
+    QCOMPARE(grid->textAt(3, cols::Red), QStringLiteral("0")); // the file's values stay in view
+    QCOMPARE(grid->backColorAt(3, cols::OldColor), 0u);
 }
 
 void Form1EditColorsTest::pick_onSecondRow_movesMarker()
@@ -91,8 +91,8 @@ void Form1EditColorsTest::pick_onSecondRow_movesMarker()
     FormDriver& driver = *m_driver;
     driver.pick(3, QColor(1, 2, 3));
     driver.pick(1, QColor(4, 5, 6));
-    QCOMPARE(driver.grid()->textAt(3, 7), QString());
-    QCOMPARE(driver.grid()->textAt(1, 7), QStringLiteral("#"));
+    QCOMPARE(driver.grid()->textAt(3, cols::Marker), QString());
+    QCOMPARE(driver.grid()->textAt(1, cols::Marker), QStringLiteral("#"));
     QCOMPARE(driver.document().MarkedRow, 1);
     QCOMPARE(driver.document().ColorTable[3], row(1, 2, 3, 1, slotOf(3)));
     QCOMPARE(driver.document().ColorTable[1], row(4, 5, 6, 1, slotOf(1)));
@@ -103,8 +103,8 @@ void Form1EditColorsTest::pick_twiceOnOneRow_keepsMarker()
     FormDriver& driver = *m_driver;
     driver.pick(2, QColor(1, 2, 3));
     driver.pick(2, QColor(7, 8, 9));
-    QCOMPARE(driver.grid()->textAt(2, 7), QStringLiteral("#"));
-    QCOMPARE(driver.grid()->backColorAt(2, 6), composeColor(7, 8, 9));
+    QCOMPARE(driver.grid()->textAt(2, cols::Marker), QStringLiteral("#"));
+    QCOMPARE(driver.grid()->backColorAt(2, cols::NewColor), composeColor(7, 8, 9));
     QCOMPARE(driver.document().ColorTable[2], row(7, 8, 9, 1, slotOf(2)));
 }
 
@@ -112,7 +112,7 @@ void Form1EditColorsTest::pick_ofBlack_staysBlack()
 {
     FormDriver& driver = *m_driver;
     driver.pick(4, QColor(0, 0, 0));
-    QCOMPARE(driver.grid()->backColorAt(4, 6), 0u);
+    QCOMPARE(driver.grid()->backColorAt(4, cols::NewColor), 0u);
     QCOMPARE(driver.document().WorkColor, 0u);
     QCOMPARE(driver.document().ColorTable[4], row(0, 0, 0, 1, slotOf(4)));
 }
@@ -123,8 +123,8 @@ void Form1EditColorsTest::pick_cancelled_changesNothing()
     driver.pick(1, QColor(1, 2, 3));
     driver.pick(2, std::nullopt);
     QCOMPARE(driver.desktop.colorRequests.size(), 2);
-    QCOMPARE(driver.grid()->backColorAt(2, 6), kMenuBackground);
-    QCOMPARE(driver.grid()->textAt(1, 7), QStringLiteral("#"));
+    QCOMPARE(driver.grid()->backColorAt(2, cols::NewColor), kMenuBackground);
+    QCOMPARE(driver.grid()->textAt(1, cols::Marker), QStringLiteral("#"));
     QCOMPARE(driver.document().MarkedRow, 1);
     QCOMPARE(driver.document().ColorTable[2], row(0, 0, 0, 0, slotOf(2)));
     QCOMPARE(driver.document().WorkColor, composeColor(1, 2, 3));
@@ -143,8 +143,8 @@ void Form1EditColorsTest::revert_ofNeverPickedRow_storesOldColourAsChange()
     FormDriver& driver = *m_driver;
     driver.revert(4);
     QCOMPARE(driver.desktop.colorRequests.size(), 0);
-    QCOMPARE(driver.grid()->backColorAt(4, 6), kMenuBackground);
-    QCOMPARE(driver.grid()->textAt(4, 7), QString());
+    QCOMPARE(driver.grid()->backColorAt(4, cols::NewColor), kMenuBackground);
+    QCOMPARE(driver.grid()->textAt(4, cols::Marker), QString());
     QCOMPARE(driver.document().ColorTable[4], row(70, 80, 90, 1, slotOf(4)));
     QCOMPARE(driver.document().MarkedRow, 0);
 }
@@ -154,13 +154,13 @@ void Form1EditColorsTest::revert_ofMarkedRow_removesMarkerButKeepsMarkedRow()
     FormDriver& driver = *m_driver;
     driver.pick(2, QColor(1, 2, 3));
     driver.revert(2);
-    QCOMPARE(driver.grid()->textAt(2, 7), QString());
+    QCOMPARE(driver.grid()->textAt(2, cols::Marker), QString());
     QCOMPARE(driver.document().MarkedRow, 2);
     QCOMPARE(driver.document().ColorTable[2], row(40, 50, 60, 1, slotOf(2)));
 
     driver.pick(1, QColor(4, 5, 6));
-    QCOMPARE(driver.grid()->textAt(2, 7), QString());
-    QCOMPARE(driver.grid()->textAt(1, 7), QStringLiteral("#"));
+    QCOMPARE(driver.grid()->textAt(2, cols::Marker), QString());
+    QCOMPARE(driver.grid()->textAt(1, cols::Marker), QStringLiteral("#"));
 }
 
 void Form1EditColorsTest::revert_ofBlackEntry_restoresBlack()
@@ -175,7 +175,7 @@ void Form1EditColorsTest::pickThenRevert_showsGridBackgroundAndOldColour()
     FormDriver& driver = *m_driver;
     driver.pick(1, QColor(200, 100, 50));
     driver.revert(1);
-    QCOMPARE(driver.grid()->backColorAt(1, 6), kMenuBackground);
+    QCOMPARE(driver.grid()->backColorAt(1, cols::NewColor), kMenuBackground);
     QCOMPARE(driver.document().ColorTable[1], row(10, 20, 30, 1, slotOf(1)));
 }
 
@@ -196,8 +196,8 @@ void Form1EditColorsTest::click_outsideColourColumns_doesNothing()
     driver.desktop.answerColor(QColor(1, 2, 3));
     driver.clickCell(2, col);
     QCOMPARE(driver.desktop.colorRequests.size(), 0);
-    QCOMPARE(driver.grid()->backColorAt(2, 6), kMenuBackground);
-    QCOMPARE(driver.grid()->textAt(2, 7), QString());
+    QCOMPARE(driver.grid()->backColorAt(2, cols::NewColor), kMenuBackground);
+    QCOMPARE(driver.grid()->textAt(2, cols::Marker), QString());
     QCOMPARE(driver.document().ColorTable[2], row(0, 0, 0, 0, slotOf(2)));
 }
 
@@ -205,10 +205,10 @@ void Form1EditColorsTest::click_beforeAThemeIsLoaded_doesNothing()
 {
     FormDriver fresh;
     fresh.desktop.answerColor(QColor(1, 2, 3));
-    fresh.clickCell(3, 6);
-    fresh.clickCell(3, 5);
+    fresh.clickCell(3, cols::NewColor);
+    fresh.clickCell(3, cols::OldColor);
     QCOMPARE(fresh.desktop.colorRequests.size(), 0);
-    QCOMPARE(fresh.grid()->backColorAt(3, 6), kMenuBackground);
+    QCOMPARE(fresh.grid()->backColorAt(3, cols::NewColor), kMenuBackground);
     QCOMPARE(fresh.document().ColorTable[3], row(0, 0, 0, 0, 0));
 }
 

@@ -84,12 +84,12 @@ void Form1EditManyTest::changeAll_savesWhatReplaceWrites()
     // Give rows 3 and 9 one colour, then change every entry of it at once from row 3.
     driver.pick(3, QColor(1, 2, 3));
     driver.pick(9, QColor(1, 2, 3));
-    driver.grid()->setCurrentCell(3, 6);
+    driver.grid()->setCurrentCell(3, cols::NewColor);
     QCOMPARE(action("actionChangeAll")->text(), QStringLiteral("Change every entry of this colour (2)…"));
     driver.desktop.answerColor(QColor(0xab, 0xcd, 0xef));
     action("actionChangeAll")->trigger();
-    QCOMPARE(driver.grid()->textAt(3, 7), QStringLiteral("#"));
-    QCOMPARE(driver.grid()->textAt(9, 7), QString());
+    QCOMPARE(driver.grid()->textAt(3, cols::Marker), QStringLiteral("#"));
+    QCOMPARE(driver.grid()->textAt(9, cols::Marker), QString());
     QCOMPARE(saved(), modelSaves([](ThemeModel& theme) {
                  theme.giveColor(3, composeColor(0xab, 0xcd, 0xef));
                  theme.giveColor(9, composeColor(0xab, 0xcd, 0xef));
@@ -106,7 +106,7 @@ void Form1EditManyTest::undoAndRedo_saveThePicksThatRemain()
     QVERIFY(action("actionUndo")->isEnabled());
     action("actionUndo")->trigger(); // the revert
     action("actionUndo")->trigger(); // row 5
-    QCOMPARE(driver.grid()->textAt(4, 7), QStringLiteral("#"));
+    QCOMPARE(driver.grid()->textAt(4, cols::Marker), QStringLiteral("#"));
     QCOMPARE(saved(), modelSaves([](ThemeModel& theme) { theme.giveColor(4, composeColor(10, 20, 30)); }));
     action("actionRedo")->trigger();
     QCOMPARE(saved(), modelSaves([](ThemeModel& theme) {
@@ -131,17 +131,17 @@ void Form1EditManyTest::adjust_savesWhatAdjustWrites()
         dialog.findChild<QDoubleSpinBox*>(QStringLiteral("lightness"))->setValue(-0.1);
         dialog.findChild<QCheckBox*>(QStringLiteral("invertLightness"))->setChecked(true);
         dialog.findChild<QLineEdit*>(QStringLiteral("only"))->setText(QStringLiteral("Clip* Surface*"));
-        shownWhileOpen = toQColor(driver.grid()->backColorAt(6, 6)); // <SurfaceArea>
+        shownWhileOpen = toQColor(driver.grid()->backColorAt(6, cols::NewColor)); // <SurfaceArea>
         return true;
     });
     action("actionAdjust")->trigger();
     QCOMPARE(driver.desktop.dialogs, QStringList {"AdjustDialog"});
-    QCOMPARE(toQColor(driver.grid()->backColorAt(6, 6)), shownWhileOpen);
+    QCOMPARE(toQColor(driver.grid()->backColorAt(6, cols::NewColor)), shownWhileOpen);
     QCOMPARE(saved(), modelSaves([](ThemeModel& theme) {
                  theme.adjust({40, 1.5, -0.1, true}, {"Clip*", "Surface*"});
              }));
     action("actionUndo")->trigger();
-    QCOMPARE(driver.grid()->backColorAt(6, 6), tintwright::theme::kMenuBackground);
+    QCOMPARE(driver.grid()->backColorAt(6, cols::NewColor), tintwright::theme::kMenuBackground);
 }
 
 void Form1EditManyTest::adjust_cancelled_changesNothing()
@@ -153,7 +153,7 @@ void Form1EditManyTest::adjust_cancelled_changesNothing()
         return false;
     });
     action("actionAdjust")->trigger();
-    QCOMPARE(driver.grid()->backColorAt(6, 6), tintwright::theme::kMenuBackground);
+    QCOMPARE(driver.grid()->backColorAt(6, cols::NewColor), tintwright::theme::kMenuBackground);
     QVERIFY(!action("actionUndo")->isEnabled());
     QCOMPARE(saved(), untouched);
 }
@@ -171,7 +171,7 @@ void Form1EditManyTest::recolour_showsWhileOpenAndSavesWhatGenerateFromWrites()
     QColor shownWhileOpen;
     driver.desktop.answerDialog([&](QDialog& dialog) {
         typeColours(dialog);
-        shownWhileOpen = toQColor(driver.grid()->backColorAt(6, 6)); // <SurfaceArea>
+        shownWhileOpen = toQColor(driver.grid()->backColorAt(6, cols::NewColor)); // <SurfaceArea>
         return false;
     });
     action("actionRecolour")->trigger();
@@ -183,7 +183,7 @@ void Form1EditManyTest::recolour_showsWhileOpenAndSavesWhatGenerateFromWrites()
         return true;
     });
     action("actionRecolour")->trigger();
-    QCOMPARE(toQColor(driver.grid()->backColorAt(6, 6)), shownWhileOpen);
+    QCOMPARE(toQColor(driver.grid()->backColorAt(6, cols::NewColor)), shownWhileOpen);
     QCOMPARE(saved(), modelSaves([](ThemeModel& theme) {
                  tintwright::make::recolourTheme(theme, {{0xf4, 0xf1, 0xea}, {0x1d, 0x1f, 0x21}, {0x2f, 0x6f, 0xd6}});
              }));
@@ -252,15 +252,15 @@ void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
     FormDriver& driver = *m_driver;
     const auto rowOf = [&](const QString& item) {
         for (int row = 1; row < driver.grid()->rows(); ++row) {
-            if (driver.grid()->textAt(row, 1) == item) {
+            if (driver.grid()->textAt(row, cols::Item) == item) {
                 return row;
             }
         }
         return 0;
     };
     driver.pick(4, QColor(10, 20, 30));
-    const QString item = driver.grid()->textAt(4, 1);
-    const auto oldColor = driver.grid()->backColorAt(4, 5);
+    const QString item = driver.grid()->textAt(4, cols::Item);
+    const auto oldColor = driver.grid()->backColorAt(4, cols::OldColor);
     const QByteArray picked = saved();
     const int entries = driver.form->document().EntryCount;
     QVERIFY(action("actionComplete")->isEnabled());
@@ -277,7 +277,7 @@ void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
         told.text.section(QStringLiteral("the first of them row "), 1).section(QLatin1Char(';'), 0, 0).toInt();
     int blue = 0;
     for (int row = 1; row < driver.grid()->rows(); ++row) {
-        const bool made = driver.grid()->foreColorAt(row, 1) != driver.grid()->foreColorAt(1, 1);
+        const bool made = driver.grid()->foreColorAt(row, cols::Item) != driver.grid()->foreColorAt(1, cols::Item);
         blue += made ? 1 : 0;
         QCOMPARE(driver.grid()
                      ->model()
@@ -289,16 +289,16 @@ void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
         QVERIFY(!made || firstMade <= row);
     }
     QCOMPARE(blue, 32);
-    QVERIFY(driver.grid()->foreColorAt(firstMade, 1) != driver.grid()->foreColorAt(1, 1));
+    QVERIFY(driver.grid()->foreColorAt(firstMade, cols::Item) != driver.grid()->foreColorAt(1, cols::Item));
     QVERIFY(
         action("actionUndo")
             ->text()
             .startsWith(QStringLiteral("Undo the completion (32 elements made, 7 blend factors and alphas added)")));
     const int row = rowOf(item);
     QVERIFY(row > 0);
-    QCOMPARE(toQColor(driver.grid()->backColorAt(row, 6)), QColor(10, 20, 30));
-    QCOMPARE(driver.grid()->backColorAt(row, 5), oldColor);
-    QCOMPARE(driver.grid()->textAt(row, 7), QStringLiteral("#"));
+    QCOMPARE(toQColor(driver.grid()->backColorAt(row, cols::NewColor)), QColor(10, 20, 30));
+    QCOMPARE(driver.grid()->backColorAt(row, cols::OldColor), oldColor);
+    QCOMPARE(driver.grid()->textAt(row, cols::Marker), QStringLiteral("#"));
     QVERIFY(!action("actionComplete")->isEnabled());
     const QByteArray whole = saved();
     const auto read = tintwright::theme::readThemeText(whole.toStdString());
@@ -308,9 +308,9 @@ void Form1EditManyTest::complete_isOneEditKeepingEveryPickAndOldColour()
     action("actionUndo")->trigger();
     QCOMPARE(int(driver.form->document().EntryCount), entries);
     QCOMPARE(driver.grid()->rows(), entries + 1);
-    QCOMPARE(driver.grid()->foreColorAt(firstMade, 1), driver.grid()->foreColorAt(1, 1));
+    QCOMPARE(driver.grid()->foreColorAt(firstMade, cols::Item), driver.grid()->foreColorAt(1, cols::Item));
     QCOMPARE(action("actionUndo")->text(), QStringLiteral("Undo the colour picked for 4 %1").arg(item));
-    QCOMPARE(driver.grid()->textAt(4, 7), QStringLiteral("#"));
+    QCOMPARE(driver.grid()->textAt(4, cols::Marker), QStringLiteral("#"));
     QCOMPARE(saved(), picked);
     action("actionRedo")->trigger();
     QCOMPARE(saved(), whole);

@@ -52,7 +52,7 @@ void Form1ImportTest::import_showsTheThemeAsOpenedAndSavesWhatTheCliWrites()
     QCOMPARE(driver.desktop.openRequests.first().title, QStringLiteral("Select a Live 11 or 12 Theme to Import"));
     QCOMPARE(driver.document().EntryCount, 162);
     QCOMPARE(driver.grid()->rows(), 163);
-    QCOMPARE(driver.grid()->textAt(1, 1), QStringLiteral("<ControlForeground>"));
+    QCOMPARE(driver.grid()->textAt(1, cols::Item), QStringLiteral("<ControlForeground>"));
     QVERIFY(driver.label("Label2")->text().contains(QStringLiteral("Later.ask")));
     QVERIFY(!driver.button("okopendatei")->isEnabled());
     QVERIFY(!import->isEnabled());

@@ -24,12 +24,12 @@ void verifyStartUpState(const FormDriver& driver)
 {
     CellGrid* grid = driver.grid();
     QCOMPARE(grid->rows(), 170);
-    QCOMPARE(grid->textAt(1, 0), QStringLiteral("1"));
-    QCOMPARE(grid->textAt(99, 0), QStringLiteral("99"));
-    QCOMPARE(grid->textAt(100, 0), QString());
+    QCOMPARE(grid->textAt(1, cols::Number), QStringLiteral("1"));
+    QCOMPARE(grid->textAt(99, cols::Number), QStringLiteral("99"));
+    QCOMPARE(grid->textAt(100, cols::Number), QString());
     for (int row = 1; row < 170; ++row) {
-        QCOMPARE(grid->textAt(row, 1), QString());
-        QCOMPARE(grid->backColorAt(row, 5), tintwright::theme::kMenuBackground);
+        QCOMPARE(grid->textAt(row, cols::Item), QString());
+        QCOMPARE(grid->backColorAt(row, cols::OldColor), tintwright::theme::kMenuBackground);
     }
     QVERIFY(driver.button("okopendatei")->isEnabled());
     QVERIFY(!driver.button("oksave")->isEnabled());
@@ -107,14 +107,15 @@ void Form1OpenThemeTest::openTheme_listsEveryEntryExactly()
         }
         ++row;
         const auto value = [&](int at) { return fileLines[at].trimmed().mid(10).split('"').first(); };
-        QCOMPARE(grid->textAt(row, 0), QString::number(row));
-        QCOMPARE(grid->textAt(row, 1), QString::fromUtf8(fileLines[i - 1].trimmed()));
-        QCOMPARE(grid->textAt(row, 2), QString::fromUtf8(value(i)));
-        QCOMPARE(grid->textAt(row, 3), QString::fromUtf8(value(i + 1)));
-        QCOMPARE(grid->textAt(row, 4), QString::fromUtf8(value(i + 2)));
-        QCOMPARE(grid->backColorAt(row, 5), composeColor(value(i).toInt(), value(i + 1).toInt(), value(i + 2).toInt()));
-        QCOMPARE(grid->backColorAt(row, 6), tintwright::theme::kMenuBackground);
-        QCOMPARE(grid->textAt(row, 7), QString());
+        QCOMPARE(grid->textAt(row, cols::Number), QString::number(row));
+        QCOMPARE(grid->textAt(row, cols::Item), QString::fromUtf8(fileLines[i - 1].trimmed()));
+        QCOMPARE(grid->textAt(row, cols::Red), QString::fromUtf8(value(i)));
+        QCOMPARE(grid->textAt(row, cols::Green), QString::fromUtf8(value(i + 1)));
+        QCOMPARE(grid->textAt(row, cols::Blue), QString::fromUtf8(value(i + 2)));
+        QCOMPARE(grid->backColorAt(row, cols::OldColor),
+                 composeColor(value(i).toInt(), value(i + 1).toInt(), value(i + 2).toInt()));
+        QCOMPARE(grid->backColorAt(row, cols::NewColor), tintwright::theme::kMenuBackground);
+        QCOMPARE(grid->textAt(row, cols::Marker), QString());
         QCOMPARE(driver.document().ColorTable[row][tintwright::theme::ColorTableColumn::RecordSlot], i + 1);
     }
     QCOMPARE(row, 130);
@@ -122,8 +123,8 @@ void Form1OpenThemeTest::openTheme_listsEveryEntryExactly()
     QCOMPARE(driver.document().EntryCount, 130);
     QCOMPARE(driver.document().LineCount, 794);
     QVERIFY(driver.document().ThemeLoaded);
-    QCOMPARE(grid->textAt(7, 1), QStringLiteral("<Desktop>"));
-    QCOMPARE(grid->backColorAt(7, 5), 0u); // black stays black
+    QCOMPARE(grid->textAt(7, cols::Item), QStringLiteral("<Desktop>"));
+    QCOMPARE(grid->backColorAt(7, cols::OldColor), 0u); // black stays black
 }
 
 void Form1OpenThemeTest::openTheme_switchesButtonsAndShowsPath()
@@ -192,11 +193,11 @@ void Form1OpenThemeTest::openTheme_withIndentationCommasAndOddLineEnds_listsEntr
     QCOMPARE(driver.desktop.messages.size(), 0);
     CellGrid* grid = driver.grid();
     QCOMPARE(grid->rows(), 2);
-    QCOMPARE(grid->textAt(1, 1), QStringLiteral("<Plain>"));
-    QCOMPARE(grid->textAt(1, 2), QStringLiteral("300"));
-    QCOMPARE(grid->textAt(1, 3), QStringLiteral("-5"));
-    QCOMPARE(grid->textAt(1, 4), QStringLiteral("7"));
-    QCOMPARE(grid->backColorAt(1, 5), composeColor(255, 0, 7));
+    QCOMPARE(grid->textAt(1, cols::Item), QStringLiteral("<Plain>"));
+    QCOMPARE(grid->textAt(1, cols::Red), QStringLiteral("300"));
+    QCOMPARE(grid->textAt(1, cols::Green), QStringLiteral("-5"));
+    QCOMPARE(grid->textAt(1, cols::Blue), QStringLiteral("7"));
+    QCOMPARE(grid->backColorAt(1, cols::OldColor), composeColor(255, 0, 7));
     QCOMPARE(driver.document().ThemeLines[5], std::string("<Info Value=\"dark, calm\" />"));
     QCOMPARE(driver.document().LineCount, 9);
 }
@@ -211,8 +212,8 @@ void Form1OpenThemeTest::openTheme_elementNames_showAsTheirAuthorsWroteThem()
     writeFile(path, text);
     FormDriver driver;
     driver.openTheme(path);
-    QCOMPARE(driver.grid()->textAt(2, 1), QStringLiteral("<Gr\u00FCn>"));
-    QCOMPARE(driver.grid()->textAt(3, 1), QStringLiteral("<Ros\u00E9>"));
+    QCOMPARE(driver.grid()->textAt(2, cols::Item), QStringLiteral("<Gr\u00FCn>"));
+    QCOMPARE(driver.grid()->textAt(3, cols::Item), QStringLiteral("<Ros\u00E9>"));
 
     driver.saveAs(folder.filePath(QStringLiteral("myNames.ask")));
     const QByteArray saved = fileBytes(folder.filePath(QStringLiteral("myNames.ask")));
@@ -229,8 +230,8 @@ void Form1OpenThemeTest::openTheme_with169Entries_listsAllAndKeeps170Rows()
     driver.openTheme(path);
     QCOMPARE(driver.desktop.messages.size(), 0);
     QCOMPARE(driver.grid()->rows(), 170);
-    QCOMPARE(driver.grid()->textAt(169, 0), QStringLiteral("169"));
-    QCOMPARE(driver.grid()->textAt(169, 2), QString::number(168));
+    QCOMPARE(driver.grid()->textAt(169, cols::Number), QStringLiteral("169"));
+    QCOMPARE(driver.grid()->textAt(169, cols::Red), QString::number(168));
 }
 
 void Form1OpenThemeTest::openTheme_withoutEntries_isRefusedAndAnotherCanBeOpened()

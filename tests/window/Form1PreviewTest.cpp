@@ -194,7 +194,7 @@ void Form1PreviewTest::sketch_clickMakesItsShapeCurrentAndAPickStartsAndEndsTher
     driver.desktop.answerColor(std::nullopt); // Escape
     QTest::keyClick(preview.sketch, Qt::Key_Return);
     QCOMPARE(driver.desktop.colorTitles.last(), QStringLiteral("Colour for %1 <SurfaceArea>").arg(row));
-    const unsigned own = driver.grid()->backColorAt(row, 5); // 0x00BBGGRR, the entry's own colour
+    const unsigned own = driver.grid()->backColorAt(row, cols::OldColor); // 0x00BBGGRR, the entry's own colour
     QCOMPARE(driver.desktop.colorRequests.last(), QColor(own & 0xFF, (own >> 8) & 0xFF, (own >> 16) & 0xFF));
     QCOMPARE(QApplication::focusWidget(), preview.sketch);
 
@@ -309,7 +309,7 @@ void Form1PreviewTest::preview_keyboardAndScreenReaderReachEveryArea()
     QVERIFY2(row > 0, qPrintable(named));
     driver.desktop.answerColor(QColor(0, 0, 255));
     QTest::keyClick(preview.sketch, Qt::Key_Return);
-    QCOMPARE(driver.grid()->backColorAt(row, 6), 0x00FF0000u);
+    QCOMPARE(driver.grid()->backColorAt(row, cols::NewColor), 0x00FF0000u);
 }
 
 void Form1PreviewTest::preview_doubleClickPicksForThePointedEntryAndNamesIt()
@@ -330,7 +330,7 @@ void Form1PreviewTest::preview_doubleClickPicksForThePointedEntryAndNamesIt()
     driver.desktop.answerColor(QColor(0, 255, 0));
     QTest::mouseDClick(preview.sketch, Qt::LeftButton, Qt::NoModifier, ground);
     QCOMPARE(driver.desktop.colorTitles, QStringList {QStringLiteral("Colour for %1 <SurfaceBackground>").arg(row)});
-    QCOMPARE(driver.grid()->backColorAt(row, 6), 0x0000FF00u);
+    QCOMPARE(driver.grid()->backColorAt(row, cols::NewColor), 0x0000FF00u);
     QCOMPARE(driver.grid()->currentIndex().row() + 1, row);
     QCOMPARE(pixelAt(preview.sketch, ground), QColor(0, 255, 0));
     // A colour picked in the grid itself names its entry in the same words.
@@ -418,10 +418,10 @@ void Form1PreviewTest::editMenu_opensFromKeysAndButton()
 
     QApplication::setActiveWindow(driver.form.get());
     driver.grid()->setFocus();
-    driver.grid()->setCurrentCell(5, 6);
+    driver.grid()->setCurrentCell(5, cols::NewColor);
     QTest::keyClick(driver.grid(), Qt::Key_F10, Qt::ShiftModifier);
     QTRY_VERIFY(menu->isVisible());
-    const QPoint cell = driver.grid()->viewport()->mapToGlobal(driver.grid()->cellRect(5, 6).center());
+    const QPoint cell = driver.grid()->viewport()->mapToGlobal(driver.grid()->cellRect(5, cols::NewColor).center());
     QVERIFY(menu->geometry().contains(cell) || (menu->pos() - cell).manhattanLength() < 4);
     menu->close();
 
@@ -450,10 +450,10 @@ void Form1PreviewTest::preview_titleFollowsSaveAndGridKeepsItsMark()
     QCOMPARE(preview.window->windowHandle()->title(), QStringLiteral("Preview – Night Blue.ask"));
 
     // With the preview active, the current cell of the grid keeps a frame.
-    driver.grid()->setCurrentCell(3, 2);
+    driver.grid()->setCurrentCell(3, cols::Red);
     QApplication::setActiveWindow(driver.form.get());
     driver.button("okcolor")->setFocus(); // active, but the grid without the focus frame
-    const QRect cell = driver.grid()->cellRect(3, 2);
+    const QRect cell = driver.grid()->cellRect(3, cols::Red);
     const QImage unmarked = driver.grid()->viewport()->grab(cell).toImage();
     QApplication::setActiveWindow(preview.window);
     QTRY_VERIFY(!driver.form->isActiveWindow());
@@ -508,7 +508,7 @@ void Form1PreviewTest::preview_namesPointsFindsAndFollowsTheGrid()
     // Nothing is outlined before the user moves: Ctrl alone (as for a window's key) is no move,
     // nor is the program making another row current.
     QTest::keyClick(driver.grid(), Qt::Key_Control);
-    driver.grid()->setCurrentCell(3, 2);
+    driver.grid()->setCurrentCell(3, cols::Red);
     QCOMPARE(sketch->outlined(), std::string());
 
     // Pointing names the entry: <Desktop> is row 7, black in Midnight.

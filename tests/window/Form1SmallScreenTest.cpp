@@ -72,7 +72,7 @@ void Form1SmallScreenTest::lastGridRow_canBeReachedAndPicked()
     scrollArea->ensureWidgetVisible(grid->viewport(), 0, 0);
     const int last = grid->rows() - 1;
     driver.pick(last, QColor(1, 2, 3));
-    QCOMPARE(grid->textAt(last, 7), QStringLiteral("#"));
+    QCOMPARE(grid->textAt(last, cols::Marker), QStringLiteral("#"));
 
     // The down arrow of the grid's scroll bar, at its bottom, is on the screen.
     scrollArea->ensureVisible(0, driver.form->findChild<QWidget*>(QStringLiteral("clientArea"))->height(), 0, 0);
@@ -104,7 +104,7 @@ void Form1SmallScreenTest::currentCell_staysInViewAndIsFoundByTyping()
 
     QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClicks(grid, QStringLiteral("Desk"));
-    QCOMPARE(grid->textAt(grid->currentIndex().row() + 1, 1), QStringLiteral("<Desktop>"));
+    QCOMPARE(grid->textAt(grid->currentIndex().row() + 1, cols::Item), QStringLiteral("<Desktop>"));
     QVERIFY(cellInView());
     // No scroll bar shows in a direction the client area fits.
     QCOMPARE(scrollArea->horizontalScrollBar()->isVisible(),

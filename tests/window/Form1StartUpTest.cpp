@@ -174,15 +174,15 @@ void Form1StartUpTest::grid_isPreparedWithHeadersAndNumbers()
     for (int col = 0; col < 8; ++col) {
         QCOMPARE(grid->textAt(0, col), headers[col]);
     }
-    QCOMPARE(grid->foreColorAt(0, 2), 0x000000FFu);
-    QCOMPARE(grid->foreColorAt(0, 3), 0x0000FF00u);
-    QCOMPARE(grid->foreColorAt(0, 4), 0x00FF0000u);
-    QCOMPARE(grid->foreColorAt(0, 1), 0x00404040u);
+    QCOMPARE(grid->foreColorAt(0, cols::Red), 0x000000FFu);
+    QCOMPARE(grid->foreColorAt(0, cols::Green), 0x0000FF00u);
+    QCOMPARE(grid->foreColorAt(0, cols::Blue), 0x00FF0000u);
+    QCOMPARE(grid->foreColorAt(0, cols::Item), 0x00404040u);
 
     for (int row = 1; row < 170; ++row) {
-        QCOMPARE(grid->textAt(row, 0), row <= 99 ? QString::number(row) : QString());
-        QCOMPARE(grid->backColorAt(row, 5), tintwright::theme::kMenuBackground);
-        QCOMPARE(grid->backColorAt(row, 6), tintwright::theme::kMenuBackground);
+        QCOMPARE(grid->textAt(row, cols::Number), row <= 99 ? QString::number(row) : QString());
+        QCOMPARE(grid->backColorAt(row, cols::OldColor), tintwright::theme::kMenuBackground);
+        QCOMPARE(grid->backColorAt(row, cols::NewColor), tintwright::theme::kMenuBackground);
     }
 
     const QList<int> widths = {33, 240, 40, 40, 40, 87, 87, 27};
