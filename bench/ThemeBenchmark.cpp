@@ -56,10 +56,10 @@ void BM_ReadListRewriteWrite(benchmark::State& state)
         theme::storeTheme(*document, *content);
         for (int entry = 1; entry <= document->EntryCount; ++entry) {
             theme::ColorTableRow& row = theme::colorTableRow(*document, entry);
-            row[theme::Red] = static_cast<std::int16_t>(255 - entry);
-            row[theme::Green] = 128;
-            row[theme::Blue] = static_cast<std::int16_t>(entry);
-            row[theme::Changed] = 1;
+            row[theme::ColorTableColumn::Red] = static_cast<std::int16_t>(255 - entry);
+            row[theme::ColorTableColumn::Green] = 128;
+            row[theme::ColorTableColumn::Blue] = static_cast<std::int16_t>(entry);
+            row[theme::ColorTableColumn::Changed] = 1;
         }
         theme::saveTheme(*document, paths.target);
         benchmark::DoNotOptimize(document->LineCount);

@@ -93,7 +93,7 @@ void BM_PickToRepaintedSketch(benchmark::State& state)
         sketch->repaint();
         ++shade;
     }
-    if (driver.document().ColorTable[7][tintwright::theme::Changed] != 1) {
+    if (driver.document().ColorTable[7][tintwright::theme::ColorTableColumn::Changed] != 1) {
         state.SkipWithError("no colour was picked");
     }
 }

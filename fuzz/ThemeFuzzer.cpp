@@ -103,10 +103,10 @@ void checkRewrite(const theme::ThemeContent& content, const std::uint8_t* data, 
     for (int entry = 1; entry <= document.EntryCount; ++entry) {
         theme::ColorTableRow& row = theme::colorTableRow(document, entry);
         const std::size_t at = static_cast<std::size_t>(entry) * 3;
-        row[theme::Red] = size > at ? data[at] : 0;
-        row[theme::Green] = size > at + 1 ? data[at + 1] : 128;
-        row[theme::Blue] = size > at + 2 ? data[at + 2] : 255;
-        row[theme::Changed] = entry % 2;
+        row[theme::ColorTableColumn::Red] = size > at ? data[at] : 0;
+        row[theme::ColorTableColumn::Green] = size > at + 1 ? data[at + 1] : 128;
+        row[theme::ColorTableColumn::Blue] = size > at + 2 ? data[at + 2] : 255;
+        row[theme::ColorTableColumn::Changed] = entry % 2;
     }
     theme::RewriteChangedEntries(document);
     std::string written;
@@ -116,13 +116,14 @@ void checkRewrite(const theme::ThemeContent& content, const std::uint8_t* data, 
     // The last changed entry is written after every other, so its three lines stand as built.
     for (int entry = document.EntryCount; entry >= 1; --entry) {
         const theme::ColorTableRow& row = document.ColorTable[static_cast<std::size_t>(entry)];
-        if (row[theme::Changed] != 1) {
+        if (row[theme::ColorTableColumn::Changed] != 1) {
             continue;
         }
-        const std::size_t slot = static_cast<std::size_t>(row[theme::RecordSlot]);
-        check(document.ThemeLines[slot] == "<R Value=\"" + std::to_string(row[theme::Red]) + "\" />",
+        const std::size_t slot = static_cast<std::size_t>(row[theme::ColorTableColumn::RecordSlot]);
+        check(document.ThemeLines[slot] == "<R Value=\"" + std::to_string(row[theme::ColorTableColumn::Red]) + "\" />",
               "a changed R line has the writer's form");
-        check(document.ThemeLines[slot + 2] == "<B Value=\"" + std::to_string(row[theme::Blue]) + "\" />",
+        check(document.ThemeLines[slot + 2]
+                  == "<B Value=\"" + std::to_string(row[theme::ColorTableColumn::Blue]) + "\" />",
               "a changed B line has the writer's form");
         break;
     }
