@@ -93,11 +93,10 @@ struct LinearRgb {
 // OKLCH to linear sRGB with the matrices of Ottosson's OKLab.
 LinearRgb toLinearRgb(const Oklch& color)
 {
-    const double a = color.C * std::cos(color.h * kPi / 180);
-    const double b = color.C * std::sin(color.h * kPi / 180);
-    const double l_ = color.L + 0.3963377774 * a + 0.2158037573 * b;
-    const double m_ = color.L - 0.1055613458 * a - 0.0638541728 * b;
-    const double s_ = color.L - 0.0894841775 * a - 1.2914855480 * b;
+    const auto [L, a, b] = oklabOf(color);
+    const double l_ = L + 0.3963377774 * a + 0.2158037573 * b;
+    const double m_ = L - 0.1055613458 * a - 0.0638541728 * b;
+    const double s_ = L - 0.0894841775 * a - 1.2914855480 * b;
     const double l = l_ * l_ * l_;
     const double m = m_ * m_ * m_;
     const double s = s_ * s_ * s_;
@@ -171,8 +170,23 @@ Oklch toOklch(const theme::RgbTriple& rgb)
     if (rgb.R == rgb.G && rgb.G == rgb.B) {
         return {L, 0, 0};
     }
-    const double hue = std::atan2(B, A) * 180 / kPi;
-    return {L, std::hypot(A, B), hue < 0 ? hue + 360 : hue};
+    return oklchOf(Oklab {L, A, B});
+}
+
+Oklab oklabOf(const Oklch& color)
+{
+    return {color.L, color.C * std::cos(color.h * kPi / 180), color.C * std::sin(color.h * kPi / 180)};
+}
+
+Oklch oklchOf(const Oklab& color)
+{
+    const double hue = std::atan2(color.b, color.a) * 180 / kPi;
+    return {color.L, std::hypot(color.a, color.b), hue < 0 ? hue + 360 : hue};
+}
+
+double distance(const Oklab& x, const Oklab& y)
+{
+    return std::sqrt((x.L - y.L) * (x.L - y.L) + (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b));
 }
 
 theme::RgbTriple fromOklch(const Oklch& given)

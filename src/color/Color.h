@@ -36,6 +36,19 @@ struct Oklch {
     double h = 0;
 };
 
+// OKLCH's rectangular form, OKLab: lightness and the two axes a (green to red)
+// and b (blue to yellow).
+struct Oklab {
+    double L = 0;
+    double a = 0;
+    double b = 0;
+};
+Oklab oklabOf(const Oklch& color);
+// A hue in 0..360.
+Oklch oklchOf(const Oklab& color);
+// How far apart two colours look: the distance in OKLab (ΔE_OK).
+double distance(const Oklab& x, const Oklab& y);
+
 // sRGB (with its standard transfer function) to OKLCH and back, after Björn
 // Ottosson's OKLab ("A perceptual color space for image processing", 2020).
 // An exact grey has chroma 0.

@@ -275,13 +275,9 @@ Oklch placed(const Relation& relation, Design design, const DesignFrame& frame)
     const double value = design == Design::Dark ? relation.dark : relation.light;
     const auto tint = [&](double share) {
         const double t = std::clamp(share, 0.0, 1.0);
-        const double radians = color::kPi / 180;
-        const double a = (1 - t) * frame.ground.C * std::cos(frame.ground.h * radians)
-            + t * frame.text.C * std::cos(frame.text.h * radians);
-        const double b = (1 - t) * frame.ground.C * std::sin(frame.ground.h * radians)
-            + t * frame.text.C * std::sin(frame.text.h * radians);
-        double hue = std::atan2(b, a) / radians;
-        return Oklch {0, std::hypot(a, b), hue < 0 ? hue + 360 : hue};
+        const color::Oklab ground = color::oklabOf({0, frame.ground.C, frame.ground.h});
+        const color::Oklab text = color::oklabOf({0, frame.text.C, frame.text.h});
+        return color::oklchOf(color::Oklab {0, (1 - t) * ground.a + t * text.a, (1 - t) * ground.b + t * text.b});
     };
     switch (relation.kind) {
     case Kind::Neutral: {

@@ -19,28 +19,9 @@ namespace {
 
 using color::Oklch;
 
-struct Lab {
-    double L = 0;
-    double a = 0;
-    double b = 0;
-};
-
-Lab labOf(const Oklch& c)
-{
-    const double radians = c.h * color::kPi / 180;
-    return {c.L, c.C * std::cos(radians), c.C * std::sin(radians)};
-}
-
-Oklch lchOf(const Lab& c)
-{
-    double hue = std::atan2(c.b, c.a) * 180 / color::kPi;
-    return {c.L, std::hypot(c.a, c.b), hue < 0 ? hue + 360 : hue};
-}
-
-double distance(const Lab& x, const Lab& y)
-{
-    return std::sqrt((x.L - y.L) * (x.L - y.L) + (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b));
-}
+using color::distance;
+using color::Oklab;
+using color::oklabOf;
 
 // The short way round from one hue to another, in degrees (-180..180).
 double hueTurn(double from, double to)
@@ -171,7 +152,7 @@ bool keepsItsLightness(std::string_view name, const Oklch& own)
 // turns away from it.
 Oklch keptApart(Oklch signal, const Oklch& was, const Frame& from, const Frame& to)
 {
-    const auto apart = [](const Oklch& x, const Oklch& y) { return distance(labOf(x), labOf(y)) >= kApart; };
+    const auto apart = [](const Oklch& x, const Oklch& y) { return distance(oklabOf(x), oklabOf(y)) >= kApart; };
     if (!apart(was, from.accent) || apart(signal, to.accent)) {
         return signal;
     }
@@ -188,23 +169,23 @@ Oklch carriedColor(std::string_view name, const theme::RgbTriple& rgb, const Fra
                    const LightnessMap& lightness, const BaseColors& fromBase)
 {
     const Oklch own = color::toOklch(rgb);
-    Lab lab = labOf(own);
+    Oklab lab = oklabOf(own);
     if (inAccentFamily(name, rgb, fromBase.accent)) {
         // The accent itself takes the new lightness; the rest of its family half
         // the step, so that its tints and shades keep their levels.
         const double step = to.accent.L - from.accent.L;
         lab.L = std::clamp(own.L + (same(rgb, fromBase.accent) ? step : step / 2), 0.0, 1.0);
         if (from.accent.C >= kFamilyChroma) {
-            Oklch turned = lchOf(lab);
+            Oklch turned = color::oklchOf(lab);
             turned.h = std::fmod(own.h + hueTurn(from.accent.h, to.accent.h) + 360.0, 360.0);
             turned.C = std::min(own.C * to.accent.C / from.accent.C, 0.4);
             return turned;
         }
-        const Lab fromAccent = labOf(from.accent);
-        const Lab toAccent = labOf(to.accent);
+        const Oklab fromAccent = oklabOf(from.accent);
+        const Oklab toAccent = oklabOf(to.accent);
         lab.a += toAccent.a - fromAccent.a;
         lab.b += toAccent.b - fromAccent.b;
-        return lchOf(lab);
+        return color::oklchOf(lab);
     }
     if (keepsItsLightness(name, own)) {
         // Record, arm and alert stay red whatever the accent; the other signals make way for it.
@@ -217,14 +198,14 @@ Oklch carriedColor(std::string_view name, const theme::RgbTriple& rgb, const Fra
     if (own.C < kGreyish || groundTint) {
         // A grey takes the new tints: the ground's near the ground, the text's near the text.
         const double towardText = std::clamp(lightness.share(own.L), 0.0, 1.0);
-        const Lab fromGround = labOf(from.ground);
-        const Lab toGround = labOf(to.ground);
-        const Lab fromText = labOf(from.text);
-        const Lab toText = labOf(to.text);
+        const Oklab fromGround = oklabOf(from.ground);
+        const Oklab toGround = oklabOf(to.ground);
+        const Oklab fromText = oklabOf(from.text);
+        const Oklab toText = oklabOf(to.text);
         lab.a += (1 - towardText) * (toGround.a - fromGround.a) + towardText * (toText.a - fromText.a);
         lab.b += (1 - towardText) * (toGround.b - fromGround.b) + towardText * (toText.b - fromText.b);
     }
-    return lchOf(lab);
+    return color::oklchOf(lab);
 }
 
 struct Node {
@@ -377,7 +358,7 @@ bool inAccentFamily(std::string_view name, const theme::RgbTriple& rgb, const th
     }
     const Oklch own = color::toOklch(rgb);
     const Oklch lead = color::toOklch(accent);
-    const bool near = distance(labOf(own), labOf(lead)) < kNearAccent;
+    const bool near = distance(oklabOf(own), oklabOf(lead)) < kNearAccent;
     if (lead.C < kFamilyChroma) {
         // A grey accent's family is what is on, chosen or selected in its grey, not every grey text or line of it.
         const sketch::RoleKind role = sketch::roleOf(name);
@@ -410,8 +391,8 @@ Carried carriedOver(const sketch::ElementColors& theme, const BaseColors& to)
         carried.place[name] = carried.nodes.size();
         Node node {name, color::toOklch(rgb), rgb, false, nullptr};
         const Oklch moved = carriedColor(name, rgb, from, onto, lightness, fromBase);
-        const Lab was = labOf(node.wanted);
-        const Lab now = labOf(moved);
+        const Oklab was = oklabOf(node.wanted);
+        const Oklab now = oklabOf(moved);
         if (std::abs(was.L - now.L) > kSame || std::abs(was.a - now.a) > kSame || std::abs(was.b - now.b) > kSame) {
             node.wanted = moved;
             node.rgb = color::fromOklch(moved);
